@@ -1,0 +1,143 @@
+#include "stockfiles.h"
+
+#include "quantitytext.h"
+#include "textlines.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace rcl {
+namespace {
+
+QString withTrailingSlash(QString path)
+{
+    if (!path.endsWith(u'/'))
+        path.append(u'/');
+    return path;
+}
+
+} // namespace
+
+QString AppDirectory()
+{
+    return withTrailingSlash(QCoreApplication::applicationDirPath());
+}
+
+QByteArray formatSaveFile(const RuneStock &stock)
+{
+    QByteArray content;
+    for (int index = 0; index < RuneCatalogue::Count; ++index)
+        content += formatQuantity(stock.at(index)) + "\r\n";
+    return content;
+}
+
+RuneStock parseSaveFile(const QByteArray &content)
+{
+    RuneStock stock;
+    const QList<QByteArray> lines = splitLines(content);
+    for (int index = 0; index < RuneCatalogue::Count && index < lines.size(); ++index) {
+        if (const auto quantity = parseQuantity(lines[index]))
+            stock.set(index, *quantity);
+    }
+    return stock;
+}
+
+GroupNameLines parseGroupNames(const QByteArray &content)
+{
+    GroupNameLines names;
+    const QList<QByteArray> lines = splitLines(content);
+    for (int k = 0; k < GroupCount && k < lines.size(); ++k)
+        names[std::size_t(k)] = lines[k];
+    return names;
+}
+
+QString decodeGroupName(const QByteArray &stored)
+{
+    QStringDecoder decoder("windows-31j");
+    return decoder.isValid() ? decoder.decode(stored) : QString::fromLatin1(stored);
+}
+
+StockFiles::StockFiles(QString appDirectory)
+    : m_appDirectory(withTrailingSlash(std::move(appDirectory)))
+{
+}
+
+QString StockFiles::saveDirectory() const
+{
+    return m_appDirectory + u"save"_s;
+}
+
+QString StockFiles::saveFilePath(int group) const
+{
+    return saveDirectory() + u"/rune"_s + QString::number(group) + u".sav"_s;
+}
+
+QString StockFiles::groupNamesPath() const
+{
+    return saveDirectory() + u"/group.dat"_s;
+}
+
+bool StockFiles::makeSaveDirectory() const
+{
+    return QDir().mkpath(saveDirectory());
+}
+
+FileResult StockFiles::LoadRuneStock(RuneStock &stock, int group) const
+{
+    stock.clear();
+    const QString path = saveFilePath(group);
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(path, file.errorString());
+    stock = parseSaveFile(file.readAll());
+    return {};
+}
+
+FileResult StockFiles::SaveRuneStock(const RuneStock &stock, int group) const
+{
+    const QString path = saveFilePath(group);
+    if (!makeSaveDirectory())
+        return FileResult::failure(path, QCoreApplication::translate("StockFiles", "The folder %1 cannot be created.")
+                                             .arg(QDir::toNativeSeparators(saveDirectory())));
+    // Unbuffered, so that a write cut short (disk full, file size limit) is
+    // seen here: the buffered flush at commit drops the rest of a partial
+    // write without an error and would put a truncated file in place.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileResult::failure(path, file.errorString());
+    const QByteArray content = formatSaveFile(stock);
+    if (file.write(content) != content.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileResult::failure(path, reason);
+    }
+    if (!file.commit())
+        return FileResult::failure(path, file.errorString());
+    return {};
+}
+
+GroupNameLines StockFiles::readGroupNameLines() const
+{
+    QFile file(groupNamesPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseGroupNames(file.readAll());
+}
+
+QString StockFiles::LoadGroupName(int group) const
+{
+    makeSaveDirectory();
+    if (group < 1 || group > GroupCount)
+        return {};
+    return decodeGroupName(readGroupNameLines()[std::size_t(group - 1)]);
+}
+
+} // namespace rcl

@@ -1,0 +1,216 @@
+#include "quantitytext.h"
+#include "stockfiles.h"
+#include "textlines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <limits>
+#include <optional>
+
+#include <sys/resource.h>
+
+using namespace rcl;
+
+namespace {
+
+constexpr qint32 Max = std::numeric_limits<qint32>::max();
+constexpr qint32 Min = std::numeric_limits<qint32>::min();
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+class StockFilesTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    StockFiles files{dir.path()};
+};
+
+} // namespace
+
+TEST(QuantityText, parsesLikeTheSaveFilesNeed)
+{
+    const struct
+    {
+        const char *text;
+        std::optional<qint32> expected;
+    } rows[] = {
+        {" 0 ", 0},          {" 12 ", 12},         {"-3 ", -3},          {"7", 7},
+        {"   7    ", 7},     {"\t7\t", 7},         {"+5", 5},            {"2.5", 2},
+        {"3.5", 4},          {"-2.5", -2},         {"0.5", 0},           {"1.5", 2},
+        {"2.51", 3},         {"2.4999", 2},        {".5", 0},            {"5.", 5},
+        {"2147483647", Max}, {"-2147483648", Min}, {"2147483646.5", 2147483646},
+        {"", std::nullopt},  {"   ", std::nullopt}, {"abc", std::nullopt}, {"7a", std::nullopt},
+        {"1 2", std::nullopt}, {".", std::nullopt}, {"-", std::nullopt}, {"1e3", std::nullopt},
+        {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"2147483647.5", std::nullopt},
+        {"99999999999999999999999", std::nullopt},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(parseQuantity(row.text), row.expected) << '"' << row.text << '"';
+}
+
+TEST(QuantityText, formatsWithSignPlaceAndTrailingBlank)
+{
+    EXPECT_EQ(formatQuantity(0), " 0 ");
+    EXPECT_EQ(formatQuantity(12), " 12 ");
+    EXPECT_EQ(formatQuantity(-3), "-3 ");
+    EXPECT_EQ(formatQuantity(Min), "-2147483648 ");
+}
+
+TEST(TextLines, everyLineEndCountsAndLastLineNeedsNone)
+{
+    EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (QList<QByteArray>{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (QList<QByteArray>{"a", ""}));
+    EXPECT_EQ(splitLines("\n\n"), (QList<QByteArray>{"", ""}));
+    EXPECT_TRUE(splitLines("").isEmpty());
+}
+
+TEST(SaveFile, bytesAreExactlyAsStored)
+{
+    RuneStock stock;
+    stock.set(1, 12);
+    stock.set(2, -3);
+    const QByteArray content = formatSaveFile(stock);
+    EXPECT_EQ(content.left(16), QByteArray::fromHex("2030200D0A" "203132200D0A" "2D33200D0A"));
+    EXPECT_TRUE(content.endsWith("\r\n 0 \r\n"));
+    EXPECT_EQ(formatSaveFile(RuneStock()).size(), 165);
+}
+
+TEST(SaveFile, shortDamagedAndLongContentRead)
+{
+    // Runes after the last line read 0: the last line is not repeated.
+    const RuneStock shortFile = parseSaveFile(" 5 \r\n 6 \r\n");
+    EXPECT_EQ(shortFile.at(1), 6);
+    EXPECT_EQ(shortFile.at(2), 0);
+    EXPECT_EQ(shortFile.at(32), 0);
+
+    const RuneStock damaged = parseSaveFile("4\n\nlots\n2.5\n3.5\n");
+    EXPECT_EQ(damaged.at(0), 4);
+    EXPECT_EQ(damaged.at(1), 0);
+    EXPECT_EQ(damaged.at(2), 0);
+    EXPECT_EQ(damaged.at(3), 2);
+    EXPECT_EQ(damaged.at(4), 4);
+
+    QByteArray longFile;
+    for (int i = 0; i < 40; ++i)
+        longFile += QByteArray::number(i + 1) + "\r\n";
+    const RuneStock read = parseSaveFile(longFile);
+    EXPECT_EQ(read.at(0), 1);
+    EXPECT_EQ(read.at(32), 33);
+}
+
+TEST_F(StockFilesTest, roundTripKeepsEveryQuantity)
+{
+    RuneStock stock;
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        stock.set(i, (i % 3 - 1) * i * 1000);
+    stock.set(0, Max);
+    stock.set(1, Min);
+    ASSERT_TRUE(files.SaveRuneStock(stock, 4).ok);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("save/rune4.sav"))));
+
+    RuneStock loaded;
+    EXPECT_TRUE(files.LoadRuneStock(loaded, 4).ok);
+    EXPECT_EQ(loaded, stock);
+}
+
+TEST_F(StockFilesTest, missingFileLoadsZerosOverEarlierCounts)
+{
+    RuneStock stock;
+    stock.set(5, 9);
+    EXPECT_TRUE(files.LoadRuneStock(stock, 7).ok);
+    EXPECT_EQ(stock, RuneStock());
+}
+
+TEST_F(StockFilesTest, saveFailureIsReportedAndWritesNothing)
+{
+    // `save` taken by a plain file: the folder cannot be made.
+    writeAll(dir.filePath(QStringLiteral("save")), "not a folder");
+    const FileResult result = files.SaveRuneStock(RuneStock(), 1);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.fileName, dir.filePath(QStringLiteral("save/rune1.sav")));
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save"))), "not a folder");
+}
+
+TEST_F(StockFilesTest, saveFileThatIsAFolderFailsBothWays)
+{
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("save/rune2.sav"))));
+    EXPECT_FALSE(files.SaveRuneStock(RuneStock(), 2).ok);
+    RuneStock stock;
+    stock.set(0, 3);
+    EXPECT_FALSE(files.LoadRuneStock(stock, 2).ok);
+    EXPECT_EQ(stock, RuneStock());
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("save/rune2.sav"))).isDir());
+}
+
+TEST_F(StockFilesTest, saveThatRunsOutOfSpaceLeavesThePreviousFile)
+{
+    RuneStock stock;
+    stock.set(0, 1);
+    ASSERT_TRUE(files.SaveRuneStock(stock, 3).ok);
+    const QByteArray before = readAll(files.saveFilePath(3));
+
+    // A file size limit below the save file's size fails the write the way a
+    // full disk does, whatever rights the test runs with.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+    rlimit tight = oldLimit;
+    tight.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    stock.set(0, 2);
+    const FileResult result = files.SaveRuneStock(stock, 3);
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(readAll(files.saveFilePath(3)), before);
+    EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune3.sav")});
+}
+
+TEST_F(StockFilesTest, firstRunNameLookupMakesAnEmptySaveFolder)
+{
+    EXPECT_EQ(files.LoadGroupName(1), QString());
+    const QDir saveDir(dir.filePath(QStringLiteral("save")));
+    ASSERT_TRUE(saveDir.exists());
+    EXPECT_TRUE(saveDir.isEmpty());
+}
+
+TEST_F(StockFilesTest, groupNamesReadAsStoredInShiftJis)
+{
+    // "ルーン" in code page 932, a wave dash that only that code page maps to
+    // U+FF5E, blanks around a name, and a file cut short after three lines.
+    writeAll(files.groupNamesPath(), "Main\r\n  two  \r\n\x83\x8B\x81\x5B\x83\x93\x81\x60\r\n");
+    EXPECT_EQ(files.LoadGroupName(1), QStringLiteral("Main"));
+    EXPECT_EQ(files.LoadGroupName(2), QStringLiteral("  two  "));
+    EXPECT_EQ(files.LoadGroupName(3), QStringLiteral("ルーン～"));
+    EXPECT_EQ(files.LoadGroupName(4), QString());
+    EXPECT_EQ(files.LoadGroupName(9), QString());
+}
+
+TEST(AppDirectory, endsInExactlyOneSlash)
+{
+    EXPECT_TRUE(AppDirectory().endsWith(u'/'));
+    EXPECT_FALSE(AppDirectory().endsWith(QStringLiteral("//")));
+    EXPECT_EQ(StockFiles(QStringLiteral("/")).saveFilePath(1), QStringLiteral("/save/rune1.sav"));
+    EXPECT_EQ(StockFiles(QStringLiteral("/opt/app")).saveFilePath(9), QStringLiteral("/opt/app/save/rune9.sav"));
+    EXPECT_EQ(StockFiles(QStringLiteral("/opt/app/")).groupNamesPath(), QStringLiteral("/opt/app/save/group.dat"));
+}
