@@ -1,0 +1,314 @@
+#include "form1.h"
+#include "formgeometry.h"
+#include "scriptedprompter.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace rcl;
+
+namespace {
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    std::unique_ptr<Form1> open()
+    {
+        auto form = std::make_unique<Form1>(prompter, dir.path());
+        return form;
+    }
+
+    std::unique_ptr<Form1> openShown()
+    {
+        auto form = open();
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return form;
+    }
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    void writeFile(const char *name, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(path(name)).absolutePath());
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray readFile(const char *name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+};
+
+QPoint centre(const TwipRect &rect)
+{
+    return toPixels(rect).center();
+}
+
+} // namespace
+
+TEST_F(WindowTest, controlsStandWhereTheLayoutPutsThem)
+{
+    const auto form = open();
+    const Form1Controls &ui = form->controls();
+    const struct
+    {
+        const char *name;
+        QWidget *widget;
+        TwipRect twips;
+    } rows[] = {
+        {"Command1", ui.Command1, {7080, 120, 855, 375}},
+        {"Command2", ui.Command2, {9600, 120, 855, 375}},
+        {"Command3", ui.Command3, {5880, 120, 1095, 375}},
+        {"Command4", ui.Command4, {3840, 4200, 1215, 375}},
+        {"Command5", ui.Command5, {8400, 6600, 975, 375}},
+        {"Command6", ui.Command6, {5160, 120, 615, 375}},
+        {"Command7", ui.Command7, {9480, 6600, 975, 375}},
+        {"Text1", ui.Text1, {8040, 120, 1455, 375}},
+        {"List1", ui.List1, {120, 5040, 4935, 1950}},
+        {"Combo1", ui.Combo1, {5160, 6600, 3135, 375}},
+        {"Picture1", ui.Picture1, {5160, 600, 5295, 4215}},
+        {"runeimg1(0)", ui.runeimg1[0], {240, 240, 420, 420}},
+        {"runeimg1(13)", ui.runeimg1[13], {4560, 1200, 420, 420}},
+        {"runeimg1(28)", ui.runeimg1[28], {240, 3960, 420, 780}},
+        {"runeimg1(32)", ui.runeimg1[32], {3120, 4080, 420, 420}},
+        {"Label1(0)", ui.Label1[0], {120, 720, 615, 255}},
+        {"Label1(25)", ui.Label1[25], {3000, 3600, 735, 255}},
+        {"Label1(26)", ui.Label1[26], {3720, 3600, 615, 255}},
+        {"runeimg2(0)", ui.runeimg2[0], {120, 120, 660, 780}},
+        {"runeimg2(7)", ui.runeimg2[7], {120, 960, 660, 900}},
+        {"runeimg2(14)", ui.runeimg2[14], {120, 2040, 660, 900}},
+        {"runeimg2(28)", ui.runeimg2[28], {120, 3840, 660, 780}},
+        {"runeimg2(31)", ui.runeimg2[31], {2280, 3840, 660, 900}},
+        {"Shape1", ui.Shape1, {120, 120, 660, 660}},
+        {"Shape2(3)", ui.Shape2[3], {7440, 5520, 660, 660}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(row.widget->geometry(), toPixels(row.twips)) << row.name;
+}
+
+TEST_F(WindowTest, captionsAndDesignStateAsTheUserSeesThem)
+{
+    const auto form = open();
+    const Form1Controls &ui = form->controls();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Rune Check List for ver1.8 by Varnhold"));
+    EXPECT_EQ(ui.Command1->text(), QStringLiteral("前"));
+    EXPECT_EQ(ui.Command2->text(), QStringLiteral("次"));
+    EXPECT_EQ(ui.Command3->text(), QStringLiteral("名称変更"));
+    EXPECT_EQ(ui.Command4->text(), QStringLiteral("Rune Word >>"));
+    EXPECT_EQ(ui.Command5->text(), QStringLiteral("更新"));
+    EXPECT_EQ(ui.Command6->text(), QStringLiteral("消去"));
+    EXPECT_EQ(ui.Command7->text(), QStringLiteral("全て表示"));
+    EXPECT_FALSE(ui.Command1->isEnabled());
+    EXPECT_TRUE(ui.Command2->isEnabled());
+    for (const OutlineShape *frame : ui.Shape2)
+        EXPECT_TRUE(frame->isHidden());
+    EXPECT_EQ(ui.Shape2[0]->borderColour(), QColor(255, 0, 0));
+    EXPECT_EQ(ui.Shape1->borderColour(), QColor(0, 0, 255));
+    EXPECT_EQ(ui.Combo1->count(), 14);
+    EXPECT_EQ(ui.Combo1->itemText(1), QStringLiteral("Weapon "));
+    EXPECT_EQ(ui.Combo1->itemText(13), QStringLiteral("Shield"));
+    EXPECT_EQ(ui.Combo1->currentIndex(), -1);
+    EXPECT_EQ(ui.List1->count(), 0);
+    EXPECT_EQ(ui.Label1[25]->text(), QStringLiteral("Vex"));
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::black));
+    for (const RunePicture *picture : ui.runeimg1)
+        EXPECT_EQ(picture->pixmap().size(), QSize(28, 28));
+    EXPECT_FALSE(form->windowIcon().isNull());
+}
+
+TEST_F(WindowTest, startsCollapsedWithTheFixedWidth)
+{
+    const auto form = open();
+    EXPECT_EQ(form->size(), QSize(704, 324));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    form->setOuterHeight(form::ExpandedHeight);
+    EXPECT_EQ(form->size(), QSize(704, 470));
+}
+
+TEST_F(WindowTest, firstRunShowsRuneZeroAndMakesTheSaveFolder)
+{
+    const auto form = open();
+    const PanelText &panel = form->controls().Picture1->text();
+    EXPECT_EQ(panel.texts(), (QStringList{
+                                 QString(),
+                                 QStringLiteral("  Name  : El"),
+                                 QString(),
+                                 QStringLiteral("  Req Lv : 11"),
+                                 QString(),
+                                 QStringLiteral("  Quantity : 0"),
+                                 QString(),
+                                 QStringLiteral(" Effect : "),
+                                 QStringLiteral("  W: +50 to Attack Rating"),
+                                 QStringLiteral("        +1 Light Radius"),
+                                 QStringLiteral("  A : +15 Defence,"),
+                                 QStringLiteral("        +1 Light Radius"),
+                             }));
+    for (int i = 0; i < panel.lines().size(); ++i)
+        EXPECT_EQ(panel.lines()[i].pointSize, i < 8 ? 15 : 14) << i;
+    EXPECT_EQ(panel.fontSize(), 14);
+    EXPECT_EQ(form->controls().Text1->text(), QString());
+    EXPECT_EQ(form->currentGroup(), 1);
+    EXPECT_TRUE(QDir(path("save")).exists());
+    EXPECT_TRUE(QDir(path("save")).isEmpty());
+    EXPECT_TRUE(prompter.told.isEmpty());
+}
+
+TEST_F(WindowTest, startShowsStoredCountAndGroupName)
+{
+    writeFile("save/rune1.sav", "-3\r\n4\r\n");
+    writeFile("save/group.dat", "\x83\x81\x83\x43\x83\x93\r\n");
+    const auto form = open();
+    EXPECT_EQ(form->controls().Picture1->text().texts().at(5), QStringLiteral("  Quantity : -3"));
+    EXPECT_EQ(form->runeStock().at(1), 4);
+    EXPECT_EQ(form->controls().Text1->text(), QStringLiteral("メイン"));
+}
+
+TEST_F(WindowTest, closingWritesTheGroupBack)
+{
+    writeFile("save/rune1.sav", "7\n");
+    auto form = openShown();
+    EXPECT_TRUE(form->close());
+    QByteArray expected = " 7 \r\n";
+    for (int i = 1; i < RuneCatalogue::Count; ++i)
+        expected += " 0 \r\n";
+    EXPECT_EQ(readFile("save/rune1.sav"), expected);
+    EXPECT_FALSE(QFile::exists(path("save/group.dat")));
+}
+
+TEST_F(WindowTest, closingAfterAFirstRunWritesZeros)
+{
+    auto form = openShown();
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(readFile("save/rune1.sav").size(), 165);
+}
+
+TEST_F(WindowTest, failedSaveAtClosingAsksAndCanKeepTheWindow)
+{
+    auto form = openShown();
+    ASSERT_TRUE(QDir().mkpath(path("save/rune1.sav")));
+
+    prompter.answerYesNo(false);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_TRUE(prompter.asked[0].prompt.contains(QStringLiteral("rune1.sav")));
+
+    prompter.answerYesNo(true);
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(WindowTest, unreadableSaveFileIsToldAtStart)
+{
+    ASSERT_TRUE(QDir().mkpath(path("save/rune1.sav")));
+    const auto form = open();
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told[0].prompt.contains(QStringLiteral("rune1.sav")));
+}
+
+TEST_F(WindowTest, mouseOverAPictureReachesItsEventArea)
+{
+    const auto form = openShown();
+    const Form1Controls &ui = form->controls();
+    QWindow *window = form->windowHandle();
+    for (int index : {0, 13, 14, 28, 32}) {
+        SCOPED_TRACE(index);
+        QSignalSpy moves(ui.runeimg2[std::size_t(index)], &RuneEventArea::mouseMove);
+        QSignalSpy downs(ui.runeimg2[std::size_t(index)], &RuneEventArea::mouseDown);
+        QSignalSpy ups(ui.runeimg2[std::size_t(index)], &RuneEventArea::mouseUp);
+        const QPoint p = centre(grid::pictureRect(index));
+        QTest::mouseMove(window, p);
+        QTest::mouseMove(window, p + QPoint(1, 1));
+        QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, p);
+        EXPECT_GE(moves.size(), 1);
+        ASSERT_EQ(downs.size(), 1);
+        EXPECT_EQ(downs[0][0].toInt(), index);
+        EXPECT_EQ(downs[0][1].toInt(), 2);
+        EXPECT_EQ(ups.size(), 1);
+    }
+}
+
+TEST_F(WindowTest, uncoveredLabelStripReachesTheLabel)
+{
+    const auto form = openShown();
+    const Form1Controls &ui = form->controls();
+    QWindow *window = form->windowHandle();
+    for (int index : {3, 28}) {
+        SCOPED_TRACE(index);
+        const QRect label = toPixels(grid::labelRect(index));
+        const QPoint strip(label.center().x(), label.bottom() - 1);
+        QSignalSpy clicks(ui.Label1[std::size_t(index)], &RuneLabel::click);
+        QSignalSpy moves(ui.Label1[std::size_t(index)], &RuneLabel::mouseMove);
+        QSignalSpy areaDowns(ui.runeimg2[std::size_t(index)], &RuneEventArea::mouseDown);
+        QTest::mouseMove(window, strip);
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, strip);
+        EXPECT_GE(moves.size(), 1);
+        ASSERT_EQ(clicks.size(), 1);
+        EXPECT_EQ(clicks[0][0].toInt(), index);
+        EXPECT_EQ(areaDowns.size(), 0);
+    }
+    // Hel's event area reaches below its label: the label gets nothing.
+    QSignalSpy helClicks(ui.Label1[14], &RuneLabel::click);
+    const QRect hel = toPixels(grid::labelRect(14));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(hel.center().x(), hel.bottom() - 1));
+    EXPECT_EQ(helClicks.size(), 0);
+}
+
+TEST_F(WindowTest, framesAndPicturesTakeNoMouse)
+{
+    const auto form = openShown();
+    const Form1Controls &ui = form->controls();
+    EXPECT_EQ(form->childAt(centre(grid::pictureRect(5))), ui.runeimg2[5]);
+    EXPECT_EQ(form->childAt(centre(form::shape2(2))), nullptr);
+    ui.Shape2[2]->show();
+    EXPECT_EQ(form->childAt(centre(form::shape2(2))), nullptr);
+}
+
+TEST_F(WindowTest, doubleClickIsOnePressAndOneDoubleClick)
+{
+    const auto form = openShown();
+    RuneEventArea *area = form->controls().runeimg2[20];
+    QSignalSpy downs(area, &RuneEventArea::mouseDown);
+    QSignalSpy ups(area, &RuneEventArea::mouseUp);
+    QSignalSpy doubles(area, &RuneEventArea::dblClick);
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre(grid::pictureRect(20)));
+    EXPECT_EQ(downs.size(), 1);
+    EXPECT_EQ(doubles.size(), 1);
+    EXPECT_EQ(ups.size(), 2);
+}
+
+TEST_F(WindowTest, panelDrawsWhatWasPrintedAgainAfterBeingCovered)
+{
+    const auto form = openShown();
+    InfoPanel *panel = form->controls().Picture1;
+    const QImage first = panel->grab().toImage();
+    const QColor face = panel->palette().color(QPalette::Window);
+    int inked = 0;
+    for (int y = 10; y < first.height() - 10; ++y)
+        for (int x = 10; x < first.width() - 10; ++x)
+            inked += first.pixelColor(x, y) != face ? 1 : 0;
+    EXPECT_GT(inked, 200);
+
+    form->hide();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(panel->grab().toImage(), first);
+}

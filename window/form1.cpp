@@ -1,0 +1,121 @@
+#include "form1.h"
+
+#include "fonts.h"
+#include "formgeometry.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace rcl {
+namespace {
+
+template<typename Control>
+Control *place(Control *control, const TwipRect &rect)
+{
+    control->setGeometry(toPixels(rect));
+    return control;
+}
+
+QPushButton *button(const QString &caption, const QFont &font, const TwipRect &rect, QWidget *parent)
+{
+    auto *b = place(new QPushButton(caption, parent), rect);
+    b->setFont(font);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+Form1::Form1(Prompter &prompter, const QString &appDirectory, QWidget *parent)
+    : QWidget(parent)
+    , m_prompter(prompter)
+    , m_files(appDirectory)
+{
+    createControls();
+    Form_Load();
+}
+
+void Form1::createControls()
+{
+    setWindowTitle(QStringLiteral("Rune Check List for ver1.8 by Varnhold"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/app.ico")));
+    setFont(fonts::windowDefault());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setFixedSize(twipsToPixels(form::ClientWidth), twipsToPixels(form::DesignClientHeight));
+
+    // Children are stacked in the order they are made, the last on top: the
+    // frames lie under the pictures, the pictures under the labels, and the
+    // event areas over everything in the grid, so a press on a picture reaches
+    // its event area.
+    m_ui.Shape1 = place(new OutlineShape(QColor(0, 0, 255), this), form::Shape1);
+    for (int i = 0; i < form::Shape2Count; ++i) {
+        auto *frame = place(new OutlineShape(QColor(255, 0, 0), this), form::shape2(i));
+        frame->hide();
+        m_ui.Shape2[std::size_t(i)] = frame;
+    }
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        m_ui.runeimg1[std::size_t(i)] = place(new RunePicture(i, this), grid::pictureRect(i));
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        m_ui.Label1[std::size_t(i)] = place(new RuneLabel(i, RuneCatalogue::name(i), this), grid::labelRect(i));
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        m_ui.runeimg2[std::size_t(i)] = place(new RuneEventArea(i, this), grid::eventAreaRect(i));
+
+    const QFont buttonFont = fonts::terminal(9.75);
+    m_ui.Picture1 = place(new InfoPanel(this), form::Picture1);
+    m_ui.Picture1->setFont(fonts::timesNewRoman(9));
+    m_ui.Command1 = button(QStringLiteral("前"), buttonFont, form::Command1, this);
+    m_ui.Command1->setEnabled(false);
+    m_ui.Command2 = button(QStringLiteral("次"), buttonFont, form::Command2, this);
+    m_ui.Text1 = place(new QLineEdit(QStringLiteral("Group1"), this), form::Text1);
+    m_ui.Text1->setFont(fonts::terminal(13.5));
+    m_ui.Text1->setReadOnly(true);
+    m_ui.Command3 = button(QStringLiteral("名称変更"), buttonFont, form::Command3, this);
+    m_ui.Command4 = button(QStringLiteral("Rune Word >>"), font(), form::Command4, this);
+    m_ui.List1 = place(new QListWidget(this), form::List1);
+    m_ui.List1->setFont(fonts::timesNewRoman(12));
+    m_ui.Command5 = button(QStringLiteral("更新"), buttonFont, form::Command5, this);
+    m_ui.Combo1 = place(new QComboBox(this), form::Combo1);
+    m_ui.Combo1->setFont(fonts::timesNewRoman(11.25));
+    m_ui.Combo1->addItems({QStringLiteral("All"), QStringLiteral("Weapon "), QStringLiteral("Melee Weapon"),
+                           QStringLiteral("Sword"), QStringLiteral("Axe"), QStringLiteral("Mace"),
+                           QStringLiteral("Hammer"), QStringLiteral("Scepter"), QStringLiteral("Wand"),
+                           QStringLiteral("Staff"), QStringLiteral("Missile Weapon"), QStringLiteral("Helm"),
+                           QStringLiteral("Armor"), QStringLiteral("Shield")});
+    m_ui.Combo1->setCurrentIndex(-1);
+    m_ui.Command6 = button(QStringLiteral("消去"), buttonFont, form::Command6, this);
+    m_ui.Command7 = button(QStringLiteral("全て表示"), buttonFont, form::Command7, this);
+
+    QWidget *tabOrder[] = {m_ui.Picture1, m_ui.Command1, m_ui.Command2, m_ui.Text1, m_ui.Command3, m_ui.Command4,
+                           m_ui.List1,    m_ui.Command5, m_ui.Combo1,   m_ui.Command6, m_ui.Command7};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void Form1::setOuterHeight(int twips)
+{
+    setFixedSize(twipsToPixels(form::ClientWidth), twipsToPixels(form::clientHeightFor(twips)));
+}
+
+void Form1::placeFrame(OutlineShape *frame, int runeIndex)
+{
+    frame->setGeometry(toPixels(grid::frameAround(grid::pictureRect(runeIndex))));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+} // namespace rcl

@@ -1,0 +1,81 @@
+#pragma once
+
+// The main window. The rune counts and their files live in the stock library
+// and the rune word data in the finder library; this window lays out its
+// controls, forwards each event to a handler named after the control and the
+// event (Form_Load, Command4_Click, runeimg2_MouseDown, ...), and prints what
+// those libraries answer into the info panel.
+
+#include "infopanel.h"
+#include "prompter.h"
+#include "runecontrols.h"
+#include "runestock.h"
+#include "stockfiles.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace rcl {
+
+struct Form1Controls
+{
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command6 = nullptr;
+    QPushButton *Command7 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QListWidget *List1 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    InfoPanel *Picture1 = nullptr;
+    OutlineShape *Shape1 = nullptr;
+    std::array<OutlineShape *, 7> Shape2{};
+    std::array<RunePicture *, RuneCatalogue::Count> runeimg1{};
+    std::array<RuneLabel *, RuneCatalogue::Count> Label1{};
+    std::array<RuneEventArea *, RuneCatalogue::Count> runeimg2{};
+};
+
+class Form1 final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form1)
+
+public:
+    // appDirectory is where the save folder and the data files are; the
+    // program passes its own directory, tests a temporary one.
+    explicit Form1(Prompter &prompter, const QString &appDirectory = AppDirectory(), QWidget *parent = nullptr);
+
+    [[nodiscard]] const Form1Controls &controls() const { return m_ui; }
+    [[nodiscard]] const RuneStock &runeStock() const { return m_stock; }
+    [[nodiscard]] int currentGroup() const { return m_currentGroup; }
+
+    // The window's height as the layout gives it, title bar included.
+    void setOuterHeight(int twips);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void placeFrame(OutlineShape *frame, int runeIndex);
+
+    void Form_Load();
+    void Form_Unload(bool &cancel);
+    void ShowFirstRune();
+
+    Prompter &m_prompter;
+    StockFiles m_files;
+    RuneStock m_stock;
+    qint16 m_currentGroup = 1;
+    Form1Controls m_ui;
+};
+
+} // namespace rcl

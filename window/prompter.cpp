@@ -1,0 +1,44 @@
+#include "prompter.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace rcl {
+namespace {
+
+QMessageBox::Icon boxIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Icon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+bool DialogPrompter::askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), title, prompt, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString DialogPrompter::askText(QWidget *parent, const QString &title, const QString &prompt)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+void DialogPrompter::tell(QWidget *parent, const QString &title, const QString &text, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace rcl

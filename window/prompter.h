@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace rcl {
+
+// Every message box and input box of the window goes through this interface,
+// so that tests can answer them without a screen.
+class Prompter
+{
+public:
+    enum class Icon { Information, Warning, Critical };
+
+    virtual ~Prompter() = default;
+
+    // Yes and No, Yes the default; true for Yes.
+    [[nodiscard]] virtual bool askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon) = 0;
+    // One line of text over an empty field; the empty text on Cancel.
+    [[nodiscard]] virtual QString askText(QWidget *parent, const QString &title, const QString &prompt) = 0;
+    virtual void tell(QWidget *parent, const QString &title, const QString &text, Icon icon) = 0;
+};
+
+class DialogPrompter final : public Prompter
+{
+public:
+    bool askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon) override;
+    QString askText(QWidget *parent, const QString &title, const QString &prompt) override;
+    void tell(QWidget *parent, const QString &title, const QString &text, Icon icon) override;
+};
+
+} // namespace rcl

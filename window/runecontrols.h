@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+namespace rcl {
+
+// The controls of the rune grid. Each element knows its index in its array and
+// passes it with every event, so one handler serves all 33. Positions in event
+// arguments are in twips.
+
+// runeimg2: the invisible area over a rune's picture and most of its label
+// that receives the mouse.
+class RuneEventArea final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RuneEventArea)
+
+public:
+    RuneEventArea(int index, QWidget *parent);
+    [[nodiscard]] int index() const { return m_index; }
+
+Q_SIGNALS:
+    void mouseDown(int index, int button, int shift, int x, int y);
+    void mouseUp(int index, int button, int shift, int x, int y);
+    void mouseMove(int index, int button, int shift, int x, int y);
+    void dblClick(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+};
+
+// Label1: a rune's name under its picture. Only the strips that no event area
+// covers reach it.
+class RuneLabel final : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RuneLabel)
+
+public:
+    RuneLabel(int index, const QString &caption, QWidget *parent);
+    [[nodiscard]] int index() const { return m_index; }
+
+Q_SIGNALS:
+    // A press and a release of the left or the right button over the label.
+    void click(int index);
+    void mouseMove(int index, int button, int shift, int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    Qt::MouseButton m_pressed = Qt::NoButton;
+};
+
+// runeimg1: a rune's picture; it takes no events.
+class RunePicture final : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RunePicture)
+
+public:
+    RunePicture(int index, QWidget *parent);
+};
+
+// Shape1 and Shape2: a one-pixel rectangle outline over the grid, transparent
+// inside and to the mouse.
+class OutlineShape final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(OutlineShape)
+
+public:
+    OutlineShape(const QColor &borderColour, QWidget *parent);
+
+    void setBorderColour(const QColor &colour);
+    [[nodiscard]] QColor borderColour() const { return m_colour; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_colour;
+};
+
+} // namespace rcl
