@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace rcl {
@@ -59,6 +61,10 @@ GroupNameLines parseGroupNames(const QByteArray &content)
 
 QString decodeGroupName(const QByteArray &stored)
 {
+    // Code page 932 keeps ASCII as it is; only other names need the decoder,
+    // which brings in the ICU tables.
+    if (std::all_of(stored.cbegin(), stored.cend(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(stored);
     QStringDecoder decoder("windows-31j");
     return decoder.isValid() ? decoder.decode(stored) : QString::fromLatin1(stored);
 }
