@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <limits>
 
 namespace rcl {
 
@@ -22,6 +23,19 @@ public:
             m_quantities[std::size_t(index)] = quantity;
     }
     void clear() { m_quantities.fill(0); }
+
+    // One more; a count at the largest 32-bit value stays there.
+    void addOne(int index)
+    {
+        if (at(index) < std::numeric_limits<qint32>::max())
+            set(index, at(index) + 1);
+    }
+    // One less, never below 0; a negative count read from a file stays.
+    void takeOneOff(int index)
+    {
+        if (at(index) >= 1)
+            set(index, at(index) - 1);
+    }
 
     friend bool operator==(const RuneStock &, const RuneStock &) = default;
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "gridaction.h"
+
+#include <QString>
+
+namespace rcl {
+
+// The "Rune Elect" setting compared as a decimal number, without rounding:
+// 0 is hover mode, 1 click mode, any other number only selects. A value that
+// is not a number, the empty one included, counts as hover mode, so the
+// program works without any rune.dat at all.
+[[nodiscard]] InteractionMode parseInteractionMode(const QString &setting);
+
+} // namespace rcl

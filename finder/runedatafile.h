@@ -1,0 +1,46 @@
+#pragma once
+
+#include "profiledata.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace rcl {
+
+// rune.dat as the program looks values up in it. An edit of the file takes
+// effect at the very next lookup, yet an unchanged file is parsed only once:
+// every lookup compares the file's identity, size and times with those of the
+// parse it holds.
+class RuneDataFile final
+{
+public:
+    explicit RuneDataFile(QString path);
+
+    [[nodiscard]] QString path() const { return m_path; }
+    // The empty text when the file, the section or the key is missing, and
+    // for a key with an empty value.
+    [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
+    [[nodiscard]] int parseCount() const { return m_parseCount; }
+
+private:
+    struct Stamp
+    {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modified = 0;
+        qint64 changed = 0;
+
+        friend bool operator==(const Stamp &, const Stamp &) = default;
+    };
+
+    [[nodiscard]] std::optional<Stamp> currentStamp() const;
+
+    QString m_path;
+    std::optional<Stamp> m_stamp;
+    ProfileData m_data;
+    int m_parseCount = 0;
+};
+
+} // namespace rcl

@@ -1,0 +1,32 @@
+#include "runenames.h"
+
+#include "legacytext.h"
+#include "textlines.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace rcl {
+
+QStringList parseRuneNames(QByteArray content)
+{
+    const TextEncoding encoding = takeEncoding(content);
+    QStringList names;
+    for (const QByteArray &line : splitLines(content)) {
+        const bool blank = std::all_of(line.cbegin(), line.cend(), [](char c) { return c == ' ' || c == '\t'; });
+        if (!blank)
+            names.append(decodeText(line, encoding));
+    }
+    return names;
+}
+
+QStringList ReadRuneNames(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseRuneNames(file.readAll());
+}
+
+} // namespace rcl

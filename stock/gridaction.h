@@ -1,0 +1,37 @@
+#pragma once
+
+namespace rcl {
+
+// How the mouse works on the rune grid, chosen by the "Rune Elect" setting.
+enum class InteractionMode {
+    Hover,      // pointing shows a rune, presses edit its count
+    Click,      // presses select, a double-click adds one, a right release takes one off
+    SelectOnly, // every press selects, nothing edits a count
+};
+
+enum class GridEvent { Press, Release, DoubleClick, LabelClick };
+
+enum class GridAction { Nothing, AddOne, TakeOneOff, Clear, Select };
+
+// Button codes name the one button that caused a press or a release:
+// 1 left, 2 right, 4 middle.
+[[nodiscard]] constexpr GridAction gridAction(GridEvent event, int button, InteractionMode mode)
+{
+    switch (event) {
+    case GridEvent::Press:
+        if (mode != InteractionMode::Hover)
+            return GridAction::Select;
+        return button == 1 ? GridAction::AddOne : button == 2 ? GridAction::TakeOneOff : GridAction::Clear;
+    case GridEvent::Release:
+        return mode == InteractionMode::Click && button == 2 ? GridAction::TakeOneOff : GridAction::Nothing;
+    case GridEvent::DoubleClick:
+        return mode == InteractionMode::Click ? GridAction::AddOne : GridAction::Nothing;
+    case GridEvent::LabelClick:
+        // A label click carries no button, so in hover mode it neither edits
+        // nor asks anything.
+        return mode == InteractionMode::Hover ? GridAction::Nothing : GridAction::Select;
+    }
+    return GridAction::Nothing;
+}
+
+} // namespace rcl

@@ -1,0 +1,272 @@
+#include "gridaction.h"
+#include "interactionmode.h"
+#include "profiledata.h"
+#include "runedatafile.h"
+#include "runenames.h"
+#include "runestock.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace rcl;
+
+namespace {
+
+struct LookupRow
+{
+    const char *file;
+    const char *section;
+    const char *key;
+    QString expected;
+};
+
+void expectLookups(std::initializer_list<LookupRow> rows)
+{
+    for (const LookupRow &row : rows) {
+        const ProfileData data = ProfileData::parse(QByteArray(row.file));
+        EXPECT_EQ(data.value(QString::fromUtf8(row.section), QString::fromUtf8(row.key)), row.expected)
+            << "file: " << row.file << "\nsection: " << row.section << ", key: " << row.key;
+    }
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+} // namespace
+
+TEST(RuneDataLookup, namesMatchWithoutAsciiCase)
+{
+    expectLookups({
+        {"[overall]\r\nrune elect=1\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
+        {"[OVERALL]\r\nRUNE ELECT=2\r\n", "overall", "rune elect", QStringLiteral("2")},
+        {"[Leaf]\r\nRuneNum=2\r\n", "Leaf", "RuneNum", QStringLiteral("2")},
+        // ア is 83 41 and ヂ is 83 61 in code page 932: their second bytes are
+        // the letters A and a, which must not be folded into one another.
+        {"[\x83\x41]\r\nk=1\r\n", "ア", "k", QStringLiteral("1")},
+        {"[\x83\x61]\r\nk=1\r\n", "ア", "k", QString()},
+        {"[Leaf]\r\nRuneNum=2\r\n", "Leaf ", "RuneNum", QString()},
+    });
+}
+
+TEST(RuneDataLookup, blanksAroundNamesAndValuesAreDropped)
+{
+    expectLookups({
+        {"  [  Leaf  ]  \r\n  RuneNum  =  2  \r\n", "Leaf", "RuneNum", QStringLiteral("2")},
+        {"[\tOverAll\v]\r\n\tRune Elect\t=\v1\t\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
+        {"[OverAll]\r\nRune Elect=1\r\n", "OverAll", "RuneElect", QString()},
+        {"[A]\r\nk= a  b \r\n", "A", "k", QStringLiteral("a  b")},
+        {"[A B]\r\nk=1\r\n", "A B", "k", QStringLiteral("1")},
+    });
+}
+
+TEST(RuneDataLookup, sectionLines)
+{
+    expectLookups({
+        {"[Leaf\r\nk=1\r\n", "Leaf", "k", QStringLiteral("1")},
+        {"[Leaf] k=1\r\nj=2\r\n", "Leaf", "k", QString()},
+        {"[Leaf] k=1\r\nj=2\r\n", "Leaf", "j", QStringLiteral("2")},
+        {"[Leaf]]\r\nk=1\r\n", "Leaf", "k", QStringLiteral("1")},
+        // ゾ is 83 5D: its second byte is ']' and does not end the name.
+        {"[\x83\x5D]\r\nk=1\r\n", "ゾ", "k", QStringLiteral("1")},
+        {"k=0\r\n[A]\r\nj=1\r\n", "A", "k", QString()},
+        {"k=0\r\n[A]\r\nj=1\r\n", "", "k", QString()},
+    });
+}
+
+TEST(RuneDataLookup, firstSectionAndFirstKeyWin)
+{
+    expectLookups({
+        {"[A]\r\nk=1\r\nk=2\r\n", "A", "k", QStringLiteral("1")},
+        {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "A", "k", QStringLiteral("1")},
+        {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "A", "j", QString()},
+        {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "B", "k", QStringLiteral("3")},
+        {"[a]\r\nk=1\r\n[A]\r\nk=2\r\n", "A", "k", QStringLiteral("1")},
+    });
+}
+
+TEST(RuneDataLookup, keyLinesSplitAtTheFirstEquals)
+{
+    expectLookups({
+        {"[A]\r\nk=a=b\r\n", "A", "k", QStringLiteral("a=b")},
+        {"[A]\r\nk\r\nk=2\r\n", "A", "k", QStringLiteral("2")},
+        {"[A]\r\n;k=1\r\n", "A", "k", QString()},
+        {"[A]\r\n  ;k=1\r\nk=2\r\n", "A", "k", QStringLiteral("2")},
+        {"[A]\r\nk=a;b\r\n", "A", "k", QStringLiteral("a;b")},
+        {"[A]\r\n#k=1\r\n", "A", "#k", QStringLiteral("1")},
+        {"[A]\r\nk=\r\n", "A", "k", QString()},
+    });
+}
+
+TEST(RuneDataLookup, oneOuterPairOfQuotesIsRemoved)
+{
+    expectLookups({
+        {"[A]\r\nk=\"a b\"\r\n", "A", "k", QStringLiteral("a b")},
+        {"[A]\r\nk='x'\r\n", "A", "k", QStringLiteral("x")},
+        {"[A]\r\nk= \" spaced \" \r\n", "A", "k", QStringLiteral(" spaced ")},
+        {"[A]\r\nk=\"x'\r\n", "A", "k", QStringLiteral("\"x'")},
+        {"[A]\r\nk=\"a\"b\"\r\n", "A", "k", QStringLiteral("a\"b")},
+        {"[A]\r\nk=\"\"x\"\"\r\n", "A", "k", QStringLiteral("\"x\"")},
+        {"[A]\r\nk=\"\r\n", "A", "k", QStringLiteral("\"")},
+        {"[A]\r\nk=\"\"\r\n", "A", "k", QString()},
+    });
+}
+
+TEST(RuneDataLookup, everyLineEndAndNoLineEnd)
+{
+    expectLookups({
+        {"[A]\nk=1\nj=2", "A", "j", QStringLiteral("2")},
+        {"[A]\rk=1\rj=2\r", "A", "k", QStringLiteral("1")},
+        {"[A]\r\nk=1\r\nj=2", "A", "j", QStringLiteral("2")},
+        {"[A]\r\n\r\n\r\nk=1", "A", "k", QStringLiteral("1")},
+        {"", "A", "k", QString()},
+    });
+}
+
+TEST(RuneDataLookup, valuesAreCutTo254BytesOfTheirEncoding)
+{
+    const QByteArray ascii(300, 'x');
+    EXPECT_EQ(ProfileData::parse("[A]\r\nk=" + ascii).value(QStringLiteral("A"), QStringLiteral("k")),
+              QString(254, u'x'));
+
+    // 253 ASCII bytes and a two-byte character: the character would end at
+    // byte 255, so it is left out whole.
+    const QByteArray sjis = QByteArray(253, 'y') + "\x83\x41" + "z";
+    EXPECT_EQ(ProfileData::parse("[A]\r\nk=" + sjis).value(QStringLiteral("A"), QStringLiteral("k")),
+              QString(253, u'y'));
+    const QByteArray fits = QByteArray(252, 'y') + "\x83\x41" + "z";
+    EXPECT_EQ(ProfileData::parse("[A]\r\nk=" + fits).value(QStringLiteral("A"), QStringLiteral("k")),
+              QString(252, u'y') + QStringLiteral("ア"));
+
+    const QByteArray utf8 = QByteArray(253, 'w') + "\xC3\xA9";
+    EXPECT_EQ(ProfileData::parse("\xEF\xBB\xBF[A]\r\nk=" + utf8).value(QStringLiteral("A"), QStringLiteral("k")),
+              QString(253, u'w'));
+}
+
+TEST(RuneDataLookup, fileEncodings)
+{
+    expectLookups({
+        {"[A]\r\nk=\x83\x8B\x81\x5B\x83\x93\r\n", "A", "k", QStringLiteral("ルーン")},
+        {"\xEF\xBB\xBF[OverAll]\r\nRune Elect=1\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
+        {"\xEF\xBB\xBF[A]\r\nk=\xE3\x83\xAB\r\n", "A", "k", QStringLiteral("ル")},
+    });
+}
+
+TEST(RuneDataFile, missingFileSectionOrKeyReadEmpty)
+{
+    QTemporaryDir dir;
+    RuneDataFile data(dir.filePath(QStringLiteral("rune.dat")));
+    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QString());
+    writeFile(data.path(), "[Leaf]\r\nRuneNum=2\r\n");
+    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QString());
+    EXPECT_EQ(data.ReadRuneData(QStringLiteral("Leaf"), QStringLiteral("Allowed")), QString());
+    EXPECT_EQ(data.ReadRuneData(QStringLiteral("Leaf"), QStringLiteral("RuneNum")), QStringLiteral("2"));
+}
+
+TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
+{
+    QTemporaryDir dir;
+    RuneDataFile data(dir.filePath(QStringLiteral("rune.dat")));
+    writeFile(data.path(), "[OverAll]\r\nRune Elect=1\r\n");
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QStringLiteral("1"));
+    EXPECT_EQ(data.parseCount(), 1);
+
+    // An edit of the same size takes effect at the next lookup.
+    writeFile(data.path(), "[OverAll]\r\nRune Elect=0\r\n");
+    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QStringLiteral("0"));
+    EXPECT_EQ(data.parseCount(), 2);
+
+    // So does a file put in its place, and its removal.
+    const QString replacement = dir.filePath(QStringLiteral("new.dat"));
+    writeFile(replacement, "[OverAll]\r\nRune Elect=2\r\n");
+    ASSERT_TRUE(QFile::remove(data.path()));
+    ASSERT_TRUE(QFile::rename(replacement, data.path()));
+    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QStringLiteral("2"));
+    ASSERT_TRUE(QFile::remove(data.path()));
+    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QString());
+}
+
+TEST(RuneNames, oneNamePerLineInFileOrder)
+{
+    EXPECT_EQ(parseRuneNames("Leaf\r\nLore\nSteel"), (QStringList{QStringLiteral("Leaf"), QStringLiteral("Lore"), QStringLiteral("Steel")}));
+    EXPECT_EQ(parseRuneNames("  Leaf  \r\n"), QStringList{QStringLiteral("  Leaf  ")});
+    EXPECT_EQ(parseRuneNames("\r\n\r\nWhite\r\n   \r\nWhite\r\n"), (QStringList{QStringLiteral("White"), QStringLiteral("White")}));
+    EXPECT_EQ(parseRuneNames("\x83\x8B\x81\x5B\x83\x93\r\n"), QStringList{QStringLiteral("ルーン")});
+    EXPECT_TRUE(parseRuneNames("").isEmpty());
+    QTemporaryDir dir;
+    EXPECT_TRUE(ReadRuneNames(dir.filePath(QStringLiteral("runename.dat"))).isEmpty());
+}
+
+TEST(InteractionMode, settingComparedAsADecimalNumber)
+{
+    const struct
+    {
+        const char *setting;
+        InteractionMode expected;
+    } rows[] = {
+        {"0", InteractionMode::Hover},       {"00", InteractionMode::Hover},
+        {"0.0", InteractionMode::Hover},     {" 0 ", InteractionMode::Hover},
+        {"-0", InteractionMode::Hover},      {"1", InteractionMode::Click},
+        {"1.0", InteractionMode::Click},     {"01", InteractionMode::Click},
+        {"+1", InteractionMode::Click},      {"2", InteractionMode::SelectOnly},
+        {"0.5", InteractionMode::SelectOnly}, {"-1", InteractionMode::SelectOnly},
+        {"1.01", InteractionMode::SelectOnly}, {"10", InteractionMode::SelectOnly},
+        {"", InteractionMode::Hover},        {"abc", InteractionMode::Hover},
+        {"1x", InteractionMode::Hover},      {".", InteractionMode::Hover},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(parseInteractionMode(QString::fromLatin1(row.setting)), row.expected) << '"' << row.setting << '"';
+}
+
+TEST(GridAction, eventsButtonsAndModes)
+{
+    using enum GridEvent;
+    using enum GridAction;
+    constexpr InteractionMode H = InteractionMode::Hover;
+    constexpr InteractionMode C = InteractionMode::Click;
+    constexpr InteractionMode S = InteractionMode::SelectOnly;
+    const struct
+    {
+        GridEvent event;
+        int button;
+        GridAction hover, click, other;
+    } rows[] = {
+        {Press, 1, AddOne, Select, Select},      {Press, 2, TakeOneOff, Select, Select},
+        {Press, 4, Clear, Select, Select},       {Release, 1, Nothing, Nothing, Nothing},
+        {Release, 2, Nothing, TakeOneOff, Nothing}, {Release, 3, Nothing, Nothing, Nothing},
+        {Release, 4, Nothing, Nothing, Nothing}, {DoubleClick, 0, Nothing, AddOne, Nothing},
+        {LabelClick, 0, Nothing, Select, Select},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(testing::Message() << int(row.event) << " button " << row.button);
+        EXPECT_EQ(gridAction(row.event, row.button, H), row.hover);
+        EXPECT_EQ(gridAction(row.event, row.button, C), row.click);
+        EXPECT_EQ(gridAction(row.event, row.button, S), row.other);
+    }
+}
+
+TEST(RuneStock, countsStayWithinTheirBounds)
+{
+    RuneStock stock;
+    stock.set(0, std::numeric_limits<qint32>::max());
+    stock.addOne(0);
+    EXPECT_EQ(stock.at(0), std::numeric_limits<qint32>::max());
+    stock.takeOneOff(1);
+    EXPECT_EQ(stock.at(1), 0);
+    stock.set(2, -3);
+    stock.takeOneOff(2);
+    EXPECT_EQ(stock.at(2), -3);
+    stock.set(3, 1);
+    stock.takeOneOff(3);
+    stock.addOne(4);
+    EXPECT_EQ(stock.at(3), 0);
+    EXPECT_EQ(stock.at(4), 1);
+    stock.addOne(33);
+    EXPECT_EQ(stock.at(33), 0);
+}
