@@ -1,6 +1,4 @@
-#include "form1.h"
-#include "formgeometry.h"
-#include "scriptedprompter.h"
+#include "formfixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,52 +15,6 @@
 #include <memory>
 
 using namespace rcl;
-
-namespace {
-
-class WindowTest : public ::testing::Test
-{
-protected:
-    std::unique_ptr<Form1> open()
-    {
-        auto form = std::make_unique<Form1>(prompter, dir.path());
-        return form;
-    }
-
-    std::unique_ptr<Form1> openShown()
-    {
-        auto form = open();
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        return form;
-    }
-
-    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    void writeFile(const char *name, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(path(name)).absolutePath());
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray readFile(const char *name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-};
-
-QPoint centre(const TwipRect &rect)
-{
-    return toPixels(rect).center();
-}
-
-} // namespace
 
 TEST_F(WindowTest, controlsStandWhereTheLayoutPutsThem)
 {
@@ -253,8 +205,7 @@ TEST_F(WindowTest, uncoveredLabelStripReachesTheLabel)
     QWindow *window = form->windowHandle();
     for (int index : {3, 28}) {
         SCOPED_TRACE(index);
-        const QRect label = toPixels(grid::labelRect(index));
-        const QPoint strip(label.center().x(), label.bottom() - 1);
+        const QPoint strip = labelStrip(index);
         QSignalSpy clicks(ui.Label1[std::size_t(index)], &RuneLabel::click);
         QSignalSpy moves(ui.Label1[std::size_t(index)], &RuneLabel::mouseMove);
         QSignalSpy areaDowns(ui.runeimg2[std::size_t(index)], &RuneEventArea::mouseDown);
@@ -267,8 +218,7 @@ TEST_F(WindowTest, uncoveredLabelStripReachesTheLabel)
     }
     // Hel's event area reaches below its label: the label gets nothing.
     QSignalSpy helClicks(ui.Label1[14], &RuneLabel::click);
-    const QRect hel = toPixels(grid::labelRect(14));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(hel.center().x(), hel.bottom() - 1));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, labelStrip(14));
     EXPECT_EQ(helClicks.size(), 0);
 }
 

@@ -34,8 +34,10 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, QWidget *parent)
     : QWidget(parent)
     , m_prompter(prompter)
     , m_files(appDirectory)
+    , m_runeData(m_files.appDirectory() + QStringLiteral("rune.dat"))
 {
     createControls();
+    connectHandlers();
     Form_Load();
 }
 
@@ -96,6 +98,20 @@ void Form1::createControls()
                            m_ui.List1,    m_ui.Command5, m_ui.Combo1,   m_ui.Command6, m_ui.Command7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void Form1::connectHandlers()
+{
+    for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
+        RuneEventArea *area = m_ui.runeimg2[i];
+        connect(area, &RuneEventArea::mouseMove, this, &Form1::runeimg2_MouseMove);
+        connect(area, &RuneEventArea::mouseDown, this, &Form1::runeimg2_MouseDown);
+        connect(area, &RuneEventArea::mouseUp, this, &Form1::runeimg2_MouseUp);
+        connect(area, &RuneEventArea::dblClick, this, &Form1::runeimg2_DblClick);
+        RuneLabel *label = m_ui.Label1[i];
+        connect(label, &RuneLabel::mouseMove, this, &Form1::Label1_MouseMove);
+        connect(label, &RuneLabel::click, this, &Form1::Label1_Click);
+    }
 }
 
 void Form1::setOuterHeight(int twips)

@@ -8,7 +8,9 @@
 
 #include "infopanel.h"
 #include "prompter.h"
+#include "runedatafile.h"
 #include "runecontrols.h"
+#include "gridaction.h"
 #include "runestock.h"
 #include "stockfiles.h"
 
@@ -65,14 +67,27 @@ protected:
 
 private:
     void createControls();
+    void connectHandlers();
     void placeFrame(OutlineShape *frame, int runeIndex);
 
     void Form_Load();
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
 
+    [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
+    [[nodiscard]] InteractionMode readInteractionMode();
+    void ShowRuneInfo(int index);
+    void Label1_MouseMove(int index, int button, int shift, int x, int y);
+    void runeimg2_MouseMove(int index, int button, int shift, int x, int y);
+    void runeimg2_MouseDown(int index, int button, int shift, int x, int y);
+    void runeimg2_MouseUp(int index, int button, int shift, int x, int y);
+    void runeimg2_DblClick(int index);
+    void Label1_Click(int index);
+    void applyGridAction(GridAction action, int index);
+
     Prompter &m_prompter;
     StockFiles m_files;
+    RuneDataFile m_runeData;
     RuneStock m_stock;
     qint16 m_currentGroup = 1;
     Form1Controls m_ui;

@@ -1,0 +1,70 @@
+// rune.dat lookups in a file of 10,000 rune words: through RuneDataFile, which
+// parses again only when the file changed, and the naive way, reading and
+// parsing the whole file at every lookup.
+
+#include "profiledata.h"
+#include "runedatafile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int WordCount = 10'000;
+
+QString wordName(int i)
+{
+    return QStringLiteral("Rune Word %1").arg(i);
+}
+
+const QString &dataFile()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("rune.dat"));
+        QByteArray content = "[OverAll]\r\nRune Elect=0\r\n";
+        for (int i = 0; i < WordCount; ++i) {
+            content += "\r\n[" + wordName(i).toLatin1() + "]\r\nRuneNum=3\r\nRune1=" + QByteArray::number(i % 33 + 1)
+                + "\r\nRune2=" + QByteArray::number((i * 7) % 33 + 1) + "\r\nRune3=" + QByteArray::number((i * 13) % 33 + 1)
+                + "\r\nAllowed=Sword, Axe, Melee Weapon\r\nEffectNum=3\r\nEffect1=+" + QByteArray::number(i % 400)
+                + "% Enhanced Damage\r\nEffect2=+1 To All Skills\r\nEffect3=Fire Resist +30%\r\n";
+        }
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(content);
+        return file;
+    }();
+    return path;
+}
+
+void BM_LookupUnchangedFile(benchmark::State &state)
+{
+    rcl::RuneDataFile data(dataFile());
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(data.ReadRuneData(wordName(i), QStringLiteral("Rune2")));
+        i = (i + 7919) % WordCount;
+    }
+}
+BENCHMARK(BM_LookupUnchangedFile);
+
+void BM_LookupParsingEveryTime(benchmark::State &state)
+{
+    int i = 0;
+    for (auto _ : state) {
+        QFile file(dataFile());
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("rune.dat cannot be read");
+        const rcl::ProfileData data = rcl::ProfileData::parse(file.readAll());
+        benchmark::DoNotOptimize(data.value(wordName(i), QStringLiteral("Rune2")));
+        i = (i + 7919) % WordCount;
+    }
+    state.SetLabel("naive: reads and parses the whole file");
+}
+BENCHMARK(BM_LookupParsingEveryTime)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

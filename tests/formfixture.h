@@ -1,0 +1,67 @@
+#pragma once
+
+#include "form1.h"
+#include "formgeometry.h"
+#include "scriptedprompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window over its own temporary program folder, with the boxes
+// answered by a script.
+class WindowTest : public ::testing::Test
+{
+protected:
+    std::unique_ptr<rcl::Form1> open()
+    {
+        auto form = std::make_unique<rcl::Form1>(prompter, dir.path());
+        return form;
+    }
+
+    std::unique_ptr<rcl::Form1> openShown()
+    {
+        auto form = open();
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return form;
+    }
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    void writeFile(const char *name, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(path(name)).absolutePath());
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray readFile(const char *name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void setRuneElect(const char *value)
+    {
+        writeFile("rune.dat", QByteArray("[OverAll]\r\nRune Elect=") + value + "\r\n");
+    }
+
+    static QPoint centre(const rcl::TwipRect &rect) { return rcl::toPixels(rect).center(); }
+    static QPoint pictureCentre(int index) { return centre(rcl::grid::pictureRect(index)); }
+    // A point on the strip of a label that no event area covers.
+    static QPoint labelStrip(int index)
+    {
+        const QRect label = rcl::toPixels(rcl::grid::labelRect(index));
+        return {label.center().x(), label.bottom() - 1};
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+};

@@ -1,0 +1,94 @@
+#include "form1.h"
+
+#include "interactionmode.h"
+
+namespace rcl {
+
+QString Form1::ReadRuneData(const QString &section, const QString &key)
+{
+    return m_runeData.ReadRuneData(section, key);
+}
+
+// Read at every event, so an edit of rune.dat takes effect at once.
+InteractionMode Form1::readInteractionMode()
+{
+    return parseInteractionMode(ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")));
+}
+
+void Form1::ShowRuneInfo(int index)
+{
+    if (!RuneStock::isIndex(index))
+        return;
+    InfoPanel &panel = *m_ui.Picture1;
+    panel.Cls();
+    panel.setFontSize(15);
+    panel.print();
+    panel.print(QStringLiteral("  Name  : ") + m_ui.Label1[std::size_t(index)]->text() + QStringLiteral("\r\n"));
+    panel.print(QStringLiteral("  Req Lv : ") + QString::number(RuneCatalogue::requiredLevel(index))
+                + QStringLiteral("\r\n"));
+    panel.print(QStringLiteral("  Quantity : ") + QString::number(m_stock.at(index)) + QStringLiteral("\r\n"));
+    panel.print(QStringLiteral(" Effect :"));
+    panel.setFontSize(14);
+    panel.print(RuneCatalogue::effectText(index) + QStringLiteral("\r\n"));
+    placeFrame(m_ui.Shape1, index);
+}
+
+void Form1::Label1_MouseMove(int index, int, int, int, int)
+{
+    if (readInteractionMode() == InteractionMode::Hover)
+        ShowRuneInfo(index);
+}
+
+void Form1::runeimg2_MouseMove(int index, int, int, int, int)
+{
+    if (readInteractionMode() == InteractionMode::Hover)
+        ShowRuneInfo(index);
+}
+
+void Form1::runeimg2_MouseDown(int index, int button, int, int, int)
+{
+    applyGridAction(gridAction(GridEvent::Press, button, readInteractionMode()), index);
+}
+
+void Form1::runeimg2_MouseUp(int index, int button, int, int, int)
+{
+    applyGridAction(gridAction(GridEvent::Release, button, readInteractionMode()), index);
+}
+
+void Form1::runeimg2_DblClick(int index)
+{
+    applyGridAction(gridAction(GridEvent::DoubleClick, 0, readInteractionMode()), index);
+}
+
+void Form1::Label1_Click(int index)
+{
+    applyGridAction(gridAction(GridEvent::LabelClick, 0, readInteractionMode()), index);
+}
+
+// A changed count is not shown at once: the panel goes on showing what it
+// showed until the rune is pointed at or selected again.
+void Form1::applyGridAction(GridAction action, int index)
+{
+    switch (action) {
+    case GridAction::Nothing:
+        break;
+    case GridAction::AddOne:
+        m_stock.addOne(index);
+        break;
+    case GridAction::TakeOneOff:
+        m_stock.takeOneOff(index);
+        break;
+    case GridAction::Clear:
+        if (m_prompter.askYesNo(this, QStringLiteral("RuneQuantity"), QStringLiteral("Clear?"),
+                                Prompter::Icon::Information)) {
+            m_stock.set(index, 0);
+            m_ui.Picture1->Cls();
+        }
+        break;
+    case GridAction::Select:
+        ShowRuneInfo(index);
+        break;
+    }
+}
+
+} // namespace rcl
