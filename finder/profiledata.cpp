@@ -1,5 +1,7 @@
 #include "profiledata.h"
 
+#include <QHash>
+
 namespace rcl {
 namespace {
 
@@ -30,15 +32,10 @@ qsizetype findCharacter(QByteArrayView line, qsizetype pos, char c, TextEncoding
     return -1;
 }
 
-// Names match without regard to ASCII letter case only, and only once decoded,
-// so the second byte of a two-byte character is never taken for a letter.
-QString foldedAscii(QString name)
+char16_t foldedAscii(QChar c)
 {
-    for (QChar &c : name) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
-    return name;
+    const char16_t u = c.unicode();
+    return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
 }
 
 QByteArrayView unquoted(QByteArrayView value)
@@ -55,12 +52,12 @@ class NameCache
 public:
     explicit NameCache(TextEncoding encoding) : m_encoding(encoding) {}
 
-    QString folded(QByteArrayView raw)
+    QString decoded(QByteArrayView raw)
     {
         const auto found = m_names.constFind(raw);
         if (found != m_names.cend())
             return *found;
-        const QString name = foldedAscii(decodeText(raw.toByteArray(), m_encoding));
+        const QString name = decodeText(raw.toByteArray(), m_encoding);
         if (m_names.size() < 4096)
             m_names.insert(raw, name);
         return name;
@@ -73,6 +70,28 @@ private:
 
 } // namespace
 
+// Names match without regard to ASCII letter case only, and only once
+// decoded, so the second byte of a two-byte character is never taken for a
+// letter.
+std::size_t ProfileData::AsciiCaseHash::operator()(const QString &name) const noexcept
+{
+    std::size_t hash = 14695981039346656037ull;
+    for (const QChar c : name)
+        hash = (hash ^ foldedAscii(c)) * 1099511628211ull;
+    return hash;
+}
+
+bool ProfileData::AsciiCaseEqual::operator()(const QString &a, const QString &b) const noexcept
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (foldedAscii(a[i]) != foldedAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
 ProfileData ProfileData::parse(QByteArray content)
 {
     ProfileData data;
@@ -82,9 +101,9 @@ ProfileData ProfileData::parse(QByteArray content)
     const QByteArrayView all(data.m_content);
     NameCache keyNames(encoding);
 
-    // -1 before the first section and inside a repeated one: their keys are
-    // never found.
-    qsizetype current = -1;
+    // Null before the first section and inside a repeated one: their keys
+    // are never found.
+    Section *current = nullptr;
     qsizetype start = 0;
     while (start < all.size()) {
         qsizetype end = start;
@@ -100,34 +119,39 @@ ProfileData ProfileData::parse(QByteArray content)
             if (close < 0)
                 close = line.size();
             const QByteArrayView raw = trimmedBlanks(line.sliced(1, close - 1));
-            const QString name = foldedAscii(decodeText(raw.toByteArray(), encoding));
-            if (data.m_sectionIndex.contains(name)) {
-                current = -1;
-            } else {
-                current = data.m_sectionIndex.size();
-                data.m_sectionIndex.insert(name, current);
-            }
+            const auto [section, added] = data.m_sections.try_emplace(decodeText(raw.toByteArray(), encoding),
+                                                                      Section{qsizetype(data.m_entries.size()), 0});
+            current = added ? &section->second : nullptr;
             continue;
         }
-        if (current < 0)
+        if (!current)
             continue;
         const qsizetype equals = findCharacter(line, 0, '=', encoding);
         if (equals < 0)
             continue;
-        const std::pair<qsizetype, QString> key{current, keyNames.folded(trimmedBlanks(line.first(equals)))};
-        if (!data.m_values.contains(key))
-            data.m_values.insert(key, unquoted(trimmedBlanks(line.sliced(equals + 1))));
+        // A section's entries are contiguous: sections are read in turn and a
+        // repeated one adds nothing.
+        data.m_entries.push_back({keyNames.decoded(trimmedBlanks(line.first(equals))),
+                                  unquoted(trimmedBlanks(line.sliced(equals + 1)))});
+        ++current->entryCount;
     }
     return data;
 }
 
 QString ProfileData::value(const QString &section, const QString &key) const
 {
-    const auto found = m_sectionIndex.constFind(foldedAscii(section));
-    if (found == m_sectionIndex.cend())
+    const auto found = m_sections.find(section);
+    if (found == m_sections.end())
         return {};
-    const QByteArrayView value = m_values.value({*found, foldedAscii(key)});
-    return decodeText(cutToBytes(value.toByteArray(), MaxValueBytes, m_encoding), m_encoding);
+    const Section &keys = found->second;
+    const AsciiCaseEqual equal;
+    // The first key of a name wins.
+    for (qsizetype i = keys.firstEntry; i < keys.firstEntry + keys.entryCount; ++i) {
+        const Entry &entry = m_entries[std::size_t(i)];
+        if (equal(entry.key, key))
+            return decodeText(cutToBytes(entry.value.toByteArray(), MaxValueBytes, m_encoding), m_encoding);
+    }
+    return {};
 }
 
 } // namespace rcl

@@ -3,10 +3,10 @@
 #include "legacytext.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 
-#include <utility>
+#include <unordered_map>
+#include <vector>
 
 namespace rcl {
 
@@ -29,15 +29,36 @@ public:
 
     // The empty text when the section or the key is missing.
     [[nodiscard]] QString value(const QString &section, const QString &key) const;
-    [[nodiscard]] qsizetype sectionCount() const { return m_sectionIndex.size(); }
+    [[nodiscard]] qsizetype sectionCount() const { return qsizetype(m_sections.size()); }
 
 private:
+    // Names are kept as decoded and matched without ASCII case, so a lookup
+    // needs no folded copy of the names it is given.
+    struct AsciiCaseHash
+    {
+        std::size_t operator()(const QString &name) const noexcept;
+    };
+    struct AsciiCaseEqual
+    {
+        bool operator()(const QString &a, const QString &b) const noexcept;
+    };
+    struct Entry
+    {
+        QString key;
+        QByteArrayView value;
+    };
+    struct Section
+    {
+        qsizetype firstEntry = 0;
+        qsizetype entryCount = 0;
+    };
+
     // Values are views into the content, which the parse keeps: a file of
     // thousands of rune words is parsed without an allocation per value.
     QByteArray m_content;
     TextEncoding m_encoding = TextEncoding::ShiftJis;
-    QHash<QString, qsizetype> m_sectionIndex;
-    QHash<std::pair<qsizetype, QString>, QByteArrayView> m_values;
+    std::unordered_map<QString, Section, AsciiCaseHash, AsciiCaseEqual> m_sections;
+    std::vector<Entry> m_entries;
 };
 
 } // namespace rcl
