@@ -8,13 +8,15 @@ namespace rcl {
 
 RuneDataFile::RuneDataFile(QString path)
     : m_path(std::move(path))
+    , m_encodedPath(QFile::encodeName(m_path))
+    , m_data(std::make_shared<const ProfileData>())
 {
 }
 
 std::optional<RuneDataFile::Stamp> RuneDataFile::currentStamp() const
 {
     struct stat info{};
-    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::stat(m_encodedPath.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     constexpr qint64 Billion = 1'000'000'000;
     return Stamp{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
@@ -22,23 +24,31 @@ std::optional<RuneDataFile::Stamp> RuneDataFile::currentStamp() const
                  qint64(info.st_ctim.tv_sec) * Billion + info.st_ctim.tv_nsec};
 }
 
-QString RuneDataFile::ReadRuneData(const QString &section, const QString &key)
+std::shared_ptr<const ProfileData> RuneDataFile::current()
 {
     const std::optional<Stamp> stamp = currentStamp();
     if (!stamp) {
-        m_stamp.reset();
-        m_data = ProfileData();
-        return {};
+        if (m_stamp) {
+            m_stamp.reset();
+            m_data = std::make_shared<const ProfileData>();
+        }
+        return m_data;
     }
     if (stamp != m_stamp) {
         // The stamp is taken before reading: a change made while reading
         // shows as a new stamp at the next lookup, which reads again.
         QFile file(m_path);
-        m_data = file.open(QIODevice::ReadOnly) ? ProfileData::parse(file.readAll()) : ProfileData();
-        m_stamp = file.isOpen() ? stamp : std::nullopt;
+        const bool readable = file.open(QIODevice::ReadOnly);
+        m_data = std::make_shared<const ProfileData>(readable ? ProfileData::parse(file.readAll()) : ProfileData());
+        m_stamp = readable ? stamp : std::nullopt;
         ++m_parseCount;
     }
-    return m_data.value(section, key);
+    return m_data;
+}
+
+QString RuneDataFile::ReadRuneData(const QString &section, const QString &key)
+{
+    return current()->value(section, key);
 }
 
 } // namespace rcl

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace rcl {
@@ -21,6 +22,9 @@ public:
     // The empty text when the file, the section or the key is missing, and
     // for a key with an empty value.
     [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
+    // The file as it is now, for the many lookups of one list or detail view:
+    // they all see one version of the file and check it once.
+    [[nodiscard]] std::shared_ptr<const ProfileData> current();
     [[nodiscard]] int parseCount() const { return m_parseCount; }
 
 private:
@@ -38,8 +42,9 @@ private:
     [[nodiscard]] std::optional<Stamp> currentStamp() const;
 
     QString m_path;
+    QByteArray m_encodedPath;
     std::optional<Stamp> m_stamp;
-    ProfileData m_data;
+    std::shared_ptr<const ProfileData> m_data;
     int m_parseCount = 0;
 };
 
