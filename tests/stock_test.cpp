@@ -65,6 +65,34 @@ TEST(QuantityText, parsesLikeTheSaveFilesNeed)
         EXPECT_EQ(parseQuantity(row.text), row.expected) << '"' << row.text << '"';
 }
 
+TEST(DecimalNumber, roundsExactlyAfterArithmetic)
+{
+    const auto plusThenRound = [](const char *text, qint32 whole) {
+        return DecimalNumber::parse(QByteArrayView(text))->plus(whole).rounded();
+    };
+    EXPECT_EQ(plusThenRound("8", -1), 7);
+    EXPECT_EQ(plusThenRound("1.5", -1), 0);
+    EXPECT_EQ(plusThenRound("2.5", -1), 2);
+    EXPECT_EQ(plusThenRound("0.5", -1), 0);
+    EXPECT_EQ(plusThenRound("-0.5", -1), -2);
+    EXPECT_EQ(plusThenRound("1.5000000001", -1), 1);
+    EXPECT_EQ(plusThenRound("1.4999999999", -1), 0);
+    EXPECT_EQ(plusThenRound("33.4", -1), 32);
+
+    const auto levelOf = [](const char *text) {
+        return DecimalNumber::parse(QByteArrayView(text))->times(2).plus(3).rounded();
+    };
+    EXPECT_EQ(levelOf("33"), 69);
+    EXPECT_EQ(levelOf("5.25"), 14);
+    EXPECT_EQ(levelOf("5.75"), 14);
+
+    EXPECT_EQ(DecimalNumber::parse(QByteArrayView("4.9999999999"))->compare(5), -1);
+    EXPECT_EQ(DecimalNumber::parse(QByteArrayView(" 5.0 "))->compare(5), 0);
+    EXPECT_EQ(DecimalNumber::parse(QByteArrayView("5.0000000000001"))->compare(5), 1);
+    EXPECT_EQ(DecimalNumber::parse(QByteArrayView("99999999999"))->compare(5), 1);
+    EXPECT_FALSE(DecimalNumber::parse(QStringLiteral("１")));
+}
+
 TEST(QuantityText, formatsWithSignPlaceAndTrailingBlank)
 {
     EXPECT_EQ(formatQuantity(0), " 0 ");
