@@ -112,6 +112,14 @@ void Form1::connectHandlers()
         connect(label, &RuneLabel::mouseMove, this, &Form1::Label1_MouseMove);
         connect(label, &RuneLabel::click, this, &Form1::Label1_Click);
     }
+    connect(m_ui.Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(m_ui.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(m_ui.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    // Selecting an entry, by the user or by the program, shows it.
+    connect(m_ui.List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
 }
 
 void Form1::setOuterHeight(int twips)

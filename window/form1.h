@@ -85,6 +85,17 @@ private:
     void Label1_Click(int index);
     void applyGridAction(GridAction action, int index);
 
+    void Command4_Click();
+    void Command5_Click();
+    void Command7_Click();
+    void List1_Click();
+    void ExpandRuneWordPanel();
+    void CollapseRuneWordPanel();
+    void ShowRuneWordDetails(const QString &name, bool colourFrames);
+    void hideRecipeFrames();
+    [[nodiscard]] QStringList readRuneNames() const;
+    [[nodiscard]] QString itemTypeChoice() const;
+
     Prompter &m_prompter;
     StockFiles m_files;
     RuneDataFile m_runeData;

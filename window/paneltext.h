@@ -1,19 +1,12 @@
 #pragma once
 
+#include "panelline.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace rcl {
-
-struct PanelLine
-{
-    QString text;
-    qreal pointSize = 9;
-    bool bold = false;
-
-    friend bool operator==(const PanelLine &, const PanelLine &) = default;
-};
 
 // What has been printed into the info panel, line by line. Printing a text
 // writes it on a new line; CR LF (or a lone CR or LF) inside the text starts

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "panelline.h"
+#include "profiledata.h"
+#include "runestock.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+namespace rcl {
+
+// A rune word's recipe entry shown on the grid: frame k (1..6) around the
+// picture of the rune at index, owned when the group holds enough of it for
+// this occurrence.
+struct RecipeFrame
+{
+    int frame = 0;
+    int index = 0;
+    bool owned = false;
+
+    friend bool operator==(const RecipeFrame &, const RecipeFrame &) = default;
+};
+
+struct RuneWordDetails
+{
+    QList<PanelLine> lines;
+    QList<RecipeFrame> frames;
+};
+
+// The rune words of one version of rune.dat, judged against one group's
+// counts. Every lookup goes to the data as the user wrote it; nothing about a
+// rune word is kept between calls.
+class RuneWordFinder final
+{
+public:
+    // More rune entries than this in one section are not read: a RuneNum of
+    // two billion must not hold the window for minutes.
+    static constexpr int MaxEntries = 1000;
+    static constexpr int FrameCount = 6;
+
+    RuneWordFinder(const ProfileData &data, const RuneStock &stock);
+
+    // Makeable when, for every rune, the group holds at least as many as the
+    // recipe names it (a count of 0 or less holds none). A recipe entry that is
+    // not a rune number 1..33, or a RuneNum that is not a number, is not.
+    [[nodiscard]] bool IsRuneWordMakeable(const QString &name) const;
+    // The first three characters of the chosen item type, found in Allowed
+    // with letter case significant; "All" matches everything, no choice every
+    // non-empty Allowed.
+    [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
+    [[nodiscard]] int RuneWordLevel(const QString &name) const;
+    [[nodiscard]] RuneWordDetails details(const QString &name) const;
+
+    [[nodiscard]] QStringList makeable(const QStringList &names) const;
+    [[nodiscard]] QStringList makeableOfItemType(const QStringList &names, const QString &choice) const;
+    [[nodiscard]] QStringList ofItemType(const QStringList &names, const QString &choice) const;
+
+private:
+    [[nodiscard]] std::optional<int> entryCount(const QString &name, const QString &key) const;
+    [[nodiscard]] QString entry(const QString &name, int k) const;
+
+    const ProfileData &m_data;
+    const RuneStock &m_stock;
+};
+
+// The rune index of a recipe entry: its rune number less one, rounded; none
+// when that is not a number or not a rune.
+[[nodiscard]] std::optional<int> runeIndexOf(const QString &entry);
+
+} // namespace rcl

@@ -1,0 +1,145 @@
+#include "formfixture.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace rcl;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class BandTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        writeFile("runename.dat", "Stealth\r\nLeaf\r\nSteel\r\nStealth\r\nLore\r\n");
+        writeFile("rune.dat", "[OverAll]\r\nRune Elect=1\r\n"
+                              "[Stealth]\r\nRuneNum=2\r\nRune1=7\r\nRune2=5\r\nAllowed=Body Armor\r\n"
+                              "EffectNum=1\r\nEffect1=+25% Faster Run/Walk\r\n"
+                              "[Leaf]\r\nRuneNum=2\r\nRune1=3\r\nRune2=8\r\nAllowed=Staff\r\nEffectNum=0\r\n"
+                              "[Steel]\r\nRuneNum=2\r\nRune1=3\r\nRune2=1\r\nAllowed=Sword, Axe, Mace\r\n"
+                              "[Lore]\r\nRuneNum=2\r\nRune1=9\r\nRune2=12\r\nAllowed=Helm\r\n");
+        // Tal and Eth, Tir and Ral are owned; El, Ort and Sol are not.
+        writeFile("save/rune1.sav", "0\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n1\r\n");
+        form = openShown();
+    }
+
+    const Form1Controls &ui() const { return form->controls(); }
+    void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int i = 0; i < ui().List1->count(); ++i)
+            names.append(ui().List1->item(i)->text());
+        return names;
+    }
+    QStringList panel() const { return ui().Picture1->text().texts(); }
+    void choose(const QString &itemType) { ui().Combo1->setCurrentIndex(ui().Combo1->findText(itemType)); }
+    QList<int> visibleFrames() const
+    {
+        QList<int> shown;
+        for (int k = 0; k < form::Shape2Count; ++k) {
+            if (ui().Shape2[std::size_t(k)]->isVisible())
+                shown.append(k);
+        }
+        return shown;
+    }
+
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
+
+TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
+{
+    choose(u"Helm"_s);
+    click(ui().Command4);
+    EXPECT_EQ(ui().Command4->text(), u"Rune Word <<"_s);
+    EXPECT_EQ(form->size(), QSize(704, 470));
+    EXPECT_EQ(ui().Picture1->height(), twipsToPixels(5895));
+    EXPECT_TRUE(ui().List1->isVisible() && ui().Combo1->isVisible());
+    EXPECT_EQ(listed(), (QStringList{u"Stealth"_s, u"Leaf"_s, u"Stealth"_s}));
+    const QStringList panelBefore = panel();
+
+    click(ui().Command4);
+    EXPECT_EQ(ui().Command4->text(), u"Rune Word >>"_s);
+    EXPECT_EQ(form->size(), QSize(704, 324));
+    EXPECT_EQ(ui().Picture1->height(), twipsToPixels(4215));
+    EXPECT_EQ(listed().size(), 3);
+    EXPECT_EQ(panel(), panelBefore);
+}
+
+TEST_F(BandTest, updatePreviewsTheFirstMakeableWordOfTheItemType)
+{
+    click(ui().Command4);
+    choose(u"Armor"_s);
+    click(ui().Command5);
+    EXPECT_EQ(listed(), (QStringList{u"Stealth"_s, u"Stealth"_s}));
+    EXPECT_EQ(ui().List1->currentRow(), -1);
+    EXPECT_EQ(panel(), (QStringList{u"  Stealth"_s, u"  Req Rune : Tal + Eth"_s, u"  Req Lv : 17"_s,
+                                    u"  Item Type : Body Armor"_s, QString(), u" Effect :"_s,
+                                    u"    +25% Faster Run/Walk"_s}));
+    EXPECT_EQ(visibleFrames(), (QList<int>{1, 2}));
+    EXPECT_EQ(ui().Shape2[1]->geometry(), toPixels({4440, 120, 660, 660}));
+    EXPECT_EQ(ui().Shape2[2]->geometry(), toPixels({3000, 120, 660, 660}));
+
+    choose(u"Shield"_s);
+    click(ui().Command5);
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(panel().isEmpty());
+    EXPECT_TRUE(visibleFrames().isEmpty());
+}
+
+TEST_F(BandTest, showAllSelectsTheFirstWordWithFramesByOwnership)
+{
+    click(ui().Command4);
+    choose(u"Helm"_s);
+    click(ui().Command7);
+    EXPECT_EQ(listed(), QStringList{u"Lore"_s});
+    EXPECT_EQ(ui().List1->currentRow(), 0);
+    EXPECT_EQ(panel().at(1), u"  Req Rune : Ort + Sol"_s);
+    EXPECT_EQ(visibleFrames(), (QList<int>{1, 2}));
+    EXPECT_EQ(ui().Shape2[1]->borderColour(), QColor(255, 255, 255));
+
+    // Show all with nothing found leaves the panel and hides the frames.
+    const QStringList shown = panel();
+    choose(u"Shield"_s);
+    click(ui().Command7);
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(panel(), shown);
+    EXPECT_TRUE(visibleFrames().isEmpty());
+}
+
+TEST_F(BandTest, clickingAnEntryShowsItWithRedAndWhiteFrames)
+{
+    click(ui().Command4);
+    choose(u"All"_s);
+    click(ui().Command7);
+    const QRect steel = ui().List1->visualItemRect(ui().List1->item(2));
+    QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, steel.center());
+    EXPECT_EQ(panel().at(0), u"  Steel"_s);
+    EXPECT_EQ(panel().at(1), u"  Req Rune : Tir + El"_s);
+    EXPECT_EQ(panel().at(2), u"  Req Lv : 13"_s);
+    EXPECT_EQ(ui().Shape2[1]->borderColour(), QColor(255, 0, 0));
+    EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 255, 255));
+    EXPECT_EQ(ui().Shape2[2]->geometry(), toPixels({120, 120, 660, 660}));
+
+    // The preview after update keeps the colours the frames last had.
+    choose(u"Staff"_s);
+    click(ui().Command5);
+    EXPECT_EQ(panel().at(0), u"  Leaf"_s);
+    EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 255, 255));
+}
+
+TEST_F(BandTest, noChoiceAndNoNamesFile)
+{
+    click(ui().Command4);
+    click(ui().Command7);
+    EXPECT_EQ(listed().size(), 5);
+    ASSERT_TRUE(QFile::remove(path("runename.dat")));
+    click(ui().Command4);
+    click(ui().Command4);
+    EXPECT_TRUE(listed().isEmpty());
+}

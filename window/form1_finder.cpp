@@ -1,0 +1,117 @@
+#include "form1.h"
+
+#include "formgeometry.h"
+#include "runenames.h"
+#include "runewordfinder.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace rcl {
+namespace {
+
+const QString Closed = QStringLiteral("Rune Word >>");
+const QString Open = QStringLiteral("Rune Word <<");
+
+} // namespace
+
+QStringList Form1::readRuneNames() const
+{
+    return ReadRuneNames(m_files.appDirectory() + QStringLiteral("runename.dat"));
+}
+
+QString Form1::itemTypeChoice() const
+{
+    const int chosen = m_ui.Combo1->currentIndex();
+    return chosen >= 0 ? m_ui.Combo1->itemText(chosen) : QString();
+}
+
+void Form1::ExpandRuneWordPanel()
+{
+    m_ui.Command4->setText(Open);
+    setOuterHeight(form::ExpandedHeight);
+    m_ui.Picture1->resize(m_ui.Picture1->width(), twipsToPixels(form::Picture1ExpandedHeight));
+}
+
+void Form1::CollapseRuneWordPanel()
+{
+    m_ui.Command4->setText(Closed);
+    setOuterHeight(form::CollapsedHeight);
+    m_ui.Picture1->resize(m_ui.Picture1->width(), twipsToPixels(form::Picture1CollapsedHeight));
+}
+
+void Form1::hideRecipeFrames()
+{
+    for (OutlineShape *frame : m_ui.Shape2)
+        frame->hide();
+}
+
+// The button's caption is the band's state.
+void Form1::Command4_Click()
+{
+    if (m_ui.Command4->text() != Closed) {
+        CollapseRuneWordPanel();
+        return;
+    }
+    ExpandRuneWordPanel();
+    m_ui.List1->clear();
+    const auto data = m_runeData.current();
+    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).makeable(readRuneNames()));
+}
+
+void Form1::Command5_Click()
+{
+    hideRecipeFrames();
+    m_ui.List1->clear();
+    const auto data = m_runeData.current();
+    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).makeableOfItemType(readRuneNames(), itemTypeChoice()));
+    // The first entry is previewed without being selected; with no entry the
+    // panel is left blank.
+    if (m_ui.List1->count() > 0) {
+        ShowRuneWordDetails(m_ui.List1->item(0)->text(), false);
+    } else {
+        m_ui.Picture1->Cls();
+    }
+}
+
+void Form1::Command7_Click()
+{
+    hideRecipeFrames();
+    m_ui.List1->clear();
+    const auto data = m_runeData.current();
+    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).ofItemType(readRuneNames(), itemTypeChoice()));
+    if (m_ui.List1->count() > 0)
+        m_ui.List1->setCurrentRow(0);
+}
+
+void Form1::List1_Click()
+{
+    if (const QListWidgetItem *selected = m_ui.List1->currentItem())
+        ShowRuneWordDetails(selected->text(), true);
+}
+
+void Form1::ShowRuneWordDetails(const QString &name, bool colourFrames)
+{
+    const auto data = m_runeData.current();
+    const RuneWordDetails details = RuneWordFinder(*data, m_stock).details(name);
+    InfoPanel &panel = *m_ui.Picture1;
+    panel.Cls();
+    hideRecipeFrames();
+    for (const PanelLine &line : details.lines) {
+        panel.setFontSize(line.pointSize);
+        panel.setBold(line.bold);
+        panel.print(line.text);
+    }
+    panel.setFontSize(14);
+    panel.setBold(false);
+    for (const RecipeFrame &recipe : details.frames) {
+        OutlineShape *frame = m_ui.Shape2[std::size_t(recipe.frame)];
+        placeFrame(frame, recipe.index);
+        if (colourFrames)
+            frame->setBorderColour(recipe.owned ? QColor(255, 0, 0) : QColor(255, 255, 255));
+        frame->show();
+    }
+}
+
+} // namespace rcl
