@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -69,6 +70,27 @@ QString decodeGroupName(const QByteArray &stored)
     return decoder.isValid() ? decoder.decode(stored) : QString::fromLatin1(stored);
 }
 
+std::optional<QByteArray> encodeGroupName(const QString &name)
+{
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return std::nullopt;
+    QStringEncoder encoder("windows-31j");
+    if (!encoder.isValid())
+        return std::nullopt;
+    QByteArray stored = encoder.encode(name);
+    if (encoder.hasError())
+        return std::nullopt;
+    return stored;
+}
+
+QByteArray formatGroupNames(const GroupNameLines &names)
+{
+    QByteArray content;
+    for (const QByteArray &name : names)
+        content += name + "\r\n";
+    return content;
+}
+
 StockFiles::StockFiles(QString appDirectory)
     : m_appDirectory(withTrailingSlash(std::move(appDirectory)))
 {
@@ -109,7 +131,27 @@ FileResult StockFiles::LoadRuneStock(RuneStock &stock, int group) const
 
 FileResult StockFiles::SaveRuneStock(const RuneStock &stock, int group) const
 {
-    const QString path = saveFilePath(group);
+    return writeWhole(saveFilePath(group), formatSaveFile(stock));
+}
+
+FileResult StockFiles::renameGroup(int group, const QByteArray &storedName) const
+{
+    const QString path = groupNamesPath();
+    if (group < 1 || group > GroupCount)
+        return FileResult::failure(path, QStringLiteral("No group %1.").arg(group));
+    // Names that are there but cannot be read must not be replaced by empty
+    // ones.
+    QFile file(path);
+    if (file.exists() && !file.open(QIODevice::ReadOnly))
+        return FileResult::failure(path, file.errorString());
+    GroupNameLines names = file.isOpen() ? parseGroupNames(file.readAll()) : GroupNameLines();
+    file.close();
+    names[std::size_t(group - 1)] = storedName;
+    return writeWhole(path, formatGroupNames(names));
+}
+
+FileResult StockFiles::writeWhole(const QString &path, const QByteArray &content) const
+{
     if (!makeSaveDirectory())
         return FileResult::failure(path, QCoreApplication::translate("StockFiles", "The folder %1 cannot be created.")
                                              .arg(QDir::toNativeSeparators(saveDirectory())));
@@ -119,7 +161,6 @@ FileResult StockFiles::SaveRuneStock(const RuneStock &stock, int group) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileResult::failure(path, file.errorString());
-    const QByteArray content = formatSaveFile(stock);
     if (file.write(content) != content.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace rcl {
 
@@ -41,6 +42,11 @@ using GroupNameLines = std::array<QByteArray, GroupCount>;
 [[nodiscard]] GroupNameLines parseGroupNames(const QByteArray &content);
 // Group names are stored in Shift-JIS (code page 932).
 [[nodiscard]] QString decodeGroupName(const QByteArray &stored);
+// None when code page 932 cannot hold the name, or it holds a line break:
+// either would store something other than what the user typed.
+[[nodiscard]] std::optional<QByteArray> encodeGroupName(const QString &name);
+// Nine lines, each with CR LF.
+[[nodiscard]] QByteArray formatGroupNames(const GroupNameLines &names);
 
 // The files of the `save` folder in an application directory.
 class StockFiles final
@@ -61,9 +67,15 @@ public:
     // Creates the save folder when it is missing, as the first run expects.
     [[nodiscard]] QString LoadGroupName(int group) const;
     [[nodiscard]] GroupNameLines readGroupNameLines() const;
+    // Rewrites the names file whole with the stored name at the group's line;
+    // the other lines pass through byte for byte.
+    [[nodiscard]] FileResult renameGroup(int group, const QByteArray &storedName) const;
 
 private:
     bool makeSaveDirectory() const;
+    // The whole file or nothing: the old file stays until the new one is
+    // complete on disk.
+    [[nodiscard]] FileResult writeWhole(const QString &path, const QByteArray &content) const;
 
     QString m_appDirectory;
 };

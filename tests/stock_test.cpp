@@ -234,6 +234,49 @@ TEST_F(StockFilesTest, groupNamesReadAsStoredInShiftJis)
     EXPECT_EQ(files.LoadGroupName(9), QString());
 }
 
+TEST(GroupNames, encodedInShiftJisOrNotAtAll)
+{
+    EXPECT_EQ(encodeGroupName(QStringLiteral("ABCD")), QByteArray("ABCD"));
+    EXPECT_EQ(encodeGroupName(QStringLiteral("   ")), QByteArray("   "));
+    EXPECT_EQ(encodeGroupName(QStringLiteral("メイン～")), QByteArray("\x83\x81\x83\x43\x83\x93\x81\x60"));
+    EXPECT_EQ(encodeGroupName(QStringLiteral("ｱ")), QByteArray("\xB1"));
+    EXPECT_EQ(encodeGroupName(QStringLiteral("café")), std::nullopt);
+    EXPECT_EQ(encodeGroupName(QStringLiteral("€uro")), std::nullopt);
+    EXPECT_EQ(encodeGroupName(QStringLiteral("a\nb")), std::nullopt);
+}
+
+TEST_F(StockFilesTest, firstRenameWritesNineLines)
+{
+    ASSERT_TRUE(files.renameGroup(2, "ABCD").ok);
+    EXPECT_EQ(readAll(files.groupNamesPath()), QByteArray("\r\nABCD\r\n") + QByteArray("\r\n").repeated(7));
+    EXPECT_EQ(readAll(files.groupNamesPath()).size(), 22);
+}
+
+TEST_F(StockFilesTest, renamePassesTheOtherNamesThroughByteForByte)
+{
+    // Line 2 is not valid Shift-JIS and line 5 ends in LF alone; neither is
+    // decoded or re-encoded on the way through.
+    const QByteArray lines[] = {"one", "\x82\xFF\x81", "  three  ", "\x83\x81\x83\x43\x83\x93", "five",
+                                "6", "7", "8"};
+    QByteArray before;
+    for (const QByteArray &line : lines)
+        before += line + (line == "five" ? "\n" : "\r\n");
+    writeAll(files.groupNamesPath(), before);
+    ASSERT_TRUE(files.renameGroup(9, "nine").ok);
+    QByteArray expected;
+    for (const QByteArray &line : lines)
+        expected += line + "\r\n";
+    EXPECT_EQ(readAll(files.groupNamesPath()), expected + "nine\r\n");
+}
+
+TEST_F(StockFilesTest, renameOverUnreadableNamesChangesNothing)
+{
+    ASSERT_TRUE(QDir().mkpath(files.groupNamesPath()));
+    const FileResult result = files.renameGroup(1, "x");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(QFileInfo(files.groupNamesPath()).isDir());
+}
+
 TEST(AppDirectory, endsInExactlyOneSlash)
 {
     EXPECT_TRUE(AppDirectory().endsWith(u'/'));
