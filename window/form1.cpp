@@ -112,6 +112,10 @@ void Form1::connectHandlers()
         connect(label, &RuneLabel::mouseMove, this, &Form1::Label1_MouseMove);
         connect(label, &RuneLabel::click, this, &Form1::Label1_Click);
     }
+    connect(m_ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(m_ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(m_ui.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(m_ui.Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(m_ui.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(m_ui.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);

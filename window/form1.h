@@ -96,6 +96,14 @@ private:
     [[nodiscard]] QStringList readRuneNames() const;
     [[nodiscard]] QString itemTypeChoice() const;
 
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command6_Click();
+    void moveToGroup(int step);
+    void tellLoadFailure(const FileResult &loaded);
+    [[nodiscard]] static QString describeFailure(const FileResult &result);
+
     Prompter &m_prompter;
     StockFiles m_files;
     RuneDataFile m_runeData;

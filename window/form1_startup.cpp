@@ -8,14 +8,10 @@
 using namespace Qt::StringLiterals;
 
 namespace rcl {
-namespace {
-
-QString describeFailure(const FileResult &result)
+QString Form1::describeFailure(const FileResult &result)
 {
     return QDir::toNativeSeparators(result.fileName) + u"\n\n"_s + result.reason;
 }
-
-} // namespace
 
 void Form1::Form_Load()
 {
@@ -24,15 +20,20 @@ void Form1::Form_Load()
     ShowFirstRune();
     m_ui.Text1->setText(m_files.LoadGroupName(m_currentGroup));
     setOuterHeight(form::CollapsedHeight);
-    // A save file that exists but cannot be read must not pass unnoticed:
-    // closing would write the zeros shown over the counts it holds.
-    if (!loaded.ok) {
-        m_prompter.tell(this, windowTitle(),
-                        tr("The counts of group %1 could not be read:\n%2\n\nThe group shows 0 for every rune.")
-                            .arg(m_currentGroup)
-                            .arg(describeFailure(loaded)),
-                        Prompter::Icon::Warning);
-    }
+    tellLoadFailure(loaded);
+}
+
+// A save file that exists but cannot be read must not pass unnoticed: leaving
+// the group would write the zeros shown over the counts it holds.
+void Form1::tellLoadFailure(const FileResult &loaded)
+{
+    if (loaded.ok)
+        return;
+    m_prompter.tell(this, windowTitle(),
+                    tr("The counts of group %1 could not be read:\n%2\n\nThe group shows 0 for every rune.")
+                        .arg(m_currentGroup)
+                        .arg(describeFailure(loaded)),
+                    Prompter::Icon::Warning);
 }
 
 void Form1::ShowFirstRune()
