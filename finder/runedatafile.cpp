@@ -1,6 +1,9 @@
 #include "runedatafile.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -37,13 +40,26 @@ std::shared_ptr<const ProfileData> RuneDataFile::current()
     if (stamp != m_stamp) {
         // The stamp is taken before reading: a change made while reading
         // shows as a new stamp at the next lookup, which reads again.
+        m_stamp = stamp;
+        m_data = std::make_shared<const ProfileData>();
         QFile file(m_path);
-        const bool readable = file.open(QIODevice::ReadOnly);
-        m_data = std::make_shared<const ProfileData>(readable ? ProfileData::parse(file.readAll()) : ProfileData());
-        m_stamp = readable ? stamp : std::nullopt;
-        ++m_parseCount;
+        if (stamp->size > MaxFileBytes) {
+            m_problem = QStringLiteral("%1 is larger than %2 MiB and is not read.")
+                            .arg(QDir::toNativeSeparators(m_path))
+                            .arg(MaxFileBytes >> 20);
+        } else if (!file.open(QIODevice::ReadOnly)) {
+            m_problem = QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(m_path), file.errorString());
+        } else {
+            m_data = std::make_shared<const ProfileData>(ProfileData::parse(file.read(MaxFileBytes)));
+            ++m_parseCount;
+        }
     }
     return m_data;
+}
+
+QString RuneDataFile::takeProblem()
+{
+    return std::exchange(m_problem, QString());
 }
 
 QString RuneDataFile::ReadRuneData(const QString &section, const QString &key)

@@ -26,6 +26,13 @@ public:
     // they all see one version of the file and check it once.
     [[nodiscard]] std::shared_ptr<const ProfileData> current();
     [[nodiscard]] int parseCount() const { return m_parseCount; }
+    // Why the file as it is now is not read (too large, unreadable); given once
+    // for each version of the file, empty otherwise.
+    [[nodiscard]] QString takeProblem();
+
+    // A rune.dat of ten thousand rune words is under 2 MiB: a larger file than
+    // this is not one, and is not read.
+    static constexpr qint64 MaxFileBytes = qint64(32) << 20;
 
 private:
     struct Stamp
@@ -46,6 +53,7 @@ private:
     std::optional<Stamp> m_stamp;
     std::shared_ptr<const ProfileData> m_data;
     int m_parseCount = 0;
+    QString m_problem;
 };
 
 } // namespace rcl

@@ -14,6 +14,8 @@ QStringList parseRuneNames(QByteArray content)
     const TextEncoding encoding = takeEncoding(content);
     QStringList names;
     for (const QByteArray &line : splitLines(content)) {
+        if (names.size() == MaxNames)
+            break;
         const bool blank = std::all_of(line.cbegin(), line.cend(), [](char c) { return c == ' ' || c == '\t'; });
         if (!blank)
             names.append(decodeText(line, encoding));
@@ -26,7 +28,7 @@ QStringList ReadRuneNames(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parseRuneNames(file.readAll());
+    return parseRuneNames(file.read(MaxNamesFileBytes));
 }
 
 } // namespace rcl

@@ -25,6 +25,17 @@ QString withTrailingSlash(QString path)
     return path;
 }
 
+// Why a path cannot be used as a file: it is a link to a missing file. Empty
+// for anything else.
+QString danglingLink(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink() || info.exists())
+        return {};
+    return QCoreApplication::translate("StockFiles", "It is a link to %1, which does not exist.")
+        .arg(QDir::toNativeSeparators(info.symLinkTarget()));
+}
+
 } // namespace
 
 QString AppDirectory()
@@ -120,12 +131,14 @@ FileResult StockFiles::LoadRuneStock(RuneStock &stock, int group) const
 {
     stock.clear();
     const QString path = saveFilePath(group);
+    if (const QString dangling = danglingLink(path); !dangling.isEmpty())
+        return FileResult::failure(path, dangling);
     QFile file(path);
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return FileResult::failure(path, file.errorString());
-    stock = parseSaveFile(file.readAll());
+    stock = parseSaveFile(file.read(MaxFileBytes));
     return {};
 }
 
@@ -144,7 +157,7 @@ FileResult StockFiles::renameGroup(int group, const QByteArray &storedName) cons
     QFile file(path);
     if (file.exists() && !file.open(QIODevice::ReadOnly))
         return FileResult::failure(path, file.errorString());
-    GroupNameLines names = file.isOpen() ? parseGroupNames(file.readAll()) : GroupNameLines();
+    GroupNameLines names = file.isOpen() ? parseGroupNames(file.read(MaxFileBytes)) : GroupNameLines();
     file.close();
     names[std::size_t(group - 1)] = storedName;
     return writeWhole(path, formatGroupNames(names));
@@ -155,6 +168,9 @@ FileResult StockFiles::writeWhole(const QString &path, const QByteArray &content
     if (!makeSaveDirectory())
         return FileResult::failure(path, QCoreApplication::translate("StockFiles", "The folder %1 cannot be created.")
                                              .arg(QDir::toNativeSeparators(saveDirectory())));
+    // A link to a missing file would have the save create a file elsewhere.
+    if (const QString dangling = danglingLink(path); !dangling.isEmpty())
+        return FileResult::failure(path, dangling);
     // Unbuffered, so that a write cut short (disk full, file size limit) is
     // seen here: the buffered flush at commit drops the rest of a partial
     // write without an error and would put a truncated file in place.
@@ -176,7 +192,7 @@ GroupNameLines StockFiles::readGroupNameLines() const
     QFile file(groupNamesPath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parseGroupNames(file.readAll());
+    return parseGroupNames(file.read(MaxFileBytes));
 }
 
 QString StockFiles::LoadGroupName(int group) const

@@ -11,6 +11,9 @@
 namespace rcl {
 
 inline constexpr int GroupCount = 9;
+// The program writes a few hundred bytes to each of its files; only this much
+// of one is read, whatever is there.
+inline constexpr qint64 MaxFileBytes = 1 << 20;
 
 // The program's directory with one trailing '/'. The save folder and the
 // rune word data files live there, so the program keeps its data beside itself.
