@@ -62,6 +62,11 @@ public:
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
 
+    // Saves the current group as closing does, for an end that does not go
+    // through closing (a logout, a shutdown, a quit signal). There is no one
+    // left to ask, so a failure goes to the standard error output.
+    bool saveAtSessionEnd();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -74,6 +79,8 @@ private:
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
 
+    // rune.dat as it is now; a file that cannot be read is reported once.
+    [[nodiscard]] std::shared_ptr<const ProfileData> runeData();
     [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
     [[nodiscard]] InteractionMode readInteractionMode();
     void ShowRuneInfo(int index);

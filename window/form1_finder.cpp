@@ -56,7 +56,7 @@ void Form1::Command4_Click()
     }
     ExpandRuneWordPanel();
     m_ui.List1->clear();
-    const auto data = m_runeData.current();
+    const auto data = runeData();
     m_ui.List1->addItems(RuneWordFinder(*data, m_stock).makeable(readRuneNames()));
 }
 
@@ -64,7 +64,7 @@ void Form1::Command5_Click()
 {
     hideRecipeFrames();
     m_ui.List1->clear();
-    const auto data = m_runeData.current();
+    const auto data = runeData();
     m_ui.List1->addItems(RuneWordFinder(*data, m_stock).makeableOfItemType(readRuneNames(), itemTypeChoice()));
     // The first entry is previewed without being selected; with no entry the
     // panel is left blank.
@@ -79,7 +79,7 @@ void Form1::Command7_Click()
 {
     hideRecipeFrames();
     m_ui.List1->clear();
-    const auto data = m_runeData.current();
+    const auto data = runeData();
     m_ui.List1->addItems(RuneWordFinder(*data, m_stock).ofItemType(readRuneNames(), itemTypeChoice()));
     if (m_ui.List1->count() > 0)
         m_ui.List1->setCurrentRow(0);
@@ -93,7 +93,7 @@ void Form1::List1_Click()
 
 void Form1::ShowRuneWordDetails(const QString &name, bool colourFrames)
 {
-    const auto data = m_runeData.current();
+    const auto data = runeData();
     const RuneWordDetails details = RuneWordFinder(*data, m_stock).details(name);
     InfoPanel &panel = *m_ui.Picture1;
     panel.Cls();

@@ -4,9 +4,18 @@
 
 namespace rcl {
 
+std::shared_ptr<const ProfileData> Form1::runeData()
+{
+    auto data = m_runeData.current();
+    const QString problem = m_runeData.takeProblem();
+    if (!problem.isEmpty())
+        m_prompter.tell(this, windowTitle(), problem, Prompter::Icon::Warning);
+    return data;
+}
+
 QString Form1::ReadRuneData(const QString &section, const QString &key)
 {
-    return m_runeData.ReadRuneData(section, key);
+    return runeData()->value(section, key);
 }
 
 // Read at every event, so an edit of rune.dat takes effect at once.

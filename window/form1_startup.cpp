@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QLineEdit>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 namespace rcl {
@@ -50,6 +52,16 @@ void Form1::ShowFirstRune()
     panel.setFontSize(14);
     panel.print(QStringLiteral("  W: +50 to Attack Rating\r\n        +1 Light Radius\r\n  A : +15 Defence,\r\n"
                                "        +1 Light Radius"));
+}
+
+bool Form1::saveAtSessionEnd()
+{
+    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
+    if (!saved.ok) {
+        std::fprintf(stderr, "runechecklist: the counts of group %d could not be saved to %s: %s\n", int(m_currentGroup),
+                     qPrintable(QDir::toNativeSeparators(saved.fileName)), qPrintable(saved.reason));
+    }
+    return saved.ok;
 }
 
 void Form1::Form_Unload(bool &cancel)
