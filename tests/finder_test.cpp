@@ -270,3 +270,28 @@ TEST(RuneStock, countsStayWithinTheirBounds)
     stock.addOne(33);
     EXPECT_EQ(stock.at(33), 0);
 }
+
+TEST(RuneDataLookup, longLinesAndManySectionsStayBounded)
+{
+    const ProfileData longLine = ProfileData::parse("[A]\r\nk=" + QByteArray(10 << 20, 'x') + "\r\nj=1\r\n");
+    EXPECT_EQ(longLine.value(QStringLiteral("A"), QStringLiteral("k")).size(), 254);
+    EXPECT_EQ(longLine.value(QStringLiteral("A"), QStringLiteral("j")), QStringLiteral("1"));
+
+    QByteArray many;
+    for (int i = 0; i < 100'000; ++i)
+        many += "[S" + QByteArray::number(i) + "]\nk=" + QByteArray::number(i) + "\n";
+    const ProfileData sections = ProfileData::parse(many);
+    EXPECT_EQ(sections.sectionCount(), 100'000);
+    EXPECT_EQ(sections.value(QStringLiteral("s99999"), QStringLiteral("K")), QStringLiteral("99999"));
+
+    const ProfileData unclosed = ProfileData::parse(QByteArray(1 << 20, '['));
+    EXPECT_EQ(unclosed.sectionCount(), 1);
+}
+
+TEST(RuneNames, atMostTheirLimitAreRead)
+{
+    QByteArray names;
+    for (qsizetype i = 0; i < MaxNames + 10; ++i)
+        names += "n\n";
+    EXPECT_EQ(parseRuneNames(names).size(), MaxNames);
+}

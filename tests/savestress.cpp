@@ -1,0 +1,42 @@
+// A helper for the process tests.
+//   save_stress save DIR   saves group 1 in DIR over and over, alternating two
+//                          sets of counts, and says "ready" after the first save
+//   save_stress lock DIR   takes DIR's instance lock, says "locked" and waits
+
+#include "instancelock.h"
+#include "stockfiles.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    const rcl::StockFiles files(QString::fromLocal8Bit(argv[2]));
+    if (std::strcmp(argv[1], "lock") == 0) {
+        const rcl::InstanceLock lock(files);
+        std::printf("%s\n", lock.state() == rcl::InstanceLock::State::Acquired ? "locked" : "not locked");
+        std::fflush(stdout);
+        for (;;)
+            ::pause();
+    }
+    rcl::RuneStock stocks[2];
+    for (int i = 0; i < rcl::RuneCatalogue::Count; ++i) {
+        stocks[0].set(i, i * 1111);
+        stocks[1].set(i, -i * 7777777);
+    }
+    for (long n = 0;; ++n) {
+        if (!files.SaveRuneStock(stocks[n % 2], 1).ok)
+            return 1;
+        if (n == 0) {
+            std::printf("ready\n");
+            std::fflush(stdout);
+        }
+    }
+}
