@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Sets up, builds and then runs Rune Check List or its tests.
 #
-#   ./quickstart.sh run        install what is missing, build, open the window
-#   ./quickstart.sh test       install what is missing, build, run every test headless
-#   ./quickstart.sh sanitize   the same tests in a build with address and
-#                              undefined-behaviour sanitizers
+#   ./quickstart.sh run     install what is missing, build, open the window
+#   ./quickstart.sh test    install what is missing, build, run every test headless:
+#                           the tests, then the same tests in a clang build with
+#                           address and undefined-behaviour sanitizers, with the
+#                           fuzz targets replaying their corpus and fuzzing for
+#                           RCL_FUZZ_SECONDS each (default 60)
 #
 # Works as root and as a user with sudo; a second run skips what is done.
-# The program is installed into RUNECHECKLIST_DIR (default ~/RuneCheckList),
+# `run` installs the program into RUNECHECKLIST_DIR (default ~/RuneCheckList),
 # a folder that no rebuild touches: its `save` folder holds the counts.
 set -euo pipefail
 
@@ -16,9 +18,9 @@ cd "$here"
 
 mode=${1:-}
 case "$mode" in
-    run | test | sanitize) ;;
+    run | test) ;;
     *)
-        echo "usage: $0 run|test|sanitize" >&2
+        echo "usage: $0 run|test" >&2
         exit 2
         ;;
 esac
@@ -29,6 +31,24 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     fonts-ipafont-gothic fonts-liberation
 )
+if [ "$mode" = test ]; then
+    packages+=(clang)
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+updated=no
+
+apt_install() {
+    if [ "$updated" = no ]; then
+        "${sudo[@]}" apt-get update -qq
+        updated=yes
+    fi
+    echo "Installing: $*"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@"
+}
 
 install_missing() {
     local missing=()
@@ -37,17 +57,19 @@ install_missing() {
             missing+=("$p")
         fi
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
+    if [ ${#missing[@]} -gt 0 ]; then
+        apt_install "${missing[@]}"
     fi
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # libFuzzer and the sanitizer runtimes come with clang's runtime package,
+    # named after clang's version.
+    if [ "$mode" = test ] && ! ls "$(clang -print-resource-dir)"/lib/linux/libclang_rt.fuzzer-*.a >/dev/null 2>&1; then
+        local version
+        version=$(clang -dumpversion | cut -d. -f1)
+        apt_install "libclang-rt-$version-dev"
+    fi
 }
 
-build() {
+configure_and_build() {
     local dir=$1
     shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
@@ -59,18 +81,17 @@ install_missing
 case "$mode" in
     run)
         program_dir=${RUNECHECKLIST_DIR:-$HOME/RuneCheckList}
-        build build -DCMAKE_INSTALL_PREFIX="$program_dir" -DCMAKE_INSTALL_BINDIR=.
+        configure_and_build build -DCMAKE_INSTALL_PREFIX="$program_dir" -DCMAKE_INSTALL_BINDIR=.
         cmake --install build >/dev/null
         echo "Rune Check List is in $program_dir; the counts are in $program_dir/save."
         exec "$program_dir/runechecklist"
         ;;
     test)
-        build build
-        exec ctest --test-dir build --output-on-failure
-        ;;
-    sanitize)
-        build build-sanitize -DRCL_SANITIZE=ON -DRCL_BUILD_BENCH=OFF
-        ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+        configure_and_build build
+        ctest --test-dir build --output-on-failure
+        configure_and_build build-sanitize -DCMAKE_CXX_COMPILER=clang++ \
+            -DRCL_SANITIZE=ON -DRCL_FUZZ=ON -DRCL_BUILD_BENCH=OFF -DRCL_FUZZ_SECONDS="${RCL_FUZZ_SECONDS:-60}"
+        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             exec ctest --test-dir build-sanitize --output-on-failure
         ;;
 esac

@@ -1,0 +1,13 @@
+// runename.dat as any bytes.
+#include "runenames.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size)
+{
+    const QStringList names = rcl::parseRuneNames(QByteArray(reinterpret_cast<const char *>(bytes), qsizetype(size)));
+    if (names.size() > rcl::MaxNames)
+        __builtin_trap();
+    return 0;
+}
