@@ -25,15 +25,6 @@ TEST(RuneCatalogue, namesAreInGridOrder)
                                                "Ko Fal Lem Pul Um Mal Ist Gul Vex Ohm Lo Sur Ber Jo Cham Zod"));
 }
 
-TEST(RuneCatalogue, levelsRiseByTwoExceptHel)
-{
-    const int firstSix[] = {11, 11, 13, 13, 15, 15};
-    for (int i = 0; i < RuneCatalogue::Count; ++i) {
-        const int expected = i < 6 ? firstSix[i] : i == 14 ? 0 : 2 * i + 5;
-        EXPECT_EQ(RuneCatalogue::requiredLevel(i), expected) << RuneCatalogue::name(i).toStdString();
-    }
-}
-
 TEST(RuneCatalogue, effectTextKeepsBlanksAndCommas)
 {
     EXPECT_EQ(RuneCatalogue::effectText(0), QStringLiteral("  W: +50 to Attack Rating\r\n        +1 Light Radius\r\n"

@@ -1,9 +1,7 @@
-#include "gridaction.h"
 #include "interactionmode.h"
 #include "profiledata.h"
 #include "runedatafile.h"
 #include "runenames.h"
-#include "runestock.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -222,53 +220,6 @@ TEST(InteractionMode, settingComparedAsADecimalNumber)
     };
     for (const auto &row : rows)
         EXPECT_EQ(parseInteractionMode(QString::fromLatin1(row.setting)), row.expected) << '"' << row.setting << '"';
-}
-
-TEST(GridAction, eventsButtonsAndModes)
-{
-    using enum GridEvent;
-    using enum GridAction;
-    constexpr InteractionMode H = InteractionMode::Hover;
-    constexpr InteractionMode C = InteractionMode::Click;
-    constexpr InteractionMode S = InteractionMode::SelectOnly;
-    const struct
-    {
-        GridEvent event;
-        int button;
-        GridAction hover, click, other;
-    } rows[] = {
-        {Press, 1, AddOne, Select, Select},      {Press, 2, TakeOneOff, Select, Select},
-        {Press, 4, Clear, Select, Select},       {Release, 1, Nothing, Nothing, Nothing},
-        {Release, 2, Nothing, TakeOneOff, Nothing}, {Release, 3, Nothing, Nothing, Nothing},
-        {Release, 4, Nothing, Nothing, Nothing}, {DoubleClick, 0, Nothing, AddOne, Nothing},
-        {LabelClick, 0, Nothing, Select, Select},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(testing::Message() << int(row.event) << " button " << row.button);
-        EXPECT_EQ(gridAction(row.event, row.button, H), row.hover);
-        EXPECT_EQ(gridAction(row.event, row.button, C), row.click);
-        EXPECT_EQ(gridAction(row.event, row.button, S), row.other);
-    }
-}
-
-TEST(RuneStock, countsStayWithinTheirBounds)
-{
-    RuneStock stock;
-    stock.set(0, std::numeric_limits<qint32>::max());
-    stock.addOne(0);
-    EXPECT_EQ(stock.at(0), std::numeric_limits<qint32>::max());
-    stock.takeOneOff(1);
-    EXPECT_EQ(stock.at(1), 0);
-    stock.set(2, -3);
-    stock.takeOneOff(2);
-    EXPECT_EQ(stock.at(2), -3);
-    stock.set(3, 1);
-    stock.takeOneOff(3);
-    stock.addOne(4);
-    EXPECT_EQ(stock.at(3), 0);
-    EXPECT_EQ(stock.at(4), 1);
-    stock.addOne(33);
-    EXPECT_EQ(stock.at(33), 0);
 }
 
 TEST(RuneDataLookup, longLinesAndManySectionsStayBounded)

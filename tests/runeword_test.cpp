@@ -165,24 +165,6 @@ TEST(RuneWordLevel, comesFromTheRuneNumbersAlone)
     }
 }
 
-TEST_F(RuneWordTest, detailsListRunesLevelItemTypesAndEffects)
-{
-    const RuneStock stock = stockOf({{u"Tal"_qs, 3}});
-    const RuneWordDetails details = RuneWordFinder(data, stock).details(u"Tal Eth"_qs);
-    const QList<PanelLine> expected{
-        {u"  Tal Eth"_qs, 17, true},
-        {u"  Req Rune : Tal + Eth"_qs, 12, true},
-        {u"  Req Lv : 17"_qs, 12, true},
-        {u"  Item Type : Melee Weapons"_qs, 12, true},
-        {QString(), 12, true},
-        {u" Effect :"_qs, 14, true},
-        {u"    +20 Poison Damage"_qs, 12, true},
-        {u"    "_qs, 12, true},
-    };
-    EXPECT_EQ(details.lines, expected);
-    EXPECT_EQ(details.frames, (QList<RecipeFrame>{{1, 6, true}, {2, 4, false}}));
-}
-
 TEST_F(RuneWordTest, framesFollowOwnershipOccurrenceByOccurrence)
 {
     const RuneStock stock = stockOf({{u"Ral"_qs, 1}});

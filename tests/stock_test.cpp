@@ -166,28 +166,6 @@ TEST_F(StockFilesTest, missingFileLoadsZerosOverEarlierCounts)
     EXPECT_EQ(stock, RuneStock());
 }
 
-TEST_F(StockFilesTest, saveFailureIsReportedAndWritesNothing)
-{
-    // `save` taken by a plain file: the folder cannot be made.
-    writeAll(dir.filePath(QStringLiteral("save")), "not a folder");
-    const FileResult result = files.SaveRuneStock(RuneStock(), 1);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.fileName, dir.filePath(QStringLiteral("save/rune1.sav")));
-    EXPECT_FALSE(result.reason.isEmpty());
-    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save"))), "not a folder");
-}
-
-TEST_F(StockFilesTest, saveFileThatIsAFolderFailsBothWays)
-{
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("save/rune2.sav"))));
-    EXPECT_FALSE(files.SaveRuneStock(RuneStock(), 2).ok);
-    RuneStock stock;
-    stock.set(0, 3);
-    EXPECT_FALSE(files.LoadRuneStock(stock, 2).ok);
-    EXPECT_EQ(stock, RuneStock());
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("save/rune2.sav"))).isDir());
-}
-
 TEST_F(StockFilesTest, saveThatRunsOutOfSpaceLeavesThePreviousFile)
 {
     RuneStock stock;
