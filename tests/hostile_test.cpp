@@ -7,11 +7,6 @@
 
 #include <random>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 using namespace rcl;
 using namespace Qt::StringLiterals;
 
@@ -24,23 +19,6 @@ QByteArray randomBytes(qsizetype size, unsigned seed)
     for (char &c : bytes)
         c = char(random());
     return bytes;
-}
-
-// Sets or clears the immutable flag, which keeps even root from creating
-// anything in a folder. False where the file system has no such flag.
-bool setImmutable(const QString &path, bool immutable)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
 }
 
 class HostileTest : public WindowTest
