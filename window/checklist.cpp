@@ -19,7 +19,7 @@ std::unique_ptr<Checklist> Checklist::open(Prompter &prompter, const QString &ap
                                                   "Rune Check List is already open for %1.\n\nUse the window that "
                                                   "is open: a second one would write its counts over the first "
                                                   "one's.")
-                          .arg(QDir::toNativeSeparators(appDirectory)),
+                          .arg(QDir::toNativeSeparators(QDir(appDirectory).absolutePath())),
                       Prompter::Icon::Information);
         return nullptr;
     }
