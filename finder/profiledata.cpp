@@ -1,5 +1,7 @@
 #include "profiledata.h"
 
+#include "textlines.h"
+
 #include <QHash>
 
 namespace rcl {
@@ -104,14 +106,8 @@ ProfileData ProfileData::parse(QByteArray content)
     // Null before the first section and inside a repeated one: their keys
     // are never found.
     Section *current = nullptr;
-    qsizetype start = 0;
-    while (start < all.size()) {
-        qsizetype end = start;
-        while (end < all.size() && all[end] != '\r' && all[end] != '\n')
-            ++end;
-        const QByteArrayView line = trimmedBlanks(all.sliced(start, end - start));
-        start = end + (end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n' ? 2 : 1);
-
+    for (const QByteArrayView untrimmed : splitLines(all)) {
+        const QByteArrayView line = trimmedBlanks(untrimmed);
         if (line.isEmpty() || line.front() == ';')
             continue;
         if (line.front() == '[') {

@@ -13,12 +13,12 @@ QStringList parseRuneNames(QByteArray content)
 {
     const TextEncoding encoding = takeEncoding(content);
     QStringList names;
-    for (const QByteArray &line : splitLines(content)) {
+    for (const QByteArrayView line : splitLines(content)) {
         if (names.size() == MaxNames)
             break;
         const bool blank = std::all_of(line.cbegin(), line.cend(), [](char c) { return c == ' ' || c == '\t'; });
         if (!blank)
-            names.append(decodeText(line, encoding));
+            names.append(decodeText(line.toByteArray(), encoding));
     }
     return names;
 }

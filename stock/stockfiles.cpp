@@ -54,7 +54,7 @@ QByteArray formatSaveFile(const RuneStock &stock)
 RuneStock parseSaveFile(const QByteArray &content)
 {
     RuneStock stock;
-    const QList<QByteArray> lines = splitLines(content);
+    const QList<QByteArrayView> lines = splitLines(content);
     for (int index = 0; index < RuneCatalogue::Count && index < lines.size(); ++index) {
         if (const auto quantity = parseQuantity(lines[index]))
             stock.set(index, *quantity);
@@ -65,9 +65,9 @@ RuneStock parseSaveFile(const QByteArray &content)
 GroupNameLines parseGroupNames(const QByteArray &content)
 {
     GroupNameLines names;
-    const QList<QByteArray> lines = splitLines(content);
+    const QList<QByteArrayView> lines = splitLines(content);
     for (int k = 0; k < GroupCount && k < lines.size(); ++k)
-        names[std::size_t(k)] = lines[k];
+        names[std::size_t(k)] = lines[k].toByteArray();
     return names;
 }
 

@@ -2,22 +2,22 @@
 
 namespace rcl {
 
-QList<QByteArray> splitLines(const QByteArray &content)
+QList<QByteArrayView> splitLines(QByteArrayView content)
 {
-    QList<QByteArray> lines;
+    QList<QByteArrayView> lines;
     qsizetype start = 0;
     const qsizetype size = content.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char c = content[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(content.mid(start, i - start));
+        lines.append(content.sliced(start, i - start));
         if (c == '\r' && i + 1 < size && content[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines.append(content.mid(start));
+        lines.append(content.sliced(start));
     return lines;
 }
 

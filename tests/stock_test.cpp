@@ -103,6 +103,12 @@ TEST(QuantityText, formatsWithSignPlaceAndTrailingBlank)
 
 TEST(TextLines, everyLineEndCountsAndLastLineNeedsNone)
 {
+    const auto splitLines = [](const char *content) {
+        QList<QByteArray> lines;
+        for (const QByteArrayView line : rcl::splitLines(content))
+            lines.append(line.toByteArray());
+        return lines;
+    };
     EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (QList<QByteArray>{"a", "b", "c", "d"}));
     EXPECT_EQ(splitLines("a\r\n\r\n"), (QList<QByteArray>{"a", ""}));
     EXPECT_EQ(splitLines("\n\n"), (QList<QByteArray>{"", ""}));
