@@ -11,7 +11,8 @@ namespace rcl {
 // Turns SIGTERM, SIGINT and SIGHUP (a logout or shutdown, Ctrl+C, a closed
 // terminal) into a signal on the event loop, so that the program can save the
 // current group before it ends. The handlers only write to a socket; all the
-// work happens on the window's thread.
+// work happens on the window's thread. Where there are no such signals it
+// does nothing.
 class QuitSignals final : public QObject
 {
     Q_OBJECT

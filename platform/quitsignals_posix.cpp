@@ -3,8 +3,10 @@
 #include <QSocketNotifier>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -13,13 +15,19 @@ namespace {
 
 constexpr std::array QuitSignalNumbers{SIGTERM, SIGINT, SIGHUP};
 int signalSockets[2] = {-1, -1};
+// The signals this program handles; one it was started with ignored (SIGHUP
+// under nohup) stays ignored.
+std::array<bool, QuitSignalNumbers.size()> handled{};
 
 extern "C" void onQuitSignal(int signalNumber)
 {
+    // Only the write is safe here. The socket does not block: when it is
+    // full, a quit is already on its way. errno belongs to the code that
+    // was interrupted.
+    const int savedErrno = errno;
     const char byte = char(signalNumber);
-    // Nothing else is safe in a signal handler; a full socket only means a
-    // quit is already on its way.
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
@@ -29,14 +37,20 @@ QuitSignals::QuitSignals(QObject *parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0)
         return;
+    ::fcntl(signalSockets[0], F_SETFL, ::fcntl(signalSockets[0], F_GETFL) | O_NONBLOCK);
     m_notifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &QuitSignals::readSignal);
     struct sigaction action{};
     action.sa_handler = onQuitSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int number : QuitSignalNumbers)
-        ::sigaction(number, &action, nullptr);
+    for (std::size_t i = 0; i < QuitSignalNumbers.size(); ++i) {
+        struct sigaction inherited{};
+        ::sigaction(QuitSignalNumbers[i], nullptr, &inherited);
+        handled[i] = inherited.sa_handler != SIG_IGN;
+        if (handled[i])
+            ::sigaction(QuitSignalNumbers[i], &action, nullptr);
+    }
 }
 
 QuitSignals::~QuitSignals()
@@ -46,8 +60,10 @@ QuitSignals::~QuitSignals()
     struct sigaction action{};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    for (const int number : QuitSignalNumbers)
-        ::sigaction(number, &action, nullptr);
+    for (std::size_t i = 0; i < QuitSignalNumbers.size(); ++i) {
+        if (handled[i])
+            ::sigaction(QuitSignalNumbers[i], &action, nullptr);
+    }
     m_notifier.reset();
     ::close(signalSockets[0]);
     ::close(signalSockets[1]);
