@@ -1,5 +1,6 @@
 // A group names file as any bytes: names decode, and a rename passes the other
 // lines through unchanged.
+#include "shiftjis.h"
 #include "stockfiles.h"
 
 #include <cstddef>
@@ -10,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
     const QByteArray content(reinterpret_cast<const char *>(bytes), qsizetype(size));
     rcl::GroupNameLines names = rcl::parseGroupNames(content);
     for (const QByteArray &stored : names) {
-        const QString name = rcl::decodeGroupName(stored);
+        const QString name = rcl::shiftjis::decode(stored);
         (void)rcl::encodeGroupName(name);
     }
     const rcl::GroupNameLines before = names;

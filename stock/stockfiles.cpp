@@ -1,17 +1,14 @@
 #include "stockfiles.h"
 
+#include "filereader.h"
+#include "foldersync.h"
 #include "quantitytext.h"
+#include "shiftjis.h"
 #include "textlines.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -23,17 +20,6 @@ QString withTrailingSlash(QString path)
     if (!path.endsWith(u'/'))
         path.append(u'/');
     return path;
-}
-
-// Why a path cannot be used as a file: it is a link to a missing file. Empty
-// for anything else.
-QString danglingLink(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink() || info.exists())
-        return {};
-    return QCoreApplication::translate("StockFiles", "It is a link to %1, which does not exist.")
-        .arg(QDir::toNativeSeparators(info.symLinkTarget()));
 }
 
 } // namespace
@@ -71,27 +57,11 @@ GroupNameLines parseGroupNames(const QByteArray &content)
     return names;
 }
 
-QString decodeGroupName(const QByteArray &stored)
-{
-    // Code page 932 keeps ASCII as it is; only other names need the decoder,
-    // which brings in the ICU tables.
-    if (std::all_of(stored.cbegin(), stored.cend(), [](char c) { return uchar(c) < 0x80; }))
-        return QString::fromLatin1(stored);
-    QStringDecoder decoder("windows-31j");
-    return decoder.isValid() ? decoder.decode(stored) : QString::fromLatin1(stored);
-}
-
 std::optional<QByteArray> encodeGroupName(const QString &name)
 {
     if (name.contains(u'\r') || name.contains(u'\n'))
         return std::nullopt;
-    QStringEncoder encoder("windows-31j");
-    if (!encoder.isValid())
-        return std::nullopt;
-    QByteArray stored = encoder.encode(name);
-    if (encoder.hasError())
-        return std::nullopt;
-    return stored;
+    return shiftjis::encode(name);
 }
 
 QByteArray formatGroupNames(const GroupNameLines &names)
@@ -131,14 +101,10 @@ FileResult StockFiles::LoadRuneStock(RuneStock &stock, int group) const
 {
     stock.clear();
     const QString path = saveFilePath(group);
-    if (const QString dangling = danglingLink(path); !dangling.isEmpty())
-        return FileResult::failure(path, dangling);
-    QFile file(path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(path, file.errorString());
-    stock = parseSaveFile(file.read(MaxFileBytes));
+    const FileContent file = readFile(path, MaxFileBytes);
+    if (file.failed())
+        return FileResult::failure(path, file.reason);
+    stock = parseSaveFile(file.bytes);
     return {};
 }
 
@@ -154,11 +120,10 @@ FileResult StockFiles::renameGroup(int group, const QByteArray &storedName) cons
         return FileResult::failure(path, QStringLiteral("No group %1.").arg(group));
     // Names that are there but cannot be read must not be replaced by empty
     // ones.
-    QFile file(path);
-    if (file.exists() && !file.open(QIODevice::ReadOnly))
-        return FileResult::failure(path, file.errorString());
-    GroupNameLines names = file.isOpen() ? parseGroupNames(file.read(MaxFileBytes)) : GroupNameLines();
-    file.close();
+    const FileContent file = readFile(path, MaxFileBytes);
+    if (file.failed())
+        return FileResult::failure(path, file.reason);
+    GroupNameLines names = parseGroupNames(file.bytes);
     names[std::size_t(group - 1)] = storedName;
     return writeWhole(path, formatGroupNames(names));
 }
@@ -174,7 +139,10 @@ FileResult StockFiles::writeWhole(const QString &path, const QByteArray &content
     // Unbuffered, so that a write cut short (disk full, file size limit) is
     // seen here: the buffered flush at commit drops the rest of a partial
     // write without an error and would put a truncated file in place.
+    // Where the folder takes no new file but the file itself may be written
+    // (a folder of another user), the file is rewritten in place instead.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileResult::failure(path, file.errorString());
     if (file.write(content) != content.size()) {
@@ -184,15 +152,14 @@ FileResult StockFiles::writeWhole(const QString &path, const QByteArray &content
     }
     if (!file.commit())
         return FileResult::failure(path, file.errorString());
+    // The rename is on disk only once the folder is.
+    syncFolder(saveDirectory());
     return {};
 }
 
 GroupNameLines StockFiles::readGroupNameLines() const
 {
-    QFile file(groupNamesPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseGroupNames(file.read(MaxFileBytes));
+    return parseGroupNames(readFile(groupNamesPath(), MaxFileBytes).bytes);
 }
 
 QString StockFiles::LoadGroupName(int group) const
@@ -200,7 +167,7 @@ QString StockFiles::LoadGroupName(int group) const
     makeSaveDirectory();
     if (group < 1 || group > GroupCount)
         return {};
-    return decodeGroupName(readGroupNameLines()[std::size_t(group - 1)]);
+    return shiftjis::decode(readGroupNameLines()[std::size_t(group - 1)]);
 }
 
 } // namespace rcl

@@ -43,10 +43,9 @@ struct FileResult
 // are empty.
 using GroupNameLines = std::array<QByteArray, GroupCount>;
 [[nodiscard]] GroupNameLines parseGroupNames(const QByteArray &content);
-// Group names are stored in Shift-JIS (code page 932).
-[[nodiscard]] QString decodeGroupName(const QByteArray &stored);
-// None when code page 932 cannot hold the name, or it holds a line break:
-// either would store something other than what the user typed.
+// Group names are stored in Shift-JIS (code page 932). None when the code
+// page cannot hold the name, or it holds a line break: either would store
+// something other than what the user typed.
 [[nodiscard]] std::optional<QByteArray> encodeGroupName(const QString &name);
 // Nine lines, each with CR LF.
 [[nodiscard]] QByteArray formatGroupNames(const GroupNameLines &names);

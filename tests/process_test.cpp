@@ -1,6 +1,7 @@
 #include "stockfiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -10,6 +11,8 @@
 
 #include <csignal>
 #include <random>
+
+#include <unistd.h>
 
 using namespace rcl;
 
@@ -44,7 +47,7 @@ public:
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    void start(QProcess &process) const
+    void start(QProcess &process, bool waitForLock = true) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -53,7 +56,9 @@ public:
         process.start(program, {});
         ASSERT_TRUE(process.waitForStarted());
         // The lock is taken once the quit signals are handled.
-        ASSERT_TRUE(waitFor([this] { return QFile::exists(path("save/runechecklist.lock")); }));
+        if (waitForLock) {
+            ASSERT_TRUE(waitFor([this] { return QFile::exists(path("save/runechecklist.lock")); }));
+        }
     }
 
     QTemporaryDir dir;
@@ -84,6 +89,71 @@ TEST(ProcessEnd, quitSignalsSaveTheCurrentGroup)
         EXPECT_EQ(readAll(folder.path("save/rune1.sav")), formatSaveFile(expected));
         EXPECT_FALSE(QFile::exists(folder.path("save/runechecklist.lock")));
     }
+}
+
+// A quit signal while a start-up box waits for an answer ends the program:
+// one box before the window is made (a lock from another machine), one after
+// (a save file that cannot be read, which is then left as it is). A signal
+// the program was started with ignored, as nohup does with SIGHUP, stays so.
+TEST(ProcessEnd, quitSignalsEndTheProgramWhileABoxShows)
+{
+    for (const bool lockedElsewhere : {true, false}) {
+        SCOPED_TRACE(lockedElsewhere);
+        ProgramFolder folder;
+        const QByteArray lock = "4242\nrunechecklist\nanother-pc\n";
+        if (lockedElsewhere) {
+            QFile file(folder.path("save/runechecklist.lock"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(lock);
+        } else {
+            ASSERT_TRUE(QDir().mkpath(folder.path("save/rune1.sav")));
+        }
+        QProcess program;
+        program.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
+        folder.start(program, !lockedElsewhere);
+        QThread::msleep(1000);
+        ::kill(pid_t(program.processId()), SIGHUP);
+        EXPECT_FALSE(program.waitForFinished(300));
+        ::kill(pid_t(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_EQ(readAll(folder.path("save/runechecklist.lock")), lockedElsewhere ? lock : QByteArray());
+        EXPECT_TRUE(QFileInfo(folder.path("save/rune1.sav")).isDir() != lockedElsewhere);
+    }
+}
+
+// A save folder that takes no new file, holding a save file that may be
+// written (a folder of another user): the file is rewritten in place.
+TEST(ProcessEnd, saveRewritesInPlaceWhereTheFolderTakesNoNewFile)
+{
+    QTemporaryDir dir;
+    const StockFiles files(dir.path());
+    ASSERT_TRUE(QDir().mkpath(files.saveDirectory()));
+    QFile old(files.saveFilePath(1));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("1\n");
+    old.close();
+    constexpr auto everyone = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
+        | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone));
+    ASSERT_TRUE(old.setPermissions(everyone | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(files.saveDirectory(), everyone));
+
+    QProcess saver;
+    // Folder rights do not hold for root: the save then runs as nobody.
+    saver.setChildProcessModifier([] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+    });
+    saver.start(QStringLiteral(RCL_SAVE_STRESS_PATH), {QStringLiteral("once"), dir.path()});
+    ASSERT_TRUE(saver.waitForFinished(10000));
+    EXPECT_EQ(saver.exitCode(), 0);
+    RuneStock expected;
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        expected.set(i, i * 1111);
+    EXPECT_EQ(readAll(files.saveFilePath(1)), formatSaveFile(expected));
+    EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune1.sav")});
+    QFile::setPermissions(files.saveDirectory(), everyone | QFileDevice::WriteOwner);
 }
 
 // Killed at any instant of a save, the save file is the old whole file or the

@@ -1,6 +1,7 @@
 // A helper for the process tests.
 //   save_stress save DIR   saves group 1 in DIR over and over, alternating two
 //                          sets of counts, and says "ready" after the first save
+//   save_stress once DIR   saves group 1 in DIR once; exits 0 when it is saved
 //   save_stress lock DIR   takes DIR's instance lock, says "locked" and waits
 
 #include "instancelock.h"
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
         stocks[0].set(i, i * 1111);
         stocks[1].set(i, -i * 7777777);
     }
+    if (std::strcmp(argv[1], "once") == 0)
+        return files.SaveRuneStock(stocks[0], 1).ok ? 0 : 1;
     for (long n = 0;; ++n) {
         if (!files.SaveRuneStock(stocks[n % 2], 1).ok)
             return 1;

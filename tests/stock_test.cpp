@@ -1,3 +1,4 @@
+#include "decimalnumber.h"
 #include "quantitytext.h"
 #include "stockfiles.h"
 #include "textlines.h"
@@ -57,9 +58,16 @@ TEST(QuantityText, parsesLikeTheSaveFilesNeed)
         {"2.51", 3},         {"2.4999", 2},        {".5", 0},            {"5.", 5},
         {"2147483647", Max}, {"-2147483648", Min}, {"2147483646.5", 2147483646},
         {"", std::nullopt},  {"   ", std::nullopt}, {"abc", std::nullopt}, {"7a", std::nullopt},
-        {"1 2", std::nullopt}, {".", std::nullopt}, {"-", std::nullopt}, {"1e3", std::nullopt},
+        {"1 2", std::nullopt}, {".", std::nullopt}, {"-", std::nullopt}, {"1e", std::nullopt},
         {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"2147483647.5", std::nullopt},
         {"99999999999999999999999", std::nullopt},
+        // Hexadecimal and octal up to 32 bits are a signed 32-bit pattern.
+        {"&H10", 16},        {" &hff& ", 255},     {"&O17", 15},         {"&HFFFFFFFF", -1},
+        {"&H80000000", Min}, {"&H100000000", std::nullopt}, {"&H", std::nullopt}, {"&HG", std::nullopt},
+        {"&O8", std::nullopt}, {"-&H1", std::nullopt}, {"&H1&&", std::nullopt},
+        {"1E3", 1000},       {"1.5e1", 15},        {"25e-1", 2},         {"3.5E+0", 4},
+        {"-2.5e0", -2},      {"1e-999", 0},        {"2.147483647e9", Max}, {"1e10", std::nullopt},
+        {"e3", std::nullopt}, {"1e+", std::nullopt},
     };
     for (const auto &row : rows)
         EXPECT_EQ(parseQuantity(row.text), row.expected) << '"' << row.text << '"';
@@ -90,7 +98,7 @@ TEST(DecimalNumber, roundsExactlyAfterArithmetic)
     EXPECT_EQ(DecimalNumber::parse(QByteArrayView(" 5.0 "))->compare(5), 0);
     EXPECT_EQ(DecimalNumber::parse(QByteArrayView("5.0000000000001"))->compare(5), 1);
     EXPECT_EQ(DecimalNumber::parse(QByteArrayView("99999999999"))->compare(5), 1);
-    EXPECT_FALSE(DecimalNumber::parse(QStringLiteral("１")));
+    EXPECT_FALSE(DecimalNumber::parse(QStringView(u"１")));
 }
 
 TEST(QuantityText, formatsWithSignPlaceAndTrailingBlank)
@@ -253,12 +261,32 @@ TEST_F(StockFilesTest, renamePassesTheOtherNamesThroughByteForByte)
     EXPECT_EQ(readAll(files.groupNamesPath()), expected + "nine\r\n");
 }
 
-TEST_F(StockFilesTest, renameOverUnreadableNamesChangesNothing)
+// A file that is there but cannot be read is a failure, never a short or
+// empty file: a folder in its place, an I/O error in the middle of reading
+// (what /proc/self/mem gives at address 0), a link to nothing.
+TEST_F(StockFilesTest, unreadableFilesAreFailuresNotEmptyFiles)
 {
-    ASSERT_TRUE(QDir().mkpath(files.groupNamesPath()));
-    const FileResult result = files.renameGroup(1, "x");
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(QFileInfo(files.groupNamesPath()).isDir());
+    const auto makeUnreadable = [](const QString &path, int kind) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return kind == 0 ? QDir().mkpath(path)
+                         : QFile::link(kind == 1 ? QStringLiteral("/proc/self/mem") : path + QStringLiteral(".gone"), path);
+    };
+    for (int kind = 0; kind < 3; ++kind) {
+        SCOPED_TRACE(kind);
+        QTemporaryDir folder;
+        const StockFiles stock(folder.path());
+        ASSERT_TRUE(makeUnreadable(stock.saveFilePath(1), kind));
+        RuneStock counts;
+        counts.set(3, 3);
+        const FileResult loaded = stock.LoadRuneStock(counts, 1);
+        EXPECT_FALSE(loaded.ok);
+        EXPECT_FALSE(loaded.reason.isEmpty());
+        EXPECT_EQ(counts, RuneStock());
+
+        ASSERT_TRUE(makeUnreadable(stock.groupNamesPath(), kind));
+        EXPECT_FALSE(stock.renameGroup(1, "x").ok);
+        EXPECT_FALSE(QFileInfo(stock.groupNamesPath()).isFile() && !QFileInfo(stock.groupNamesPath()).isSymLink());
+    }
 }
 
 TEST(AppDirectory, endsInExactlyOneSlash)

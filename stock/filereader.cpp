@@ -1,0 +1,34 @@
+#include "filereader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace rcl {
+
+QString danglingLink(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink() || info.exists())
+        return {};
+    return QCoreApplication::translate("StockFiles", "It is a link to %1, which does not exist.")
+        .arg(QDir::toNativeSeparators(info.symLinkTarget()));
+}
+
+FileContent readFile(const QString &path, qint64 maxBytes)
+{
+    if (QString dangling = danglingLink(path); !dangling.isEmpty())
+        return {FileContent::State::Failed, {}, std::move(dangling)};
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileContent::State::Failed, {}, file.errorString()};
+    QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return {FileContent::State::Failed, {}, file.errorString()};
+    return {FileContent::State::Read, std::move(bytes), {}};
+}
+
+} // namespace rcl
