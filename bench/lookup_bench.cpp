@@ -1,15 +1,18 @@
 // rune.dat lookups in a file of 10,000 rune words: through RuneDataFile, which
 // parses again only when the file changed, and the naive way, reading and
-// parsing the whole file at every lookup; and the three rune word lists built
+// parsing the whole file at every lookup; the three rune word lists built
 // over that file and a runename.dat of the same 10,000 names, as the window's
-// handlers build them.
+// handlers build them; and show all on a 14 MB file whose one rune word has a
+// million other keys before its RuneNum and 900 effects.
 
 #include "profiledata.h"
 #include "runedatafile.h"
 #include "runenames.h"
 #include "runewordfinder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -127,6 +130,47 @@ void BM_BuildList(benchmark::State &state)
 }
 BENCHMARK(BM_BuildList)->Arg(int(List::Makeable))->Arg(int(List::MakeableOfItemType))->Arg(int(List::OfItemType))
     ->ArgName("list")->Unit(benchmark::kMillisecond);
+
+const QString &largeSectionFolder()
+{
+    static QTemporaryDir dir;
+    static const bool written = [] {
+        QByteArray content = "[OverAll]\r\nRune Elect=0\r\n[Huge]\r\n";
+        for (int i = 0; i < 1'000'000; ++i)
+            content += "Other" + QByteArray::number(i) + "=x\r\n";
+        content += "RuneNum=3\r\nRune1=8\r\nRune2=8\r\nRune3=33\r\nAllowed=Sword\r\nEffectNum=900\r\n";
+        for (int i = 1; i <= 900; ++i)
+            content += "Effect" + QByteArray::number(i) + "=+" + QByteArray::number(i) + " To Something\r\n";
+        QFile data(dir.filePath(QStringLiteral("rune.dat")));
+        QFile names(dir.filePath(QStringLiteral("runename.dat")));
+        return data.open(QIODevice::WriteOnly) && data.write(content) == content.size()
+            && names.open(QIODevice::WriteOnly) && names.write("Huge\r\n") > 0;
+    }();
+    static const QString path = written ? dir.path() : QString();
+    return path;
+}
+
+// Show all as the window's handler does it, from a file not read before:
+// read and parse, list by item type, then the details of the first entry.
+void BM_ShowAllLargeSection(benchmark::State &state)
+{
+    const QDir folder(largeSectionFolder());
+    if (folder.path().isEmpty())
+        state.SkipWithError("the files cannot be written");
+    const rcl::RuneStock stock = richGroup();
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        rcl::RuneDataFile data(folder.filePath(QStringLiteral("rune.dat")));
+        const auto current = data.current();
+        const rcl::RuneWordFinder finder(*current, stock);
+        const QStringList listed = finder.ofItemType(rcl::ReadRuneNames(folder.filePath(QStringLiteral("runename.dat"))),
+                                                     QStringLiteral("Sword"));
+        lines = listed.isEmpty() ? 0 : finder.details(listed.first()).lines.size();
+    }
+    state.counters["panel lines"] = double(lines);
+    state.counters["MB"] = double(QFileInfo(folder.filePath(QStringLiteral("rune.dat"))).size()) / 1e6;
+}
+BENCHMARK(BM_ShowAllLargeSection)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

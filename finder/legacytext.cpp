@@ -1,23 +1,22 @@
 #include "legacytext.h"
 
+#include "shiftjis.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
 
 namespace rcl {
-namespace {
-
-bool isAscii(const QByteArray &bytes)
-{
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
-}
-
-} // namespace
 
 TextEncoding takeEncoding(QByteArray &content)
 {
     if (content.startsWith("\xEF\xBB\xBF")) {
         content.remove(0, 3);
+        return TextEncoding::Utf8;
+    }
+    if (content.startsWith("\xFF\xFE")) {
+        QStringDecoder utf16(QStringConverter::Utf16LE);
+        content = QString(utf16.decode(QByteArrayView(content).sliced(2))).toUtf8();
         return TextEncoding::Utf8;
     }
     return TextEncoding::ShiftJis;
@@ -40,17 +39,14 @@ qsizetype characterLength(QByteArrayView bytes, qsizetype pos, TextEncoding enco
     return std::min(length, bytes.size() - pos);
 }
 
-QString decodeText(const QByteArray &bytes, TextEncoding encoding)
+QString decodeText(QByteArrayView bytes, TextEncoding encoding)
 {
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
     if (encoding == TextEncoding::Utf8)
         return QString::fromUtf8(bytes);
-    QStringDecoder decoder("windows-31j");
-    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+    return shiftjis::decode(bytes);
 }
 
-QByteArray cutToBytes(const QByteArray &bytes, qsizetype maxBytes, TextEncoding encoding)
+QByteArrayView cutToBytes(QByteArrayView bytes, qsizetype maxBytes, TextEncoding encoding)
 {
     if (bytes.size() <= maxBytes)
         return bytes;
@@ -61,7 +57,7 @@ QByteArray cutToBytes(const QByteArray &bytes, qsizetype maxBytes, TextEncoding 
             break;
         end = next;
     }
-    return bytes.left(end);
+    return bytes.first(end);
 }
 
 } // namespace rcl

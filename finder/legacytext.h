@@ -6,11 +6,13 @@
 
 namespace rcl {
 
-// The rune word files are written in code page 932 (Shift-JIS); a file that
-// starts with a UTF-8 byte order mark is read as UTF-8 instead.
+// The rune word files are written in code page 932 (Shift-JIS). A file that
+// starts with a UTF-8 byte order mark is read as UTF-8, and one saved as
+// "Unicode" (UTF-16, little-endian, with its byte order mark) as that.
 enum class TextEncoding { ShiftJis, Utf8 };
 
-// Detects the encoding and drops the byte order mark.
+// Detects the encoding and drops the byte order mark. UTF-16 is turned into
+// UTF-8 here, so that every reader after this works on bytes.
 [[nodiscard]] TextEncoding takeEncoding(QByteArray &content);
 
 // The length in bytes of the character that starts at pos, so that scanning
@@ -18,9 +20,9 @@ enum class TextEncoding { ShiftJis, Utf8 };
 // ']' or an ASCII letter).
 [[nodiscard]] qsizetype characterLength(QByteArrayView bytes, qsizetype pos, TextEncoding encoding);
 
-[[nodiscard]] QString decodeText(const QByteArray &bytes, TextEncoding encoding);
+[[nodiscard]] QString decodeText(QByteArrayView bytes, TextEncoding encoding);
 
 // The longest start of bytes that fits in maxBytes without cutting a character.
-[[nodiscard]] QByteArray cutToBytes(const QByteArray &bytes, qsizetype maxBytes, TextEncoding encoding);
+[[nodiscard]] QByteArrayView cutToBytes(QByteArrayView bytes, qsizetype maxBytes, TextEncoding encoding);
 
 } // namespace rcl

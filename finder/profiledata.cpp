@@ -7,22 +7,6 @@
 namespace rcl {
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\v';
-}
-
-QByteArrayView trimmedBlanks(QByteArrayView bytes)
-{
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && isBlank(bytes[begin]))
-        ++begin;
-    while (end > begin && isBlank(bytes[end - 1]))
-        --end;
-    return bytes.sliced(begin, end - begin);
-}
-
 // Finds c at a character boundary, from pos; -1 when absent.
 qsizetype findCharacter(QByteArrayView line, qsizetype pos, char c, TextEncoding encoding)
 {
@@ -47,19 +31,36 @@ QByteArrayView unquoted(QByteArrayView value)
     return value;
 }
 
-// The same few key names stand in every section: each is decoded once and
-// then shared.
+QStringView trimmedProfileBlanks(QStringView name)
+{
+    while (!name.isEmpty() && isProfileBlank(name.front().unicode()))
+        name = name.sliced(1);
+    while (!name.isEmpty() && isProfileBlank(name.back().unicode()))
+        name.chop(1);
+    return name;
+}
+
+// The same few key names stand in every section: each is decoded and hashed
+// once and then shared.
+template<typename Hash>
 class NameCache
 {
 public:
+    struct Name
+    {
+        QString text;
+        std::size_t hash = 0;
+    };
+
     explicit NameCache(TextEncoding encoding) : m_encoding(encoding) {}
 
-    QString decoded(QByteArrayView raw)
+    Name decoded(QByteArrayView raw)
     {
         const auto found = m_names.constFind(raw);
         if (found != m_names.cend())
             return *found;
-        const QString name = decodeText(raw.toByteArray(), m_encoding);
+        QString text = decodeText(raw, m_encoding);
+        const Name name{text, Hash()(text)};
         if (m_names.size() < 4096)
             m_names.insert(raw, name);
         return name;
@@ -67,15 +68,44 @@ public:
 
 private:
     TextEncoding m_encoding;
-    QHash<QByteArrayView, QString> m_names;
+    QHash<QByteArrayView, Name> m_names;
 };
 
 } // namespace
 
+QByteArrayView trimmedProfileBlanks(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && isProfileBlank(uchar(bytes.front())))
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && isProfileBlank(uchar(bytes.back())))
+        bytes.chop(1);
+    return bytes;
+}
+
+ProfileLine readProfileLine(QByteArrayView line, TextEncoding encoding)
+{
+    line = trimmedProfileBlanks(line);
+    if (line.isEmpty())
+        return {};
+    if (line.front() == ';')
+        return {ProfileLine::Kind::Comment, {}, {}};
+    if (line.front() == '[') {
+        qsizetype close = findCharacter(line, 1, ']', encoding);
+        if (close < 0)
+            close = line.size();
+        return {ProfileLine::Kind::Section, trimmedProfileBlanks(line.sliced(1, close - 1)), {}};
+    }
+    const qsizetype equals = findCharacter(line, 0, '=', encoding);
+    if (equals < 0)
+        return {ProfileLine::Kind::NoKey, line, {}};
+    return {ProfileLine::Kind::Key, trimmedProfileBlanks(line.first(equals)),
+            unquoted(trimmedProfileBlanks(line.sliced(equals + 1)))};
+}
+
 // Names match without regard to ASCII letter case only, and only once
 // decoded, so the second byte of a two-byte character is never taken for a
 // letter.
-std::size_t ProfileData::AsciiCaseHash::operator()(const QString &name) const noexcept
+std::size_t ProfileData::AsciiCaseHash::operator()(QStringView name) const noexcept
 {
     std::size_t hash = 14695981039346656037ull;
     for (const QChar c : name)
@@ -83,7 +113,7 @@ std::size_t ProfileData::AsciiCaseHash::operator()(const QString &name) const no
     return hash;
 }
 
-bool ProfileData::AsciiCaseEqual::operator()(const QString &a, const QString &b) const noexcept
+bool ProfileData::AsciiCaseEqual::operator()(QStringView a, QStringView b) const noexcept
 {
     if (a.size() != b.size())
         return false;
@@ -98,56 +128,92 @@ ProfileData ProfileData::parse(QByteArray content)
 {
     ProfileData data;
     data.m_encoding = takeEncoding(content);
-    data.m_content = content;
+    data.m_content = std::move(content);
     const TextEncoding encoding = data.m_encoding;
     const QByteArrayView all(data.m_content);
-    NameCache keyNames(encoding);
+    NameCache<AsciiCaseHash> keyNames(encoding);
 
     // Null before the first section and inside a repeated one: their keys
     // are never found.
     Section *current = nullptr;
-    for (const QByteArrayView untrimmed : splitLines(all)) {
-        const QByteArrayView line = trimmedBlanks(untrimmed);
-        if (line.isEmpty() || line.front() == ';')
-            continue;
-        if (line.front() == '[') {
-            qsizetype close = findCharacter(line, 1, ']', encoding);
-            if (close < 0)
-                close = line.size();
-            const QByteArrayView raw = trimmedBlanks(line.sliced(1, close - 1));
-            const auto [section, added] = data.m_sections.try_emplace(decodeText(raw.toByteArray(), encoding),
-                                                                      Section{qsizetype(data.m_entries.size()), 0});
+    for (const QByteArrayView text : splitLines(all)) {
+        const ProfileLine line = readProfileLine(text, encoding);
+        if (line.kind == ProfileLine::Kind::Section) {
+            const Section next{qsizetype(data.m_sections.size()), qsizetype(data.m_entries.size()), 0};
+            const auto [section, added] = data.m_sections.try_emplace(decodeText(line.name, encoding), next);
             current = added ? &section->second : nullptr;
-            continue;
+        } else if (line.kind == ProfileLine::Kind::Key && current) {
+            const auto name = keyNames.decoded(line.name);
+            data.m_entries.push_back({entryHash(current->id, name.hash), current->id, name.text,
+                                      line.value.data() - all.data(), line.value.size()});
+            ++current->count;
         }
-        if (!current)
-            continue;
-        const qsizetype equals = findCharacter(line, 0, '=', encoding);
-        if (equals < 0)
-            continue;
-        // A section's entries are contiguous: sections are read in turn and a
-        // repeated one adds nothing.
-        data.m_entries.push_back({keyNames.decoded(trimmedBlanks(line.first(equals))),
-                                  unquoted(trimmedBlanks(line.sliced(equals + 1)))});
-        ++current->entryCount;
     }
+    data.indexLargeSections();
     return data;
 }
 
-QString ProfileData::value(const QString &section, const QString &key) const
+std::size_t ProfileData::entryHash(qsizetype section, std::size_t keyHash)
 {
-    const auto found = m_sections.find(section);
+    return keyHash ^ (std::size_t(section) * 0x9E3779B97F4A7C15ull);
+}
+
+// The keys of a large section get their slots once, so that a lookup costs
+// the same in a section of ten keys and in one of a million. The first key of
+// a name wins.
+void ProfileData::indexLargeSections()
+{
+    std::size_t indexed = 0;
+    for (const auto &[name, section] : m_sections)
+        indexed += section.count > ScannedKeys ? std::size_t(section.count) : 0;
+    if (indexed == 0)
+        return;
+    std::size_t size = 16;
+    while (size < 2 * indexed)
+        size *= 2;
+    m_slots.assign(size, -1);
+    const std::size_t mask = size - 1;
+    for (const auto &[name, section] : m_sections) {
+        if (section.count <= ScannedKeys)
+            continue;
+        for (qsizetype i = section.first; i < section.first + section.count; ++i) {
+            const Entry &entry = m_entries[std::size_t(i)];
+            std::size_t slot = entry.hash & mask;
+            for (; m_slots[slot] >= 0; slot = (slot + 1) & mask) {
+                const Entry &taken = m_entries[std::size_t(m_slots[slot])];
+                if (taken.hash == entry.hash && taken.section == entry.section && AsciiCaseEqual()(taken.key, entry.key))
+                    break;
+            }
+            if (m_slots[slot] < 0)
+                m_slots[slot] = qint32(i);
+        }
+    }
+}
+
+QString ProfileData::value(QStringView section, QStringView key) const
+{
+    const auto found = m_sections.find(trimmedProfileBlanks(section));
     if (found == m_sections.end())
         return {};
     const Section &keys = found->second;
-    const AsciiCaseEqual equal;
-    // The first key of a name wins.
-    for (qsizetype i = keys.firstEntry; i < keys.firstEntry + keys.entryCount; ++i) {
-        const Entry &entry = m_entries[std::size_t(i)];
-        if (equal(entry.key, key))
-            return decodeText(cutToBytes(entry.value.toByteArray(), MaxValueBytes, m_encoding), m_encoding);
+    key = trimmedProfileBlanks(key);
+    const std::size_t hash = entryHash(keys.id, AsciiCaseHash()(key));
+    const auto matches = [&](const Entry &entry) {
+        return entry.hash == hash && entry.section == keys.id && AsciiCaseEqual()(entry.key, key);
+    };
+    const Entry *match = nullptr;
+    if (keys.count <= ScannedKeys) {
+        for (qsizetype i = keys.first; i < keys.first + keys.count && !match; ++i)
+            match = matches(m_entries[std::size_t(i)]) ? &m_entries[std::size_t(i)] : nullptr;
+    } else {
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t slot = hash & mask; m_slots[slot] >= 0 && !match; slot = (slot + 1) & mask)
+            match = matches(m_entries[std::size_t(m_slots[slot])]) ? &m_entries[std::size_t(m_slots[slot])] : nullptr;
     }
-    return {};
+    if (!match)
+        return {};
+    const QByteArrayView value = QByteArrayView(m_content).sliced(match->offset, match->size);
+    return decodeText(cutToBytes(value, MaxValueBytes, m_encoding), m_encoding);
 }
 
 } // namespace rcl

@@ -3,23 +3,49 @@
 #include "legacytext.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 #include <unordered_map>
 #include <vector>
 
 namespace rcl {
 
-// The sections and keys of a rune.dat file, read by the rules users' files
-// were written for (those of the Windows profile-string lookup on plain
-// files):
+// The rules by which rune.dat is read, those of the Windows profile-string
+// lookup on plain files that users' files were written for:
 // - section and key names match without regard to ASCII letter case;
-// - blanks, tabs and vertical tabs around names and values are dropped;
+// - blanks (spaces, tabs, vertical tabs) around names and values are dropped,
+//   around the names that are looked up too;
 // - "[name]" opens a section, the ']' may be missing, text after it is no key;
 // - only the first section of a name counts, and in it the first key;
 // - a line splits at its first '='; a line whose first non-blank is ';' is a
 //   comment; one pair of matching outer quotes is taken off a value;
 // - a value is cut to its first 254 bytes, never inside a character.
+
+[[nodiscard]] constexpr bool isProfileBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\v';
+}
+[[nodiscard]] QByteArrayView trimmedProfileBlanks(QByteArrayView bytes);
+
+// One line of the file as the lookup takes it.
+struct ProfileLine
+{
+    enum class Kind {
+        Blank,
+        Comment,
+        Section, // name
+        Key,     // name and value
+        NoKey,   // text without '=', which the lookup passes over
+    };
+
+    Kind kind = Kind::Blank;
+    QByteArrayView name;
+    QByteArrayView value;
+};
+[[nodiscard]] ProfileLine readProfileLine(QByteArrayView line, TextEncoding encoding);
+
 class ProfileData final
 {
 public:
@@ -27,38 +53,57 @@ public:
 
     [[nodiscard]] static ProfileData parse(QByteArray content);
 
-    // The empty text when the section or the key is missing.
-    [[nodiscard]] QString value(const QString &section, const QString &key) const;
-    [[nodiscard]] qsizetype sectionCount() const { return qsizetype(m_sections.size()); }
+    // The empty text when the section or the key is missing. Each key of a
+    // section is found at once, however many keys the section has.
+    [[nodiscard]] QString value(QStringView section, QStringView key) const;
+    [[nodiscard]] TextEncoding encoding() const { return m_encoding; }
 
 private:
     // Names are kept as decoded and matched without ASCII case, so a lookup
     // needs no folded copy of the names it is given.
     struct AsciiCaseHash
     {
-        std::size_t operator()(const QString &name) const noexcept;
+        using is_transparent = void;
+        std::size_t operator()(QStringView name) const noexcept;
     };
     struct AsciiCaseEqual
     {
-        bool operator()(const QString &a, const QString &b) const noexcept;
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const noexcept;
     };
+    // A key of a section, and where its value stands in the content: offsets
+    // rather than views, so a copy of the parse can never point into content
+    // it does not hold.
     struct Entry
     {
+        std::size_t hash = 0;
+        qsizetype section = 0;
         QString key;
-        QByteArrayView value;
-    };
-    struct Section
-    {
-        qsizetype firstEntry = 0;
-        qsizetype entryCount = 0;
+        qsizetype offset = 0;
+        qsizetype size = 0;
     };
 
-    // Values are views into the content, which the parse keeps: a file of
-    // thousands of rune words is parsed without an allocation per value.
+    // A section's entries stand together, in file order. A few are searched
+    // in turn: they share a few cache lines. Those of a larger section have
+    // their own slots in an index.
+    struct Section
+    {
+        qsizetype id = 0;
+        qsizetype first = 0;
+        qsizetype count = 0;
+    };
+    static constexpr qsizetype ScannedKeys = 32;
+
+    [[nodiscard]] static std::size_t entryHash(qsizetype section, std::size_t keyHash);
+    void indexLargeSections();
+
     QByteArray m_content;
     TextEncoding m_encoding = TextEncoding::ShiftJis;
     std::unordered_map<QString, Section, AsciiCaseHash, AsciiCaseEqual> m_sections;
     std::vector<Entry> m_entries;
+    // An open-addressing table of the entries of large sections, the first
+    // of each name only; -1 marks a free slot.
+    std::vector<qint32> m_slots;
 };
 
 } // namespace rcl

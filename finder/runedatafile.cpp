@@ -1,30 +1,32 @@
 #include "runedatafile.h"
 
+#include "filereader.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
 #include <utility>
 
-#include <sys/stat.h>
-
 namespace rcl {
 
 RuneDataFile::RuneDataFile(QString path)
     : m_path(std::move(path))
-    , m_encodedPath(QFile::encodeName(m_path))
     , m_data(std::make_shared<const ProfileData>())
 {
 }
 
 std::optional<RuneDataFile::Stamp> RuneDataFile::currentStamp() const
 {
-    struct stat info{};
-    if (::stat(m_encodedPath.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    // A new QFile each time: it asks the file system afresh, and gives the
+    // times in UTC, which costs nothing to turn into numbers.
+    const QFile file(m_path);
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+    if (!modified.isValid())
         return std::nullopt;
-    constexpr qint64 Billion = 1'000'000'000;
-    return Stamp{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
-                 qint64(info.st_mtim.tv_sec) * Billion + info.st_mtim.tv_nsec,
-                 qint64(info.st_ctim.tv_sec) * Billion + info.st_ctim.tv_nsec};
+    return Stamp{file.size(), modified.toMSecsSinceEpoch(),
+                 file.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch(),
+                 file.fileTime(QFileDevice::FileBirthTime).toMSecsSinceEpoch()};
 }
 
 std::shared_ptr<const ProfileData> RuneDataFile::current()
@@ -42,15 +44,14 @@ std::shared_ptr<const ProfileData> RuneDataFile::current()
         // shows as a new stamp at the next lookup, which reads again.
         m_stamp = stamp;
         m_data = std::make_shared<const ProfileData>();
-        QFile file(m_path);
         if (stamp->size > MaxFileBytes) {
             m_problem = QStringLiteral("%1 is larger than %2 MiB and is not read.")
                             .arg(QDir::toNativeSeparators(m_path))
                             .arg(MaxFileBytes >> 20);
-        } else if (!file.open(QIODevice::ReadOnly)) {
-            m_problem = QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(m_path), file.errorString());
+        } else if (FileContent file = readFile(m_path, MaxFileBytes); file.failed()) {
+            m_problem = QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(m_path), file.reason);
         } else {
-            m_data = std::make_shared<const ProfileData>(ProfileData::parse(file.read(MaxFileBytes)));
+            m_data = std::make_shared<const ProfileData>(ProfileData::parse(std::move(file.bytes)));
             ++m_parseCount;
         }
     }
@@ -62,7 +63,7 @@ QString RuneDataFile::takeProblem()
     return std::exchange(m_problem, QString());
 }
 
-QString RuneDataFile::ReadRuneData(const QString &section, const QString &key)
+QString RuneDataFile::ReadRuneData(QStringView section, QStringView key)
 {
     return current()->value(section, key);
 }

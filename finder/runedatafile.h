@@ -11,8 +11,9 @@ namespace rcl {
 
 // rune.dat as the program looks values up in it. An edit of the file takes
 // effect at the very next lookup, yet an unchanged file is parsed only once:
-// every lookup compares the file's identity, size and times with those of the
-// parse it holds.
+// every lookup compares the file's size and times with those of the parse it
+// holds. The times are kept to the millisecond, so an edit that keeps the size
+// within the same millisecond as the last one is seen at the next edit.
 class RuneDataFile final
 {
 public:
@@ -21,7 +22,7 @@ public:
     [[nodiscard]] QString path() const { return m_path; }
     // The empty text when the file, the section or the key is missing, and
     // for a key with an empty value.
-    [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
+    [[nodiscard]] QString ReadRuneData(QStringView section, QStringView key);
     // The file as it is now, for the many lookups of one list or detail view:
     // they all see one version of the file and check it once.
     [[nodiscard]] std::shared_ptr<const ProfileData> current();
@@ -37,11 +38,10 @@ public:
 private:
     struct Stamp
     {
-        quint64 device = 0;
-        quint64 inode = 0;
         qint64 size = 0;
         qint64 modified = 0;
         qint64 changed = 0;
+        qint64 born = 0;
 
         friend bool operator==(const Stamp &, const Stamp &) = default;
     };
@@ -49,7 +49,6 @@ private:
     [[nodiscard]] std::optional<Stamp> currentStamp() const;
 
     QString m_path;
-    QByteArray m_encodedPath;
     std::optional<Stamp> m_stamp;
     std::shared_ptr<const ProfileData> m_data;
     int m_parseCount = 0;

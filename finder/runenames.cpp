@@ -1,11 +1,9 @@
 #include "runenames.h"
 
+#include "filereader.h"
 #include "legacytext.h"
+#include "profiledata.h"
 #include "textlines.h"
-
-#include <QFile>
-
-#include <algorithm>
 
 namespace rcl {
 
@@ -16,19 +14,15 @@ QStringList parseRuneNames(QByteArray content)
     for (const QByteArrayView line : splitLines(content)) {
         if (names.size() == MaxNames)
             break;
-        const bool blank = std::all_of(line.cbegin(), line.cend(), [](char c) { return c == ' ' || c == '\t'; });
-        if (!blank)
-            names.append(decodeText(line.toByteArray(), encoding));
+        if (!trimmedProfileBlanks(line).isEmpty())
+            names.append(decodeText(line, encoding));
     }
     return names;
 }
 
 QStringList ReadRuneNames(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseRuneNames(file.read(MaxNamesFileBytes));
+    return parseRuneNames(readFile(path, MaxNamesFileBytes).bytes);
 }
 
 } // namespace rcl

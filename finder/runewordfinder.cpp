@@ -1,6 +1,6 @@
 #include "runewordfinder.h"
 
-#include "quantitytext.h"
+#include "decimalnumber.h"
 
 #include <algorithm>
 #include <array>
