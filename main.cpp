@@ -8,19 +8,16 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Before anything is loaded, so that no quit signal can pass unsaved.
+    // Before anything can show a message, so that no quit signal is lost.
     rcl::QuitSignals quitSignals;
     rcl::DialogPrompter prompter;
-    const std::unique_ptr<rcl::Checklist> checklist = rcl::Checklist::open(prompter, rcl::AppDirectory());
-    if (!checklist)
+    rcl::Checklist checklist(prompter, rcl::AppDirectory());
+    QObject::connect(&quitSignals, &rcl::QuitSignals::quitRequested, &app, [&checklist](int) { checklist.quit(); });
+    if (!checklist.open())
         return 0;
-    rcl::Form1 &form = checklist->form();
-    QObject::connect(&quitSignals, &rcl::QuitSignals::quitRequested, &form, [&form](int) {
-        const bool saved = form.saveAtSessionEnd();
-        QCoreApplication::exit(saved ? 0 : 1);
-    });
+    rcl::Form1 &form = checklist.form();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager &) { form.saveAtSessionEnd(); });
+                     [&form](QSessionManager &) { (void)form.saveAtSessionEnd(); });
     form.show();
     return app.exec();
 }

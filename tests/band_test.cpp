@@ -1,5 +1,6 @@
 #include "formfixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -126,11 +127,32 @@ TEST_F(BandTest, clickingAnEntryShowsItWithRedAndWhiteFrames)
     EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 255, 255));
     EXPECT_EQ(ui().Shape2[2]->geometry(), toPixels({120, 120, 660, 660}));
 
-    // The preview after update keeps the colours the frames last had.
+    // The preview after update shows a makeable word: every frame red, none
+    // left white from the view before.
     choose(u"Staff"_s);
     click(ui().Command5);
     EXPECT_EQ(panel().at(0), u"  Leaf"_s);
-    EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 255, 255));
+    EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 0, 0));
+}
+
+TEST_F(BandTest, everyClickOnAnEntryShowsItButTabFocusDoesNot)
+{
+    click(ui().Command4);
+    const QStringList rune = panel();
+    ui().Command4->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), ui().List1);
+    EXPECT_EQ(panel(), rune);
+
+    const QPoint first = ui().List1->visualItemRect(ui().List1->item(0)).center();
+    QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, first);
+    EXPECT_EQ(panel().at(0), u"  Stealth"_s);
+    // After the panel showed a rune, the same entry shows again.
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, centre(grid::pictureRect(3)));
+    QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, first);
+    EXPECT_EQ(panel().at(0), u"  Stealth"_s);
+    QTest::keyClick(ui().List1, Qt::Key_Down);
+    EXPECT_EQ(panel().at(0), u"  Leaf"_s);
 }
 
 TEST_F(BandTest, noChoiceAndNoNamesFile)

@@ -4,6 +4,7 @@
 #include "formgeometry.h"
 #include "scriptedprompter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,6 +44,7 @@ protected:
     std::unique_ptr<rcl::Form1> open()
     {
         auto form = std::make_unique<rcl::Form1>(prompter, dir.path());
+        form->tellStartupProblems();
         return form;
     }
 
@@ -70,9 +72,14 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // Each edit gets its own modification time: the program compares file
+    // times to the millisecond, and a test edits faster than a user.
     void setRuneElect(const char *value)
     {
         writeFile("rune.dat", QByteArray("[OverAll]\r\nRune Elect=") + value + "\r\n");
+        QFile file(path("rune.dat"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(1'700'000'000 + ++m_runeDataEdits), QFileDevice::FileModificationTime);
     }
 
     static QPoint centre(const rcl::TwipRect &rect) { return rcl::toPixels(rect).center(); }
@@ -86,4 +93,5 @@ protected:
 
     QTemporaryDir dir;
     ScriptedPrompter prompter;
+    int m_runeDataEdits = 0;
 };

@@ -104,8 +104,11 @@ TEST_F(GridTest, hoverPressesEditCounts)
     // A double-click adds one through its first press only.
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(3));
     EXPECT_EQ(count(3), 4);
-    // A label click in hover mode neither edits nor asks.
+    // A label click in hover mode neither edits nor asks, nor do the side
+    // buttons of a mouse.
     QTest::mouseClick(window, Qt::LeftButton, {}, labelStrip(3));
+    press(3, Qt::BackButton);
+    press(3, Qt::ForwardButton);
     EXPECT_EQ(count(3), 4);
     EXPECT_TRUE(prompter.asked.isEmpty());
 }
@@ -149,9 +152,15 @@ TEST_F(GridTest, clickModeSelectsAndEditsOnDoubleClickAndRightRelease)
     EXPECT_EQ(count(20), 1);
     EXPECT_EQ(panel().at(5), QStringLiteral("  Quantity : 0"));
 
-    // Right press selects (showing 1), the release takes one off.
+    // Right press selects (showing 1), the release takes one off; only the
+    // left button double-clicks, so a quick right double-click takes off two.
     press(20, Qt::RightButton);
     EXPECT_EQ(panel().at(5), QStringLiteral("  Quantity : 1"));
+    EXPECT_EQ(count(20), 0);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
+    QTest::mouseDClick(window, Qt::RightButton, {}, pictureCentre(20));
+    QTest::mouseDClick(window, Qt::MiddleButton, {}, pictureCentre(20));
     EXPECT_EQ(count(20), 0);
 
     QTest::mouseClick(window, Qt::LeftButton, {}, labelStrip(5));

@@ -148,27 +148,3 @@ TEST_F(GroupsTest, clearAsksThenZeroesTheGroupInMemory)
     EXPECT_TRUE(form->close());
     EXPECT_EQ(readFile("save/rune1.sav"), QByteArray(" 0 \r\n").repeated(33));
 }
-
-TEST_F(GroupsTest, failedSaveKeepsTheUserInTheGroup)
-{
-    addOne(4);
-    // A read-only save folder where the file system can make one for every
-    // user; elsewhere a folder standing where the save file goes.
-    const bool readOnly = setImmutable(path("save"), true);
-    if (!readOnly) {
-        ASSERT_TRUE(QDir().mkpath(path("save/rune1.sav")));
-    }
-    click(ui().Command2);
-    if (readOnly)
-        setImmutable(path("save"), false);
-    EXPECT_EQ(form->currentGroup(), 1);
-    EXPECT_EQ(form->runeStock().at(4), 1);
-    EXPECT_FALSE(ui().Command1->isEnabled());
-    ASSERT_EQ(prompter.told.size(), 1);
-    EXPECT_TRUE(prompter.told[0].prompt.contains(u"rune1.sav"_s));
-
-    QDir(path("save/rune1.sav")).removeRecursively();
-    click(ui().Command2);
-    EXPECT_EQ(form->currentGroup(), 2);
-    EXPECT_TRUE(readFile("save/rune1.sav").contains(" 1 \r\n"));
-}

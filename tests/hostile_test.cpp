@@ -32,6 +32,11 @@ protected:
     }
     QStringList panel(const Form1 &form) const { return form.controls().Picture1->text().texts(); }
     QStringList saveFolder() const { return QDir(path("save")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+    std::unique_ptr<Checklist> openChecklist(ScriptedPrompter &user)
+    {
+        auto checklist = std::make_unique<Checklist>(user, dir.path());
+        return checklist->open() ? std::move(checklist) : nullptr;
+    }
 };
 
 } // namespace
@@ -81,15 +86,17 @@ TEST_F(HostileTest, numbersBeyondThirtyTwoBitsReadZero)
 TEST_F(HostileTest, saveThatIsAFileIsToldAtStartAndAtClosing)
 {
     writeFile("save", "not a folder");
-    auto checklist = Checklist::open(prompter, dir.path());
+    auto checklist = openChecklist(prompter);
     ASSERT_TRUE(checklist);
     ASSERT_EQ(prompter.told.size(), 1);
     EXPECT_TRUE(prompter.told[0].prompt.contains(u"cannot be created"_s));
-    prompter.answerYesNo(true);
     checklist->form().show();
+    QTest::mouseClick(checklist->form().windowHandle(), Qt::LeftButton, {}, pictureCentre(2));
+    prompter.answerYesNo(true);
     EXPECT_TRUE(checklist->form().close());
     ASSERT_EQ(prompter.asked.size(), 1);
     EXPECT_TRUE(prompter.asked[0].prompt.contains(u"could not be saved"_s));
+    EXPECT_EQ(prompter.asked[0].defaultButton, Prompter::Default::No);
     EXPECT_EQ(readFile("save"), "not a folder");
 }
 
@@ -102,45 +109,70 @@ TEST_F(HostileTest, danglingLinkIsNotWrittenThrough)
     auto form = openShown();
     ASSERT_EQ(prompter.told.size(), 1);
     EXPECT_TRUE(prompter.told[0].prompt.contains(u"does not exist"_s));
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, pictureCentre(2));
+    // Neither replaced on leaving nor on closing, unless the user says so.
     prompter.answerYesNo(false);
-    EXPECT_FALSE(form->close());
-    ASSERT_EQ(prompter.asked.size(), 1);
-    EXPECT_TRUE(prompter.asked[0].prompt.contains(u"does not exist"_s));
-    EXPECT_FALSE(QFile::exists(elsewhere));
-    // Leaving the group is refused the same way.
     QTest::mouseClick(form->controls().Command2, Qt::LeftButton);
     EXPECT_EQ(form->currentGroup(), 1);
-    EXPECT_EQ(prompter.told.size(), 2);
+    prompter.answerYesNo(false);
+    prompter.answerYesNo(false);
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(prompter.asked.size(), 3);
+    EXPECT_TRUE(prompter.asked[0].prompt.contains(u"does not exist"_s));
+    EXPECT_EQ(prompter.asked[0].defaultButton, Prompter::Default::No);
+    EXPECT_TRUE(prompter.asked[2].prompt.contains(u"Close anyway?"_s));
+    EXPECT_FALSE(QFile::exists(elsewhere));
 }
 
-TEST_F(HostileTest, readOnlyProgramFolderSaysCountsCannotBeSaved)
+// A program folder that nothing can be written to (a backup, a read-only
+// medium) can still be browsed; only changed counts are asked about.
+TEST_F(HostileTest, readOnlyProgramFolderIsBrowsedWithoutQuestions)
 {
     if (!setImmutable(dir.path(), true))
         GTEST_SKIP() << "this file system cannot make a folder read-only for every user";
-    auto checklist = Checklist::open(prompter, dir.path());
-    setImmutable(dir.path(), false);
+    auto checklist = openChecklist(prompter);
     ASSERT_TRUE(checklist);
+    Form1 &form = checklist->form();
+    form.show();
     ASSERT_EQ(prompter.told.size(), 1);
     EXPECT_TRUE(prompter.told[0].prompt.contains(u"Counts cannot be saved"_s));
+    QTest::mouseClick(form.controls().Command2, Qt::LeftButton);
+    QTest::mouseClick(form.controls().Command2, Qt::LeftButton);
+    EXPECT_EQ(form.currentGroup(), 3);
+    EXPECT_TRUE(prompter.asked.isEmpty());
+
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, pictureCentre(4));
+    prompter.answerYesNo(false);
+    QTest::mouseClick(form.controls().Command1, Qt::LeftButton);
+    EXPECT_EQ(form.currentGroup(), 3);
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_TRUE(prompter.asked[0].prompt.contains(u"rune3.sav"_s));
+    EXPECT_EQ(prompter.asked[0].defaultButton, Prompter::Default::No);
+    prompter.answerYesNo(true);
+    QTest::mouseClick(form.controls().Command1, Qt::LeftButton);
+    EXPECT_EQ(form.currentGroup(), 2);
+    EXPECT_TRUE(form.close());
+    setImmutable(dir.path(), false);
     EXPECT_FALSE(QFile::exists(path("save")));
 }
 
 TEST_F(HostileTest, secondChecklistOnTheFolderIsRefusedAndWritesNothing)
 {
     writeFile("save/rune1.sav", "5\n");
-    auto first = Checklist::open(prompter, dir.path());
+    auto first = openChecklist(prompter);
     ASSERT_TRUE(first);
     const QStringList before = saveFolder();
 
     ScriptedPrompter second;
-    EXPECT_FALSE(Checklist::open(second, dir.path()));
+    EXPECT_FALSE(openChecklist(second));
     ASSERT_EQ(second.told.size(), 1);
     EXPECT_TRUE(second.told[0].prompt.contains(u"already open"_s));
+    EXPECT_TRUE(second.told[0].prompt.contains(QDir::toNativeSeparators(path("save/runechecklist.lock"))));
     EXPECT_EQ(saveFolder(), before);
     EXPECT_EQ(readFile("save/rune1.sav"), "5\n");
 
     first.reset();
-    EXPECT_TRUE(Checklist::open(second, dir.path()));
+    EXPECT_TRUE(openChecklist(second));
 }
 
 TEST_F(HostileTest, lockLeftByADeadProgramIsTakenOver)
@@ -149,9 +181,44 @@ TEST_F(HostileTest, lockLeftByADeadProgramIsTakenOver)
     holder.start(QStringLiteral(RCL_SAVE_STRESS_PATH), {QStringLiteral("lock"), dir.path()});
     ASSERT_TRUE(holder.waitForReadyRead(10000));
     ASSERT_EQ(holder.readAll().trimmed(), "locked");
-    EXPECT_FALSE(Checklist::open(prompter, dir.path()));
+    EXPECT_FALSE(openChecklist(prompter));
     holder.kill();
     ASSERT_TRUE(holder.waitForFinished(10000));
     ASSERT_TRUE(QFile::exists(path("save/runechecklist.lock")));
-    EXPECT_TRUE(Checklist::open(prompter, dir.path()));
+    EXPECT_TRUE(openChecklist(prompter));
+}
+
+// What a power cut or another machine leaves behind never keeps the user out.
+TEST_F(HostileTest, lockFilesThatCannotBeTrusted)
+{
+    const struct
+    {
+        const char *lock;
+        bool asks;
+    } rows[] = {
+        {"", false},
+        {"\xFF garbled\n", false},
+        {"12345\nrunechecklist\nanother-pc\n", true},
+    };
+    for (const auto &row : rows) {
+        for (const bool answer : {false, true}) {
+            SCOPED_TRACE((QByteArray(row.lock) + (answer ? " / yes" : " / no")).toStdString());
+            writeFile("save/runechecklist.lock", row.lock);
+            ScriptedPrompter user;
+            if (row.asks)
+                user.answerYesNo(answer);
+            const auto checklist = openChecklist(user);
+            EXPECT_EQ(bool(checklist), !row.asks || answer);
+            EXPECT_EQ(user.asked.size(), row.asks ? 1 : 0);
+            if (row.asks) {
+                EXPECT_TRUE(user.asked[0].prompt.contains(u"another-pc"_s));
+                EXPECT_TRUE(user.asked[0].prompt.contains(QDir::toNativeSeparators(path("save/runechecklist.lock"))));
+                EXPECT_EQ(user.asked[0].defaultButton, Prompter::Default::Yes);
+            }
+            if (!checklist) {
+                EXPECT_EQ(readFile("save/runechecklist.lock"), row.lock);
+            }
+            EXPECT_TRUE(user.told.isEmpty());
+        }
+    }
 }

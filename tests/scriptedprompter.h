@@ -16,14 +16,15 @@ public:
         QString title;
         QString prompt;
         Icon icon;
+        Default defaultButton = Default::Yes;
     };
 
     void answerYesNo(bool yes) { m_yesNo.enqueue(yes); }
     void answerText(const QString &text) { m_texts.enqueue(text); }
 
-    bool askYesNo(QWidget *, const QString &title, const QString &prompt, Icon icon) override
+    bool askYesNo(QWidget *, const QString &title, const QString &prompt, Icon icon, Default defaultButton) override
     {
-        asked.append({title, prompt, icon});
+        asked.append({title, prompt, icon, defaultButton});
         if (m_yesNo.isEmpty()) {
             ADD_FAILURE() << "unexpected question: " << prompt.toStdString();
             return false;

@@ -1,5 +1,6 @@
 #include "formfixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -75,10 +76,27 @@ TEST_F(WindowTest, captionsAndDesignStateAsTheUserSeesThem)
     EXPECT_EQ(ui.Combo1->currentIndex(), -1);
     EXPECT_EQ(ui.List1->count(), 0);
     EXPECT_EQ(ui.Label1[25]->text(), QStringLiteral("Vex"));
-    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(Qt::black));
     for (const RunePicture *picture : ui.runeimg1)
         EXPECT_EQ(picture->pixmap().size(), QSize(28, 28));
     EXPECT_FALSE(form->windowIcon().isNull());
+}
+
+// Only the window is black: the controls keep their outlines, and the
+// keyboard focus starts on the info panel, where Space does nothing.
+TEST_F(WindowTest, controlsKeepTheirLookAndFocusStartsOnThePanel)
+{
+    const auto form = openShown();
+    const Form1Controls &ui = form->controls();
+    const QImage image = form->grab().toImage();
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::black));
+    for (const QWidget *control : std::initializer_list<const QWidget *>{ui.Command2, ui.Text1, ui.Command4}) {
+        const QRect r = control->geometry();
+        EXPECT_NE(image.pixelColor(r.left(), r.center().y()), QColor(Qt::black)) << control->metaObject()->className();
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), ui.Picture1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(form->currentGroup(), 1);
 }
 
 TEST_F(WindowTest, startsCollapsedWithTheFixedWidth)
@@ -121,11 +139,13 @@ TEST_F(WindowTest, firstRunShowsRuneZeroAndMakesTheSaveFolder)
 TEST_F(WindowTest, startShowsStoredCountAndGroupName)
 {
     writeFile("save/rune1.sav", "-3\r\n4\r\n");
-    writeFile("save/group.dat", "\x83\x81\x83\x43\x83\x93\r\n");
+    writeFile("save/group.dat", "\x83\x81\x83\x43\x83\x93: spare runes and gems\r\n");
     const auto form = open();
     EXPECT_EQ(form->controls().Picture1->text().texts().at(5), QStringLiteral("  Quantity : -3"));
     EXPECT_EQ(form->runeStock().at(1), 4);
-    EXPECT_EQ(form->controls().Text1->text(), QStringLiteral("メイン"));
+    EXPECT_EQ(form->controls().Text1->text(), QStringLiteral("メイン: spare runes and gems"));
+    // A long name shows from its start.
+    EXPECT_EQ(form->controls().Text1->cursorPosition(), 0);
 }
 
 TEST_F(WindowTest, closingWritesTheGroupBack)
@@ -140,28 +160,28 @@ TEST_F(WindowTest, closingWritesTheGroupBack)
     EXPECT_FALSE(QFile::exists(path("save/group.dat")));
 }
 
-TEST_F(WindowTest, failedSaveAtClosingAsksAndCanKeepTheWindow)
+// A failed save loses nothing while the counts are those of the file: the
+// window closes. Changed counts are asked about, No the default.
+TEST_F(WindowTest, failedSaveAsksOnlyAboutChangedCounts)
 {
     auto form = openShown();
     ASSERT_TRUE(QDir().mkpath(path("save/rune1.sav")));
+    EXPECT_TRUE(form->close());
+    form->show();
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, pictureCentre(2));
 
     prompter.answerYesNo(false);
+    QTest::mouseClick(form->controls().Command2, Qt::LeftButton);
+    EXPECT_EQ(form->currentGroup(), 1);
+    prompter.answerYesNo(false);
     EXPECT_FALSE(form->close());
-    EXPECT_TRUE(form->isVisible());
-    ASSERT_EQ(prompter.asked.size(), 1);
-    EXPECT_TRUE(prompter.asked[0].prompt.contains(QStringLiteral("rune1.sav")));
-
+    ASSERT_EQ(prompter.asked.size(), 2);
+    for (const auto &asked : prompter.asked) {
+        EXPECT_TRUE(asked.prompt.contains(QStringLiteral("rune1.sav")));
+        EXPECT_EQ(asked.defaultButton, Prompter::Default::No);
+    }
     prompter.answerYesNo(true);
     EXPECT_TRUE(form->close());
-    EXPECT_FALSE(form->isVisible());
-}
-
-TEST_F(WindowTest, unreadableSaveFileIsToldAtStart)
-{
-    ASSERT_TRUE(QDir().mkpath(path("save/rune1.sav")));
-    const auto form = open();
-    ASSERT_EQ(prompter.told.size(), 1);
-    EXPECT_TRUE(prompter.told[0].prompt.contains(QStringLiteral("rune1.sav")));
 }
 
 TEST_F(WindowTest, uncoveredLabelStripReachesTheLabel)

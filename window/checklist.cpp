@@ -1,38 +1,88 @@
 #include "checklist.h"
 
+#include "shiftjis.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
-namespace rcl {
+#include <cstdio>
+#include <cstdlib>
 
-std::unique_ptr<Checklist> Checklist::open(Prompter &prompter, const QString &appDirectory)
+namespace rcl {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Checklist", text);
+}
+
+} // namespace
+
+Checklist::Checklist(Prompter &prompter, QString dataDirectory)
+    : m_prompter(prompter)
+    , m_dataDirectory(std::move(dataDirectory))
+{
+}
+
+Checklist::~Checklist() = default;
+
+bool Checklist::open()
 {
     const QString title = QStringLiteral("Rune Check List");
-    std::unique_ptr<Checklist> checklist(new Checklist);
+    const QString folder = QDir::toNativeSeparators(QDir(m_dataDirectory).absolutePath());
     // The lock comes before the window, which reads the counts it would later
     // write back.
-    checklist->m_lock = std::make_unique<InstanceLock>(StockFiles(appDirectory));
-    const InstanceLock &lock = *checklist->m_lock;
-    if (lock.state() == InstanceLock::State::HeldByAnother) {
-        prompter.tell(nullptr, title,
-                      QCoreApplication::translate("Checklist",
-                                                  "Rune Check List is already open for %1.\n\nUse the window that "
-                                                  "is open: a second one would write its counts over the first "
-                                                  "one's.")
-                          .arg(QDir::toNativeSeparators(QDir(appDirectory).absolutePath())),
-                      Prompter::Icon::Information);
-        return nullptr;
+    m_lock = std::make_unique<InstanceLock>(StockFiles(m_dataDirectory));
+    const QString lockFile = QDir::toNativeSeparators(m_lock->path());
+    if (m_lock->state() == InstanceLock::State::HeldHere) {
+        m_prompter.tell(nullptr, title,
+                        tr("Rune Check List is already open for %1.\n\nUse the window that is open: a second one "
+                           "would write its counts over the first one's.\n\nIf no window is open, delete the lock "
+                           "file %2.")
+                            .arg(folder, lockFile),
+                        Prompter::Icon::Information);
+        return false;
     }
-    checklist->m_form = std::make_unique<Form1>(prompter, appDirectory);
-    if (lock.state() == InstanceLock::State::Unavailable) {
-        prompter.tell(checklist->m_form.get(), title,
-                      QCoreApplication::translate("Checklist",
-                                                  "%1\n\nCounts cannot be saved in this folder; the program says so "
-                                                  "again each time a save fails.")
-                          .arg(lock.reason()),
-                      Prompter::Icon::Warning);
+    if (m_lock->state() == InstanceLock::State::HeldElsewhere) {
+        // An end without closing is far likelier than the same checklist open
+        // on two machines at once.
+        const bool takeOver = m_prompter.askYesNo(
+            nullptr, title,
+            tr("The checklist in %1 is marked as open on the computer \"%2\" (lock file %3).\n\nIf it is not "
+               "open there, the program ended there without closing. Open it here anyway?")
+                .arg(folder, m_lock->holder(), lockFile),
+            Prompter::Icon::Question, Prompter::Default::Yes);
+        if (!takeOver)
+            return false;
+        m_lock->takeOver();
     }
-    return checklist;
+    m_form = std::make_unique<Form1>(m_prompter, m_dataDirectory);
+    if (m_lock->state() == InstanceLock::State::Unavailable) {
+        m_prompter.tell(m_form.get(), title,
+                        tr("%1\n\nCounts cannot be saved in this folder; the program says so again when a save "
+                           "of changed counts fails.")
+                            .arg(m_lock->reason()),
+                        Prompter::Icon::Warning);
+    }
+    if (!shiftjis::available()) {
+        m_prompter.tell(m_form.get(), title,
+                        tr("This build of Qt cannot convert Shift-JIS (code page 932). Group names and rune word "
+                           "names other than ASCII show as replacement characters, and only ASCII group names "
+                           "can be stored; the names files are kept as they are."),
+                        Prompter::Icon::Warning);
+    }
+    m_form->tellStartupProblems();
+    return true;
+}
+
+void Checklist::quit()
+{
+    const bool saved = !m_form || m_form->saveAtSessionEnd();
+    m_lock.reset();
+    std::fflush(nullptr);
+    // Not through the event loop: a box may be showing, and its loop would
+    // go on.
+    std::_Exit(saved ? 0 : 1);
 }
 
 } // namespace rcl

@@ -8,19 +8,28 @@
 
 namespace rcl {
 
-// The program as it starts: the lock on its program folder, then the window.
+// The program as it starts and ends: the lock on its data folder, then the
+// window.
 class Checklist final
 {
 public:
-    // None when another checklist has the folder open: the user is told and
-    // nothing is written.
-    [[nodiscard]] static std::unique_ptr<Checklist> open(Prompter &prompter, const QString &appDirectory);
+    Checklist(Prompter &prompter, QString dataDirectory);
+    ~Checklist();
+    Q_DISABLE_COPY_MOVE(Checklist)
 
+    // False when the program must end at once, having written nothing:
+    // another checklist has the folder open, or the user chose not to take
+    // over a lock that another machine holds.
+    [[nodiscard]] bool open();
     [[nodiscard]] Form1 &form() { return *m_form; }
 
-private:
-    Checklist() = default;
+    // A quit signal, whatever is on the screen: saves the group the way
+    // closing does, once the window has loaded it, and ends the program.
+    [[noreturn]] void quit();
 
+private:
+    Prompter &m_prompter;
+    QString m_dataDirectory;
     std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<Form1> m_form;
 };

@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace rcl {
@@ -46,10 +48,9 @@ void Form1::createControls()
     setWindowTitle(QStringLiteral("Rune Check List for ver1.8 by Varnhold"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app.ico")));
     setFont(fonts::windowDefault());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    // Only the window itself is black (see paintEvent): a black palette would
+    // pass to the controls, which draw their outlines from it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(twipsToPixels(form::ClientWidth), twipsToPixels(form::DesignClientHeight));
 
     // Children are stacked in the order they are made, the last on top: the
@@ -72,6 +73,9 @@ void Form1::createControls()
     const QFont buttonFont = fonts::terminal(9.75);
     m_ui.Picture1 = place(new InfoPanel(this), form::Picture1);
     m_ui.Picture1->setFont(fonts::timesNewRoman(9));
+    // First in the tab order, and where the focus is at start: Space and
+    // Return do nothing there.
+    m_ui.Picture1->setFocusPolicy(Qt::StrongFocus);
     m_ui.Command1 = button(QStringLiteral("前"), buttonFont, form::Command1, this);
     m_ui.Command1->setEnabled(false);
     m_ui.Command2 = button(QStringLiteral("次"), buttonFont, form::Command2, this);
@@ -98,6 +102,7 @@ void Form1::createControls()
                            m_ui.List1,    m_ui.Command5, m_ui.Combo1,   m_ui.Command6, m_ui.Command7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    m_ui.Picture1->setFocus();
 }
 
 void Form1::connectHandlers()
@@ -119,11 +124,33 @@ void Form1::connectHandlers()
     connect(m_ui.Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(m_ui.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(m_ui.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    // Selecting an entry, by the user or by the program, shows it.
-    connect(m_ui.List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // The list's click comes with every selection of an entry, by the mouse,
+    // the keyboard or the program, and with every press on the entry that is
+    // already selected. Focus arriving by Tab makes an entry current without
+    // selecting it, and shows nothing.
+    connect(m_ui.List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_ui.List1->selectedItems().isEmpty())
             List1_Click();
     });
+    m_ui.List1->viewport()->installEventFilter(this);
+    connect(m_ui.List1, &QListWidget::itemPressed, this, [this](QListWidgetItem *item) {
+        if (m_ui.List1->row(item) == m_rowBeforePress)
+            List1_Click();
+    });
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui.List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QList<QListWidgetItem *> selected = m_ui.List1->selectedItems();
+        m_rowBeforePress = selected.isEmpty() ? -1 : m_ui.List1->row(selected.first());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), Qt::black);
 }
 
 void Form1::setOuterHeight(int twips)

@@ -62,13 +62,21 @@ public:
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
 
+    // Says what went wrong while the window was made (a save file that could
+    // not be read); the program calls it once it can handle a quit.
+    void tellStartupProblems();
+
     // Saves the current group as closing does, for an end that does not go
     // through closing (a logout, a shutdown, a quit signal). There is no one
-    // left to ask, so a failure goes to the standard error output.
-    bool saveAtSessionEnd();
+    // left to ask, so what is not saved is said on the standard error output,
+    // and a file that could not be read is not written over. False when
+    // changed counts were not saved.
+    [[nodiscard]] bool saveAtSessionEnd();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -78,6 +86,14 @@ private:
     void Form_Load();
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
+    void loadCurrentGroup();
+    void showGroupName(const QString &name);
+
+    enum class Leaving { ToAnotherGroup, Closing };
+    // Whether the current group may be left: its counts are saved, nothing
+    // would be lost, or the user agreed to let the changes go.
+    [[nodiscard]] bool storeCurrentGroup(Leaving leaving);
+    [[nodiscard]] bool askToLeaveWithoutSaving(const QString &why, Leaving leaving);
 
     // rune.dat as it is now; a file that cannot be read is reported once.
     [[nodiscard]] std::shared_ptr<const ProfileData> runeData();
@@ -108,14 +124,21 @@ private:
     void Command3_Click();
     void Command6_Click();
     void moveToGroup(int step);
-    void tellLoadFailure(const FileResult &loaded);
+    void tellLoadFailure();
     [[nodiscard]] static QString describeFailure(const FileResult &result);
 
     Prompter &m_prompter;
     StockFiles m_files;
     RuneDataFile m_runeData;
     RuneStock m_stock;
+    // The counts as the current group's file gave them, and whether it could
+    // be read at all.
+    RuneStock m_loadedStock;
+    FileResult m_loadFailure;
     qint16 m_currentGroup = 1;
+    // The entry current when a press on the list began: a press on it raises
+    // no change of row, yet is a click on an entry.
+    int m_rowBeforePress = -1;
     Form1Controls m_ui;
 };
 

@@ -87,8 +87,9 @@ void Form1::Command7_Click()
 
 void Form1::List1_Click()
 {
-    if (const QListWidgetItem *selected = m_ui.List1->currentItem())
-        ShowRuneWordDetails(selected->text(), true);
+    const QList<QListWidgetItem *> selected = m_ui.List1->selectedItems();
+    if (!selected.isEmpty())
+        ShowRuneWordDetails(selected.first()->text(), true);
 }
 
 void Form1::ShowRuneWordDetails(const QString &name, bool colourFrames)
@@ -105,11 +106,13 @@ void Form1::ShowRuneWordDetails(const QString &name, bool colourFrames)
     }
     panel.setFontSize(14);
     panel.setBold(false);
+    // The preview after update shows a makeable rune word, so every frame is
+    // red; a white one left from an earlier view would call an owned rune
+    // missing.
     for (const RecipeFrame &recipe : details.frames) {
         OutlineShape *frame = m_ui.Shape2[std::size_t(recipe.frame)];
         placeFrame(frame, recipe.index);
-        if (colourFrames)
-            frame->setBorderColour(recipe.owned ? QColor(255, 0, 0) : QColor(255, 255, 255));
+        frame->setBorderColour(!colourFrames || recipe.owned ? QColor(255, 0, 0) : QColor(255, 255, 255));
         frame->show();
     }
 }

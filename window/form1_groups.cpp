@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "shiftjis.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,31 +17,23 @@ void Form1::Command1_Click()
     moveToGroup(-1);
 }
 
-// The group that is left is saved first. When that fails the user is told
-// and stays in it with the counts in memory, so nothing is lost.
+// The group that is left is saved first. When its changed counts cannot be
+// saved, the user stays in it with them unless they choose to let them go.
 void Form1::moveToGroup(int step)
 {
     const int next = m_currentGroup + step;
     if (next < 1 || next > GroupCount)
         return;
-    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
-    if (!saved.ok) {
-        m_prompter.tell(this, windowTitle(),
-                        tr("The counts of group %1 could not be saved:\n%2\n\nThe program stays in group %1 with "
-                           "its counts; free the folder and try again.")
-                            .arg(m_currentGroup)
-                            .arg(describeFailure(saved)),
-                        Prompter::Icon::Critical);
+    if (!storeCurrentGroup(Leaving::ToAnotherGroup))
         return;
-    }
     m_currentGroup = qint16(next);
-    const FileResult loaded = m_files.LoadRuneStock(m_stock, m_currentGroup);
+    loadCurrentGroup();
     m_ui.Command2->setEnabled(m_currentGroup < GroupCount);
     m_ui.Command1->setEnabled(m_currentGroup > 1);
     ShowFirstRune();
-    m_ui.Text1->setText(m_files.LoadGroupName(m_currentGroup));
+    showGroupName(m_files.LoadGroupName(m_currentGroup));
     CollapseRuneWordPanel();
-    tellLoadFailure(loaded);
+    tellLoadFailure();
 }
 
 void Form1::Command3_Click()
@@ -51,10 +45,10 @@ void Form1::Command3_Click()
         return;
     const std::optional<QByteArray> stored = encodeGroupName(answer);
     if (!stored) {
-        m_prompter.tell(this, QStringLiteral("グループ名称変更"),
-                        tr("The name \"%1\" has characters that the group names file (Shift-JIS) cannot hold. "
-                           "Nothing was changed.")
-                            .arg(answer),
+        const QString why = shiftjis::available()
+            ? tr("The name \"%1\" has characters that the group names file (Shift-JIS) cannot hold.")
+            : tr("The name \"%1\" is not plain ASCII, and this build of Qt cannot write Shift-JIS.");
+        m_prompter.tell(this, QStringLiteral("グループ名称変更"), why.arg(answer) + tr(" Nothing was changed."),
                         Prompter::Icon::Warning);
         return;
     }
@@ -65,7 +59,7 @@ void Form1::Command3_Click()
                         Prompter::Icon::Critical);
         return;
     }
-    m_ui.Text1->setText(answer);
+    showGroupName(answer);
 }
 
 void Form1::Command6_Click()

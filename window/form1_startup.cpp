@@ -10,6 +10,7 @@
 using namespace Qt::StringLiterals;
 
 namespace rcl {
+
 QString Form1::describeFailure(const FileResult &result)
 {
     return QDir::toNativeSeparators(result.fileName) + u"\n\n"_s + result.reason;
@@ -18,24 +19,79 @@ QString Form1::describeFailure(const FileResult &result)
 void Form1::Form_Load()
 {
     m_currentGroup = 1;
-    const FileResult loaded = m_files.LoadRuneStock(m_stock, m_currentGroup);
+    loadCurrentGroup();
     ShowFirstRune();
-    m_ui.Text1->setText(m_files.LoadGroupName(m_currentGroup));
+    showGroupName(m_files.LoadGroupName(m_currentGroup));
     setOuterHeight(form::CollapsedHeight);
-    tellLoadFailure(loaded);
 }
 
-// A save file that exists but cannot be read must not pass unnoticed: leaving
-// the group would write the zeros shown over the counts it holds.
-void Form1::tellLoadFailure(const FileResult &loaded)
+void Form1::loadCurrentGroup()
 {
-    if (loaded.ok)
+    m_loadFailure = m_files.LoadRuneStock(m_stock, m_currentGroup);
+    m_loadedStock = m_stock;
+}
+
+// The text box shows the start of a long name, not its end.
+void Form1::showGroupName(const QString &name)
+{
+    m_ui.Text1->setText(name);
+    m_ui.Text1->setCursorPosition(0);
+}
+
+void Form1::tellStartupProblems()
+{
+    tellLoadFailure();
+}
+
+// A save file that exists but cannot be read must not pass unnoticed: the
+// group shows zeros that are not its counts.
+void Form1::tellLoadFailure()
+{
+    if (m_loadFailure.ok)
         return;
     m_prompter.tell(this, windowTitle(),
-                    tr("The counts of group %1 could not be read:\n%2\n\nThe group shows 0 for every rune.")
+                    tr("The counts of group %1 could not be read:\n%2\n\nThe group shows 0 for every rune. Its file "
+                       "is left as it is unless you change a count and agree to replace it.")
                         .arg(m_currentGroup)
-                        .arg(describeFailure(loaded)),
+                        .arg(describeFailure(m_loadFailure)),
                     Prompter::Icon::Warning);
+}
+
+bool Form1::storeCurrentGroup(Leaving leaving)
+{
+    const bool changed = m_stock != m_loadedStock;
+    if (!m_loadFailure.ok) {
+        // Nothing shown came from the file, so nothing may replace it
+        // unasked.
+        if (!changed)
+            return true;
+        const bool replace = m_prompter.askYesNo(
+            this, windowTitle(),
+            tr("The counts of group %1 could not be read from:\n%2\n\nReplace that file with the counts shown now?")
+                .arg(m_currentGroup)
+                .arg(describeFailure(m_loadFailure)),
+            Prompter::Icon::Warning, Prompter::Default::No);
+        if (!replace) {
+            return leaving == Leaving::Closing
+                && askToLeaveWithoutSaving(tr("Its file was not replaced:\n%1").arg(describeFailure(m_loadFailure)),
+                                           leaving);
+        }
+    }
+    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
+    // Counts unchanged since the group was loaded are in their file already.
+    if (saved.ok || !changed)
+        return true;
+    return askToLeaveWithoutSaving(tr("They could not be saved:\n%1").arg(describeFailure(saved)), leaving);
+}
+
+bool Form1::askToLeaveWithoutSaving(const QString &why, Leaving leaving)
+{
+    const QString question = leaving == Leaving::Closing
+        ? tr("Close anyway? The changes made since the group was opened will be lost.")
+        : tr("Leave the group without saving? The changes made since it was opened will be lost.");
+    return m_prompter.askYesNo(this, windowTitle(),
+                               tr("The counts of group %1 are not saved. %2\n\n%3").arg(m_currentGroup).arg(why, question),
+                               Prompter::Icon::Warning, Prompter::Default::No);
 }
 
 void Form1::ShowFirstRune()
@@ -56,27 +112,26 @@ void Form1::ShowFirstRune()
 
 bool Form1::saveAtSessionEnd()
 {
-    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
-    if (!saved.ok) {
-        std::fprintf(stderr, "runechecklist: the counts of group %d could not be saved to %s: %s\n", int(m_currentGroup),
-                     qPrintable(QDir::toNativeSeparators(saved.fileName)), qPrintable(saved.reason));
+    const bool changed = m_stock != m_loadedStock;
+    const auto report = [this](const QString &why) {
+        std::fprintf(stderr, "runechecklist: the counts of group %d were not saved: %s\n", int(m_currentGroup),
+                     qPrintable(why));
+    };
+    if (!m_loadFailure.ok) {
+        if (changed)
+            report(QStringLiteral("%1 could not be read and is left as it is")
+                       .arg(QDir::toNativeSeparators(m_loadFailure.fileName)));
+        return !changed;
     }
-    return saved.ok;
+    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
+    if (!saved.ok && changed)
+        report(QDir::toNativeSeparators(saved.fileName) + u": "_s + saved.reason);
+    return saved.ok || !changed;
 }
 
 void Form1::Form_Unload(bool &cancel)
 {
-    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
-    if (saved.ok)
-        return;
-    const bool closeAnyway = m_prompter.askYesNo(
-        this, windowTitle(),
-        tr("The counts of group %1 could not be saved:\n%2\n\nClose anyway? The changes made since the group "
-           "was opened will be lost.")
-            .arg(m_currentGroup)
-            .arg(describeFailure(saved)),
-        Prompter::Icon::Warning);
-    cancel = !closeAnyway;
+    cancel = !storeCurrentGroup(Leaving::Closing);
 }
 
 } // namespace rcl

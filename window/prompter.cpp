@@ -9,6 +9,8 @@ namespace {
 QMessageBox::Icon boxIcon(Prompter::Icon icon)
 {
     switch (icon) {
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
     case Prompter::Icon::Warning:
         return QMessageBox::Warning;
     case Prompter::Icon::Critical:
@@ -21,10 +23,11 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon)
 
 } // namespace
 
-bool DialogPrompter::askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon)
+bool DialogPrompter::askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon,
+                              Default defaultButton)
 {
     QMessageBox box(boxIcon(icon), title, prompt, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton == Default::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -11,12 +11,15 @@ namespace rcl {
 class Prompter
 {
 public:
-    enum class Icon { Information, Warning, Critical };
+    enum class Icon { Information, Question, Warning, Critical };
+    // The button that Return presses.
+    enum class Default { Yes, No };
 
     virtual ~Prompter() = default;
 
-    // Yes and No, Yes the default; true for Yes.
-    [[nodiscard]] virtual bool askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon) = 0;
+    // Yes and No; true for Yes.
+    [[nodiscard]] virtual bool askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon,
+                                        Default defaultButton = Default::Yes) = 0;
     // One line of text over an empty field; the empty text on Cancel.
     [[nodiscard]] virtual QString askText(QWidget *parent, const QString &title, const QString &prompt) = 0;
     virtual void tell(QWidget *parent, const QString &title, const QString &text, Icon icon) = 0;
@@ -25,7 +28,8 @@ public:
 class DialogPrompter final : public Prompter
 {
 public:
-    bool askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &prompt, Icon icon,
+                  Default defaultButton) override;
     QString askText(QWidget *parent, const QString &title, const QString &prompt) override;
     void tell(QWidget *parent, const QString &title, const QString &text, Icon icon) override;
 };

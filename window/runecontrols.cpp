@@ -10,7 +10,8 @@ namespace rcl {
 namespace {
 
 // Button codes as the handlers expect them: 1 left, 2 right, 4 middle. The
-// codes name the one button that caused a press or a release.
+// codes name the one button that caused a press or a release; other buttons
+// (back, forward) have none and do nothing on the grid.
 int buttonCode(Qt::MouseButton button)
 {
     switch (button) {
@@ -54,21 +55,29 @@ RuneEventArea::RuneEventArea(int index, QWidget *parent)
 
 void RuneEventArea::mousePressEvent(QMouseEvent *event)
 {
+    const int button = buttonCode(event->button());
     const QPoint p = twipPosition(event);
-    Q_EMIT mouseDown(m_index, buttonCode(event->button()), shiftState(event->modifiers()), p.x(), p.y());
+    if (button != 0)
+        Q_EMIT mouseDown(m_index, button, shiftState(event->modifiers()), p.x(), p.y());
 }
 
 void RuneEventArea::mouseReleaseEvent(QMouseEvent *event)
 {
+    const int button = buttonCode(event->button());
     const QPoint p = twipPosition(event);
-    Q_EMIT mouseUp(m_index, buttonCode(event->button()), shiftState(event->modifiers()), p.x(), p.y());
+    if (button != 0)
+        Q_EMIT mouseUp(m_index, button, shiftState(event->modifiers()), p.x(), p.y());
 }
 
-// The second press of a double-click is the double-click alone: it must not
-// also count as a press, or one double-click would edit a count twice.
-void RuneEventArea::mouseDoubleClickEvent(QMouseEvent *)
+// Only the left button double-clicks. Its second press is the double-click
+// alone: it must not also count as a press, or one double-click would edit a
+// count twice. A quick second press of another button is a press.
+void RuneEventArea::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    Q_EMIT dblClick(m_index);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT dblClick(m_index);
+    else
+        mousePressEvent(event);
 }
 
 void RuneEventArea::mouseMoveEvent(QMouseEvent *event)
