@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datalocation.h"
 #include "form1.h"
 #include "instancelock.h"
 #include "prompter.h"
@@ -8,13 +9,18 @@
 
 namespace rcl {
 
-// The program as it starts: the lock on its program folder, then the window.
+// The program as it starts: the lock on its data folder, the rune word files
+// of an installed program, then the window.
 class Checklist final
 {
 public:
     // None when another checklist has the folder open: the user is told and
     // nothing is written.
-    [[nodiscard]] static std::unique_ptr<Checklist> open(Prompter &prompter, const QString &appDirectory);
+    [[nodiscard]] static std::unique_ptr<Checklist> open(Prompter &prompter, const DataLocation &location);
+    [[nodiscard]] static std::unique_ptr<Checklist> open(Prompter &prompter, const QString &appDirectory)
+    {
+        return open(prompter, DataLocation{appDirectory, {}});
+    }
 
     [[nodiscard]] Form1 &form() { return *m_form; }
 
