@@ -9,8 +9,9 @@
 #                           RCL_FUZZ_SECONDS each (default 60)
 #
 # Works as root and as a user with sudo; a second run skips what is done.
-# `run` installs the program into RUNECHECKLIST_DIR (default ~/RuneCheckList),
-# a folder that no rebuild touches: its `save` folder holds the counts.
+# `run` copies the program into RUNECHECKLIST_DIR (default ~/RuneCheckList), a
+# portable program folder that no rebuild touches: its `save` folder holds the
+# counts.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -81,8 +82,16 @@ install_missing
 case "$mode" in
     run)
         program_dir=${RUNECHECKLIST_DIR:-$HOME/RuneCheckList}
-        configure_and_build build -DCMAKE_INSTALL_PREFIX="$program_dir" -DCMAKE_INSTALL_BINDIR=.
-        cmake --install build >/dev/null
+        configure_and_build build
+        mkdir -p "$program_dir"
+        # Replaces the program file rather than writing into it, and never
+        # overwrites the user's edited copies of the example files.
+        install -m 755 build/runechecklist "$program_dir/runechecklist"
+        for data_file in rune.dat runename.dat; do
+            if [ ! -e "$program_dir/$data_file" ]; then
+                cp "data/$data_file" "$program_dir/$data_file"
+            fi
+        done
         echo "Rune Check List is in $program_dir; the counts are in $program_dir/save."
         exec "$program_dir/runechecklist"
         ;;
