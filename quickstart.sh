@@ -3,9 +3,11 @@
 #
 #   ./quickstart.sh run     install what is missing, build, open the window
 #   ./quickstart.sh test    install what is missing, build, run every test headless:
-#                           the tests, then the same tests in a clang build with
-#                           address and undefined-behaviour sanitizers, with the
-#                           fuzz targets replaying their corpus and fuzzing for
+#                           the tests, then the .deb and .tar.gz packages built
+#                           and checked as a user's machine sees them, then the
+#                           same tests in a clang build with address and
+#                           undefined-behaviour sanitizers, with the fuzz targets
+#                           replaying their corpus and fuzzing for
 #                           RCL_FUZZ_SECONDS each (default 60)
 #
 # Works as root and as a user with sudo; a second run skips what is done.
@@ -33,7 +35,9 @@ packages=(
     fonts-ipafont-gothic fonts-liberation
 )
 if [ "$mode" = test ]; then
-    packages+=(clang)
+    # dpkg-dev and file for the .deb's dependencies, the others to validate
+    # its desktop entry and metainfo.
+    packages+=(clang dpkg-dev file desktop-file-utils appstream)
 fi
 
 sudo=()
@@ -96,8 +100,13 @@ case "$mode" in
         exec "$program_dir/runechecklist"
         ;;
     test)
-        configure_and_build build
+        # A build folder that an older `run` configured installs into the
+        # program folder; the packages need the standard layout.
+        configure_and_build build -U 'CMAKE_INSTALL_*'
         ctest --test-dir build --output-on-failure
+        rm -f build/runechecklist*.deb build/runechecklist*.tar.gz
+        cmake --build build --target package
+        tools/check_package.sh build
         configure_and_build build-sanitize -DCMAKE_CXX_COMPILER=clang++ \
             -DRCL_SANITIZE=ON -DRCL_FUZZ=ON -DRCL_BUILD_BENCH=OFF -DRCL_FUZZ_SECONDS="${RCL_FUZZ_SECONDS:-60}"
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
