@@ -77,7 +77,7 @@ install_missing() {
 configure_and_build() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRCL_WARNINGS_AS_ERRORS=ON "$@" >/dev/null
     cmake --build "$dir"
 }
 
