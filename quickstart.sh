@@ -3,14 +3,17 @@
 #
 #   ./quickstart.sh run     install what is missing, build, open the window
 #   ./quickstart.sh test    install what is missing, build, run every test headless:
-#                           the tests, then the same tests in a clang build with
-#                           address and undefined-behaviour sanitizers, with the
-#                           fuzz targets replaying their corpus and fuzzing for
+#                           the tests, then the .deb and .tar.gz packages built
+#                           and checked as a user's machine sees them, then the
+#                           same tests in a clang build with address and
+#                           undefined-behaviour sanitizers, with the fuzz targets
+#                           replaying their corpus and fuzzing for
 #                           RCL_FUZZ_SECONDS each (default 60)
 #
 # Works as root and as a user with sudo; a second run skips what is done.
-# `run` installs the program into RUNECHECKLIST_DIR (default ~/RuneCheckList),
-# a folder that no rebuild touches: its `save` folder holds the counts.
+# `run` copies the program into RUNECHECKLIST_DIR (default ~/RuneCheckList), a
+# portable program folder that no rebuild touches: its `save` folder holds the
+# counts.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -32,7 +35,9 @@ packages=(
     fonts-ipafont-gothic fonts-liberation
 )
 if [ "$mode" = test ]; then
-    packages+=(clang)
+    # dpkg-dev and file for the .deb's dependencies, the others to validate
+    # its desktop entry and metainfo.
+    packages+=(clang dpkg-dev file desktop-file-utils appstream)
 fi
 
 sudo=()
@@ -72,7 +77,7 @@ install_missing() {
 configure_and_build() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRCL_WARNINGS_AS_ERRORS=ON "$@" >/dev/null
     cmake --build "$dir"
 }
 
@@ -81,14 +86,27 @@ install_missing
 case "$mode" in
     run)
         program_dir=${RUNECHECKLIST_DIR:-$HOME/RuneCheckList}
-        configure_and_build build -DCMAKE_INSTALL_PREFIX="$program_dir" -DCMAKE_INSTALL_BINDIR=.
-        cmake --install build >/dev/null
+        configure_and_build build
+        mkdir -p "$program_dir"
+        # Replaces the program file rather than writing into it, and never
+        # overwrites the user's edited copies of the example files.
+        install -m 755 build/runechecklist "$program_dir/runechecklist"
+        for data_file in rune.dat runename.dat; do
+            if [ ! -e "$program_dir/$data_file" ]; then
+                cp "data/$data_file" "$program_dir/$data_file"
+            fi
+        done
         echo "Rune Check List is in $program_dir; the counts are in $program_dir/save."
         exec "$program_dir/runechecklist"
         ;;
     test)
-        configure_and_build build
+        # A build folder that an older `run` configured installs into the
+        # program folder; the packages need the standard layout.
+        configure_and_build build -U 'CMAKE_INSTALL_*'
         ctest --test-dir build --output-on-failure
+        rm -f build/runechecklist*.deb build/runechecklist*.tar.gz
+        cmake --build build --target package
+        tools/check_package.sh build
         configure_and_build build-sanitize -DCMAKE_CXX_COMPILER=clang++ \
             -DRCL_SANITIZE=ON -DRCL_FUZZ=ON -DRCL_BUILD_BENCH=OFF -DRCL_FUZZ_SECONDS="${RCL_FUZZ_SECONDS:-60}"
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

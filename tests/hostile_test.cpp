@@ -34,7 +34,7 @@ protected:
     QStringList saveFolder() const { return QDir(path("save")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
     std::unique_ptr<Checklist> openChecklist(ScriptedPrompter &user)
     {
-        auto checklist = std::make_unique<Checklist>(user, dir.path());
+        auto checklist = std::make_unique<Checklist>(user, DataLocation{dir.path(), {}});
         return checklist->open() ? std::move(checklist) : nullptr;
     }
 };

@@ -1,3 +1,4 @@
+#include "datalocation.h"
 #include "decimalnumber.h"
 #include "quantitytext.h"
 #include "stockfiles.h"
@@ -296,4 +297,49 @@ TEST(AppDirectory, endsInExactlyOneSlash)
     EXPECT_EQ(StockFiles(QStringLiteral("/")).saveFilePath(1), QStringLiteral("/save/rune1.sav"));
     EXPECT_EQ(StockFiles(QStringLiteral("/opt/app")).saveFilePath(9), QStringLiteral("/opt/app/save/rune9.sav"));
     EXPECT_EQ(StockFiles(QStringLiteral("/opt/app/")).groupNamesPath(), QStringLiteral("/opt/app/save/group.dat"));
+}
+
+TEST(DataLocation, installedOnlyBesideTheSharedFolderAndWithoutPortableFiles)
+{
+    const struct
+    {
+        const char *besideProgram;
+        bool sharedFolder;
+        bool installed;
+    } rows[] = {{"", true, true}, {"rune.dat", true, false}, {"save/", true, false}, {"", false, false}};
+    for (const auto &row : rows) {
+        QTemporaryDir prefix;
+        const QString program = prefix.filePath(QStringLiteral("bin"));
+        const QString mark = program + u'/' + QString::fromLatin1(row.besideProgram);
+        mark.endsWith(u'/') ? void(QDir().mkpath(mark)) : writeAll(mark, "");
+        if (row.sharedFolder)
+            QDir().mkpath(prefix.filePath(QStringLiteral("share/runechecklist")));
+        const DataLocation location = chooseDataLocation(program, QStringLiteral("/home/user/data"));
+        EXPECT_EQ(location.installed(), row.installed) << row.besideProgram << row.sharedFolder;
+        EXPECT_EQ(location.directory, row.installed ? QStringLiteral("/home/user/data") : program);
+    }
+}
+
+TEST(DataLocation, firstStartCopiesTheShippedFilesButNeverOverTheUsers)
+{
+    QTemporaryDir shipped;
+    QTemporaryDir home;
+    const DataLocation location{home.filePath(QStringLiteral("runechecklist")), shipped.path()};
+    const auto shippedFile = [&](const char *name) { return shipped.filePath(QString::fromLatin1(name)); };
+    const auto userFile = [&](const char *name) { return location.directory + u'/' + QString::fromLatin1(name); };
+    writeAll(shippedFile("rune.dat"), "shipped rune.dat");
+    writeAll(shippedFile("runename.dat"), "shipped runename.dat");
+    ASSERT_TRUE(copyShippedFiles(location).ok);
+    EXPECT_EQ(readAll(userFile("rune.dat")), "shipped rune.dat");
+    EXPECT_EQ(readAll(userFile("runename.dat")), "shipped runename.dat");
+
+    writeAll(userFile("rune.dat"), "edited");
+    QFile::remove(userFile("runename.dat"));
+    ASSERT_TRUE(copyShippedFiles(location).ok);
+    EXPECT_EQ(readAll(userFile("rune.dat")), "edited");
+    EXPECT_EQ(readAll(userFile("runename.dat")), "shipped runename.dat");
+
+    QFile::remove(shippedFile("rune.dat"));
+    QFile::remove(userFile("rune.dat"));
+    EXPECT_FALSE(copyShippedFiles(location).ok);
 }

@@ -6,6 +6,8 @@ Writes, deterministically and with the standard library only:
                                              64-colour table, no transparency
   window/pictures/app.ico                    window icon, 32 x 32 and 16 x 16,
                                              4 bits per pixel
+  packaging/icons/16.png ... 256.png         the same icon for the desktop,
+                                             RGBA, transparent around the page
 Each file is read back and decoded afterwards to check it.
 
 Run from the repository root:
@@ -21,6 +23,8 @@ import zlib
 from collections import Counter
 
 OUT_DIR = os.path.join("window", "pictures")
+ICON_DIR = os.path.join("packaging", "icons")
+ICON_SIZES = [16, 32, 48, 64, 128, 256]
 SIZE = 28
 
 # Rune names in catalogue order and their glyphs. A glyph is a list of line
@@ -304,13 +308,16 @@ ICON_PALETTE = [
 ]
 
 
-def render_icon(size):
-    """A checklist page with ticked boxes and a rune tablet; 16 colours.
+def icon_samples(size):
+    """A checklist page with ticked boxes and a rune tablet, in 16 colours.
 
-    Drawn in a 32 x 32 coordinate space and sampled down for smaller sizes.
+    Drawn in a 32 x 32 coordinate space and sampled down for smaller sizes,
+    up for larger ones. Returns, per pixel, the colour sum of the samples that
+    hit the drawing, how many did, and the number of samples per pixel.
     """
     k = 32.0 / size
-    thick = 1.0 + 0.5 * (k - 1)             # strokes stay visible when small
+    line = max(k, 1.0)                      # larger sizes keep the 32 x 32 lines
+    thick = 1.0 + 0.5 * (line - 1)          # strokes stay visible when small
     if size < 24:                           # fewer, larger parts
         rows, tab = [9, 21], (23.0, 20.0, 9.0, 11.0)
         glyph = segments("2026 0220 2042", 19.0, 12.0, 2.0, 2.6)
@@ -318,20 +325,20 @@ def render_icon(size):
         rows, tab = [7, 15, 23], (24.5, 22.5, 7.0, 8.5)
         glyph = segments("2026 0220 2042", 21.5, 16.5, 1.5, 2.0)
     P = ICON_PALETTE
-    n = 4
-    rgb = []
+    n = 4 if size <= 64 else 2
+    out = []
     for y in range(size):
         for x in range(size):
-            acc = [0.0, 0.0, 0.0]
+            acc, hits = [0.0, 0.0, 0.0], 0
             for sy in range(n):
                 for sx in range(n):
                     u, v = (x + (sx + 0.5) / n) * k, (y + (sy + 0.5) / n) * k
-                    col = P[0]
+                    col = None
                     if 2 <= u < 22 and 1 <= v < 31:
                         col = P[3] if u >= 21 or v >= 30 else P[2]
                         for i, c in enumerate(rows):
                             if 4 <= u < 11 and c - 3.5 <= v < c + 3.5:
-                                inside = 4 + k <= u < 11 - k and abs(v - c) < 3.5 - k
+                                inside = 4 + line <= u < 11 - line and abs(v - c) < 3.5 - line
                                 col = P[2] if inside else P[5]
                             elif 13 <= u < 20 and abs(v - c) < 1:
                                 col = P[4]
@@ -347,10 +354,28 @@ def render_icon(size):
                             col = P[10] if u + v < tab[0] + tab[1] else P[8]
                         if min(seg_dist(u, v, s) for s in glyph) < thick * 0.8:
                             col = P[11]
-                    for ch in range(3):
-                        acc[ch] += col[ch]
-            rgb.append(tuple(int(a / (n * n) + 0.5) for a in acc))
+                    if col is not None:
+                        hits += 1
+                        for ch in range(3):
+                            acc[ch] += col[ch]
+            out.append((acc, hits))
+    return out, n * n
+
+
+def render_icon(size):
+    """The icon on its dark square, as palette indexes for app.ico."""
+    samples, total = icon_samples(size)
+    bg = ICON_PALETTE[0]
+    rgb = [tuple(int((a + (total - hits) * b) / total + 0.5) for a, b in zip(acc, bg))
+           for acc, hits in samples]
     return nearest_indexes(rgb, ICON_PALETTE)
+
+
+def render_icon_rgba(size):
+    """The icon in full colour with the samples' coverage as alpha."""
+    samples, total = icon_samples(size)
+    return [tuple(int(a / hits + 0.5) for a in acc) + (int(255 * hits / total + 0.5),)
+            if hits else (0, 0, 0, 0) for acc, hits in samples]
 
 
 def bmp_image(size, indexes):
@@ -408,15 +433,46 @@ def read_ico(path):
 
 # --- Preview PNG -------------------------------------------------------------
 
-def write_png(path, w, h, rgb):
+def write_png(path, w, h, pixels):
+    """RGB or RGBA by the length of the pixel tuples; 8 bits, no filter."""
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(
             ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-    raw = b"".join(b"\0" + bytes(v for p in rgb[y * w:(y + 1) * w] for v in p)
+    colour_type = 6 if len(pixels[0]) == 4 else 2
+    raw = b"".join(b"\0" + bytes(v for p in pixels[y * w:(y + 1) * w] for v in p)
                    for y in range(h))
     with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, colour_type, 0, 0, 0))
                 + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def read_png(path):
+    """Decode a PNG as write_png writes it; return (w, h, pixel tuples)."""
+    with open(path, "rb") as f:
+        d = f.read()
+    if d[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError("not PNG")
+    pos, header, idat = 8, None, b""
+    while pos < len(d):
+        length, kind = struct.unpack(">I4s", d[pos:pos + 8])
+        data = d[pos + 8:pos + 8 + length]
+        if struct.unpack(">I", d[pos + 8 + length:pos + 12 + length])[0] != zlib.crc32(kind + data):
+            raise ValueError("bad CRC in " + kind.decode())
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", data)
+        elif kind == b"IDAT":
+            idat += data
+        pos += 12 + length
+    w, h, depth, colour_type, _, _, interlace = header
+    if depth != 8 or colour_type not in (2, 6) or interlace:
+        raise ValueError("unexpected PNG header")
+    channels = 4 if colour_type == 6 else 3
+    raw = zlib.decompress(idat)
+    stride = 1 + w * channels
+    if len(raw) != h * stride or any(raw[y * stride] for y in range(h)):
+        raise ValueError("unexpected PNG rows")
+    return w, h, [tuple(raw[y * stride + 1 + x * channels:y * stride + 1 + (x + 1) * channels])
+                  for y in range(h) for x in range(w)]
 
 
 def paste(canvas, cw, img, iw, ih, ox, oy, scale):
@@ -462,8 +518,14 @@ def main():
     ico = os.path.join(OUT_DIR, "app.ico")
     write_ico(ico, [32, 16])
     assert os.path.getsize(ico) == 1078 and len(read_ico(ico)) == 2, "icon size"
-    print("%d GIFs checked, %d..%d bytes; app.ico %d bytes"
-          % (len(sizes), min(sizes), max(sizes), os.path.getsize(ico)))
+    os.makedirs(ICON_DIR, exist_ok=True)
+    for size in ICON_SIZES:
+        path = os.path.join(ICON_DIR, "%d.png" % size)
+        rgba = render_icon_rgba(size)
+        write_png(path, size, size, rgba)
+        assert read_png(path) == (size, size, rgba), path + ": decoded pixels differ"
+    print("%d GIFs checked, %d..%d bytes; app.ico %d bytes; %d PNG icons checked"
+          % (len(sizes), min(sizes), max(sizes), os.path.getsize(ico), len(ICON_SIZES)))
     if "--sheet" in sys.argv[1:]:
         write_previews()
 

@@ -18,9 +18,9 @@ QString tr(const char *text)
 
 } // namespace
 
-Checklist::Checklist(Prompter &prompter, QString dataDirectory)
+Checklist::Checklist(Prompter &prompter, DataLocation location)
     : m_prompter(prompter)
-    , m_dataDirectory(std::move(dataDirectory))
+    , m_location(std::move(location))
 {
 }
 
@@ -29,10 +29,11 @@ Checklist::~Checklist() = default;
 bool Checklist::open()
 {
     const QString title = QStringLiteral("Rune Check List");
-    const QString folder = QDir::toNativeSeparators(QDir(m_dataDirectory).absolutePath());
+    const QString &dataDirectory = m_location.directory;
+    const QString folder = QDir::toNativeSeparators(QDir(dataDirectory).absolutePath());
     // The lock comes before the window, which reads the counts it would later
     // write back.
-    m_lock = std::make_unique<InstanceLock>(StockFiles(m_dataDirectory));
+    m_lock = std::make_unique<InstanceLock>(StockFiles(dataDirectory));
     const QString lockFile = QDir::toNativeSeparators(m_lock->path());
     if (m_lock->state() == InstanceLock::State::HeldHere) {
         m_prompter.tell(nullptr, title,
@@ -56,12 +57,22 @@ bool Checklist::open()
             return false;
         m_lock->takeOver();
     }
-    m_form = std::make_unique<Form1>(m_prompter, m_dataDirectory);
+    // Under the lock, so that two first starts cannot copy at once, and before
+    // the window that reads the files.
+    const FileResult copied =
+        m_lock->state() == InstanceLock::State::Acquired ? copyShippedFiles(m_location) : FileResult();
+    m_form = std::make_unique<Form1>(m_prompter, dataDirectory);
     if (m_lock->state() == InstanceLock::State::Unavailable) {
         m_prompter.tell(m_form.get(), title,
                         tr("%1\n\nCounts cannot be saved in this folder; the program says so again when a save "
                            "of changed counts fails.")
                             .arg(m_lock->reason()),
+                        Prompter::Icon::Warning);
+    }
+    if (!copied.ok) {
+        m_prompter.tell(m_form.get(), title,
+                        tr("The example rune word file %1 could not be copied:\n%2\n\nThe checklist works without it.")
+                            .arg(QDir::toNativeSeparators(copied.fileName), copied.reason),
                         Prompter::Icon::Warning);
     }
     if (!shiftjis::available()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datalocation.h"
 #include "form1.h"
 #include "instancelock.h"
 #include "prompter.h"
@@ -8,12 +9,12 @@
 
 namespace rcl {
 
-// The program as it starts and ends: the lock on its data folder, then the
-// window.
+// The program as it starts and ends: the lock on its data folder, the rune
+// word files of an installed program, then the window.
 class Checklist final
 {
 public:
-    Checklist(Prompter &prompter, QString dataDirectory);
+    Checklist(Prompter &prompter, DataLocation location);
     ~Checklist();
     Q_DISABLE_COPY_MOVE(Checklist)
 
@@ -29,7 +30,7 @@ public:
 
 private:
     Prompter &m_prompter;
-    QString m_dataDirectory;
+    DataLocation m_location;
     std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<Form1> m_form;
 };

@@ -52,7 +52,7 @@ class Form1 final : public QWidget
 
 public:
     // appDirectory is where the save folder and the data files are; the
-    // program passes its own directory, tests a temporary one.
+    // program passes its data location's, tests a temporary one.
     explicit Form1(Prompter &prompter, const QString &appDirectory = AppDirectory(), QWidget *parent = nullptr);
 
     [[nodiscard]] const Form1Controls &controls() const { return m_ui; }
