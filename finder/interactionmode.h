@@ -1,10 +1,15 @@
 #pragma once
 
-#include "gridaction.h"
-
 #include <QStringView>
 
 namespace rcl {
+
+// How the mouse works on the rune grid, chosen by the "Rune Elect" setting.
+enum class InteractionMode {
+    Hover,      // pointing shows a rune, presses edit its count
+    Click,      // presses select, a double-click adds one, a right release takes one off
+    SelectOnly, // every press selects, nothing edits a count
+};
 
 // The "Rune Elect" setting read as a number, as the save files' numbers are,
 // and compared without rounding: 0 is hover mode, 1 click mode, any other

@@ -97,7 +97,7 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
 {
     RuneWordDetails details;
     const auto print = [&details](const QString &text, qreal size) { details.lines.append({text, size, true}); };
-    print(QStringLiteral("  ") + name, 17);
+    print(QStringLiteral("  ") + name, panelsize::RuneWordName);
 
     QString runes = QStringLiteral("  Req Rune : ");
     const int count = entryCount(name, RuneNumKey).value_or(0);
@@ -115,14 +115,15 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
             ++taken;
         }
     }
-    print(runes, 12);
-    print(QStringLiteral("  Req Lv : ") + QString::number(RuneWordLevel(name)), 12);
-    print(QStringLiteral("  Item Type : ") + m_data.value(name, AllowedKey), 12);
-    print(QString(), 12);
-    print(QStringLiteral(" Effect :"), 14);
+    using panelsize::RuneWordBody;
+    print(runes, RuneWordBody);
+    print(QStringLiteral("  Req Lv : ") + QString::number(RuneWordLevel(name)), RuneWordBody);
+    print(QStringLiteral("  Item Type : ") + m_data.value(name, AllowedKey), RuneWordBody);
+    print(QString(), RuneWordBody);
+    print(QStringLiteral(" Effect :"), panelsize::RuneWordHeading);
     const int effects = entryCount(name, EffectNumKey).value_or(0);
     for (int j = 1; j <= effects; ++j)
-        print(QStringLiteral("    ") + m_data.value(name, QStringLiteral("Effect") + QString::number(j)), 12);
+        print(QStringLiteral("    ") + m_data.value(name, QStringLiteral("Effect") + QString::number(j)), RuneWordBody);
     return details;
 }
 

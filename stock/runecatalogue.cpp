@@ -1,7 +1,5 @@
 #include "runecatalogue.h"
 
-#include <QStringList>
-
 namespace rcl {
 namespace {
 
@@ -63,13 +61,13 @@ int RuneCatalogue::requiredLevel(int index)
     return entry(index).requiredLevel;
 }
 
-QString RuneCatalogue::effectText(int index)
+QStringList RuneCatalogue::effectLines(int index)
 {
     const RuneEntry &rune = entry(index);
     QStringList lines;
     for (int i = 0; i < rune.effectLineCount; ++i)
         lines.append(latin1(rune.effectLines[std::size_t(i)]));
-    return lines.join(u"\r\n");
+    return lines;
 }
 
 } // namespace rcl

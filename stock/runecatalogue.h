@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <string_view>
@@ -27,8 +28,7 @@ public:
     [[nodiscard]] static const RuneEntry &entry(int index);
     [[nodiscard]] static QString name(int index);
     [[nodiscard]] static int requiredLevel(int index);
-    // The effect lines joined by CR LF, with nothing after the last line.
-    [[nodiscard]] static QString effectText(int index);
+    [[nodiscard]] static QStringList effectLines(int index);
 };
 
 } // namespace rcl

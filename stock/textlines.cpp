@@ -1,14 +1,16 @@
 #include "textlines.h"
 
 namespace rcl {
+namespace {
 
-QList<QByteArrayView> splitLines(QByteArrayView content)
+template<typename View>
+QList<View> splitLinesOf(View content)
 {
-    QList<QByteArrayView> lines;
+    QList<View> lines;
     qsizetype start = 0;
     const qsizetype size = content.size();
     for (qsizetype i = 0; i < size; ++i) {
-        const char c = content[i];
+        const auto c = content[i];
         if (c != '\r' && c != '\n')
             continue;
         lines.append(content.sliced(start, i - start));
@@ -19,6 +21,18 @@ QList<QByteArrayView> splitLines(QByteArrayView content)
     if (start < size)
         lines.append(content.sliced(start));
     return lines;
+}
+
+} // namespace
+
+QList<QByteArrayView> splitLines(QByteArrayView content)
+{
+    return splitLinesOf(content);
+}
+
+QList<QStringView> splitLines(QStringView content)
+{
+    return splitLinesOf(content);
 }
 
 } // namespace rcl

@@ -86,6 +86,7 @@ private:
     void Form_Load();
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
+    void printPanel(const QList<PanelLine> &lines);
     void loadCurrentGroup();
     void showGroupName(const QString &name);
 

@@ -96,16 +96,8 @@ void Form1::ShowRuneWordDetails(const QString &name, bool colourFrames)
 {
     const auto data = runeData();
     const RuneWordDetails details = RuneWordFinder(*data, m_stock).details(name);
-    InfoPanel &panel = *m_ui.Picture1;
-    panel.Cls();
+    printPanel(details.lines);
     hideRecipeFrames();
-    for (const PanelLine &line : details.lines) {
-        panel.setFontSize(line.pointSize);
-        panel.setBold(line.bold);
-        panel.print(line.text);
-    }
-    panel.setFontSize(14);
-    panel.setBold(false);
     // The preview after update shows a makeable rune word, so every frame is
     // red; a white one left from an earlier view would call an owned rune
     // missing.

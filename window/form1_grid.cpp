@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "interactionmode.h"
+#include "runeinfo.h"
 
 namespace rcl {
 
@@ -28,17 +29,7 @@ void Form1::ShowRuneInfo(int index)
 {
     if (!RuneStock::isIndex(index))
         return;
-    InfoPanel &panel = *m_ui.Picture1;
-    panel.Cls();
-    panel.setFontSize(15);
-    panel.print();
-    panel.print(QStringLiteral("  Name  : ") + m_ui.Label1[std::size_t(index)]->text() + QStringLiteral("\r\n"));
-    panel.print(QStringLiteral("  Req Lv : ") + QString::number(RuneCatalogue::requiredLevel(index))
-                + QStringLiteral("\r\n"));
-    panel.print(QStringLiteral("  Quantity : ") + QString::number(m_stock.at(index)) + QStringLiteral("\r\n"));
-    panel.print(QStringLiteral(" Effect :"));
-    panel.setFontSize(14);
-    panel.print(RuneCatalogue::effectText(index) + QStringLiteral("\r\n"));
+    printPanel(runeInfoLines(index, m_stock.at(index)));
     placeFrame(m_ui.Shape1, index);
 }
 

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "formgeometry.h"
+#include "runeinfo.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -97,17 +98,22 @@ bool Form1::askToLeaveWithoutSaving(const QString &why, Leaving leaving)
 void Form1::ShowFirstRune()
 {
     placeFrame(m_ui.Shape1, 0);
+    printPanel(firstRuneLines(m_stock.at(0)));
+}
+
+void Form1::printPanel(const QList<PanelLine> &lines)
+{
     InfoPanel &panel = *m_ui.Picture1;
     panel.Cls();
-    panel.setFontSize(15);
-    panel.print();
-    panel.print(QStringLiteral("  Name  : El\r\n"));
-    panel.print(QStringLiteral("  Req Lv : 11\r\n"));
-    panel.print(u"  Quantity : "_s + QString::number(m_stock.at(0)) + u"\r\n"_s);
-    panel.print(QStringLiteral(" Effect : "));
-    panel.setFontSize(14);
-    panel.print(QStringLiteral("  W: +50 to Attack Rating\r\n        +1 Light Radius\r\n  A : +15 Defence,\r\n"
-                               "        +1 Light Radius"));
+    for (const PanelLine &line : lines) {
+        panel.setFontSize(line.pointSize);
+        panel.setBold(line.bold);
+        panel.print(line.text);
+    }
+    // The next writer sets the size and weight it needs; the panel is left
+    // as every view of a rune or rune word leaves it.
+    panel.setFontSize(panelsize::Effects);
+    panel.setBold(false);
 }
 
 bool Form1::saveAtSessionEnd()

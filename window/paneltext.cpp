@@ -1,20 +1,17 @@
 #include "paneltext.h"
 
+#include "textlines.h"
+
 namespace rcl {
 
+// Printing always ends a line, so a text that ends in a line end, or none at
+// all, leaves one empty line more than the file readers would count.
 void PanelText::print(const QString &text)
 {
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        m_lines.append({text.mid(start, i - start), m_pointSize, m_bold});
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    m_lines.append({text.mid(start), m_pointSize, m_bold});
+    for (const QStringView line : splitLines(text))
+        m_lines.append({line.toString(), m_pointSize, m_bold});
+    if (text.isEmpty() || text.endsWith(u'\r') || text.endsWith(u'\n'))
+        m_lines.append({QString(), m_pointSize, m_bold});
 }
 
 QStringList PanelText::texts() const

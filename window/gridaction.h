@@ -1,14 +1,10 @@
 #pragma once
 
+#include "interactionmode.h"
+
 namespace rcl {
 
-// How the mouse works on the rune grid, chosen by the "Rune Elect" setting.
-enum class InteractionMode {
-    Hover,      // pointing shows a rune, presses edit its count
-    Click,      // presses select, a double-click adds one, a right release takes one off
-    SelectOnly, // every press selects, nothing edits a count
-};
-
+// What a mouse event on the rune grid does, by event, button and mode.
 enum class GridEvent { Press, Release, DoubleClick, LabelClick };
 
 enum class GridAction { Nothing, AddOne, TakeOneOff, Clear, Select };
