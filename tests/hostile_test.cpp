@@ -1,25 +1,13 @@
 #include "checklist.h"
 #include "formfixture.h"
 
-#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
-
-#include <random>
 
 using namespace rcl;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray randomBytes(qsizetype size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &c : bytes)
-        c = char(random());
-    return bytes;
-}
 
 class HostileTest : public WindowTest
 {
@@ -54,33 +42,6 @@ TEST_F(HostileTest, hugeRuneDataIsNotReadAndSaidOnce)
     EXPECT_TRUE(prompter.told[0].prompt.contains(u"is larger than 32 MiB"_s));
     // Without its data the grid works in hover mode.
     EXPECT_EQ(panel(*form).at(1), u"  Name  : Tal"_s);
-}
-
-TEST_F(HostileTest, randomAndNulFilesNeverCrashOrChange)
-{
-    const QByteArray junkData = randomBytes(1 << 20, 1) + QByteArray(4096, '\0') + "\r\n[OverAll]\r\nRune Elect=0";
-    const QByteArray junkNames = randomBytes(256 << 10, 2);
-    writeFile("rune.dat", junkData);
-    writeFile("runename.dat", junkNames);
-    writeFile("save/rune1.sav", randomBytes(4096, 3));
-    writeFile("save/group.dat", "\x81\r\n\xFF\xFE\x80\r\n" + randomBytes(600, 4));
-    const auto form = openShown();
-    moveOver(*form, 3);
-    QTest::mouseClick(form->controls().Command4, Qt::LeftButton);
-    QTest::mouseClick(form->controls().Command7, Qt::LeftButton);
-    QTest::mouseClick(form->controls().Command5, Qt::LeftButton);
-    EXPECT_EQ(readFile("rune.dat"), junkData);
-    EXPECT_EQ(readFile("runename.dat"), junkNames);
-    EXPECT_TRUE(prompter.told.isEmpty());
-}
-
-TEST_F(HostileTest, numbersBeyondThirtyTwoBitsReadZero)
-{
-    writeFile("save/rune1.sav", "4294967296\r\n-99999999999\r\n2147483647\r\n");
-    const auto form = open();
-    EXPECT_EQ(form->runeStock().at(0), 0);
-    EXPECT_EQ(form->runeStock().at(1), 0);
-    EXPECT_EQ(form->runeStock().at(2), 2147483647);
 }
 
 TEST_F(HostileTest, saveThatIsAFileIsToldAtStartAndAtClosing)

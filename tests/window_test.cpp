@@ -17,70 +17,6 @@
 
 using namespace rcl;
 
-TEST_F(WindowTest, controlsStandWhereTheLayoutPutsThem)
-{
-    const auto form = open();
-    const Form1Controls &ui = form->controls();
-    const struct
-    {
-        const char *name;
-        QWidget *widget;
-        TwipRect twips;
-    } rows[] = {
-        {"Command1", ui.Command1, {7080, 120, 855, 375}},
-        {"Command2", ui.Command2, {9600, 120, 855, 375}},
-        {"Command4", ui.Command4, {3840, 4200, 1215, 375}},
-        {"Command7", ui.Command7, {9480, 6600, 975, 375}},
-        {"Text1", ui.Text1, {8040, 120, 1455, 375}},
-        {"List1", ui.List1, {120, 5040, 4935, 1950}},
-        {"Combo1", ui.Combo1, {5160, 6600, 3135, 375}},
-        {"Picture1", ui.Picture1, {5160, 600, 5295, 4215}},
-        {"runeimg1(0)", ui.runeimg1[0], {240, 240, 420, 420}},
-        {"runeimg1(13)", ui.runeimg1[13], {4560, 1200, 420, 420}},
-        {"runeimg1(28)", ui.runeimg1[28], {240, 3960, 420, 780}},
-        {"Label1(0)", ui.Label1[0], {120, 720, 615, 255}},
-        {"Label1(25)", ui.Label1[25], {3000, 3600, 735, 255}},
-        {"Label1(26)", ui.Label1[26], {3720, 3600, 615, 255}},
-        {"runeimg2(0)", ui.runeimg2[0], {120, 120, 660, 780}},
-        {"runeimg2(7)", ui.runeimg2[7], {120, 960, 660, 900}},
-        {"runeimg2(14)", ui.runeimg2[14], {120, 2040, 660, 900}},
-        {"runeimg2(28)", ui.runeimg2[28], {120, 3840, 660, 780}},
-        {"Shape1", ui.Shape1, {120, 120, 660, 660}},
-        {"Shape2(3)", ui.Shape2[3], {7440, 5520, 660, 660}},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(row.widget->geometry(), toPixels(row.twips)) << row.name;
-}
-
-TEST_F(WindowTest, captionsAndDesignStateAsTheUserSeesThem)
-{
-    const auto form = open();
-    const Form1Controls &ui = form->controls();
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Rune Check List for ver1.8 by Varnhold"));
-    EXPECT_EQ(ui.Command1->text(), QStringLiteral("前"));
-    EXPECT_EQ(ui.Command2->text(), QStringLiteral("次"));
-    EXPECT_EQ(ui.Command3->text(), QStringLiteral("名称変更"));
-    EXPECT_EQ(ui.Command4->text(), QStringLiteral("Rune Word >>"));
-    EXPECT_EQ(ui.Command5->text(), QStringLiteral("更新"));
-    EXPECT_EQ(ui.Command6->text(), QStringLiteral("消去"));
-    EXPECT_EQ(ui.Command7->text(), QStringLiteral("全て表示"));
-    EXPECT_FALSE(ui.Command1->isEnabled());
-    EXPECT_TRUE(ui.Command2->isEnabled());
-    for (const OutlineShape *frame : ui.Shape2)
-        EXPECT_TRUE(frame->isHidden());
-    EXPECT_EQ(ui.Shape2[0]->borderColour(), QColor(255, 0, 0));
-    EXPECT_EQ(ui.Shape1->borderColour(), QColor(0, 0, 255));
-    EXPECT_EQ(ui.Combo1->count(), 14);
-    EXPECT_EQ(ui.Combo1->itemText(1), QStringLiteral("Weapon "));
-    EXPECT_EQ(ui.Combo1->itemText(13), QStringLiteral("Shield"));
-    EXPECT_EQ(ui.Combo1->currentIndex(), -1);
-    EXPECT_EQ(ui.List1->count(), 0);
-    EXPECT_EQ(ui.Label1[25]->text(), QStringLiteral("Vex"));
-    for (const RunePicture *picture : ui.runeimg1)
-        EXPECT_EQ(picture->pixmap().size(), QSize(28, 28));
-    EXPECT_FALSE(form->windowIcon().isNull());
-}
-
 // Only the window is black: the controls keep their outlines, and the
 // keyboard focus starts on the info panel, where Space does nothing.
 TEST_F(WindowTest, controlsKeepTheirLookAndFocusStartsOnThePanel)
@@ -97,15 +33,6 @@ TEST_F(WindowTest, controlsKeepTheirLookAndFocusStartsOnThePanel)
     EXPECT_EQ(QApplication::focusWidget(), ui.Picture1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(form->currentGroup(), 1);
-}
-
-TEST_F(WindowTest, startsCollapsedWithTheFixedWidth)
-{
-    const auto form = open();
-    EXPECT_EQ(form->size(), QSize(704, 324));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    form->setOuterHeight(form::ExpandedHeight);
-    EXPECT_EQ(form->size(), QSize(704, 470));
 }
 
 TEST_F(WindowTest, firstRunShowsRuneZeroAndMakesTheSaveFolder)
@@ -134,6 +61,10 @@ TEST_F(WindowTest, firstRunShowsRuneZeroAndMakesTheSaveFolder)
     EXPECT_TRUE(QDir(path("save")).exists());
     EXPECT_TRUE(QDir(path("save")).isEmpty());
     EXPECT_TRUE(prompter.told.isEmpty());
+    // The pictures and the icon come from the resources.
+    for (const RunePicture *picture : form->controls().runeimg1)
+        EXPECT_EQ(picture->pixmap().size(), QSize(28, 28));
+    EXPECT_FALSE(form->windowIcon().isNull());
 }
 
 TEST_F(WindowTest, startShowsStoredCountAndGroupName)
