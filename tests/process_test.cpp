@@ -12,6 +12,7 @@
 #include <csignal>
 #include <random>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace rcl;
@@ -33,6 +34,8 @@ bool waitFor(const std::function<bool()> &condition, int milliseconds = 10000)
     }
     return condition();
 }
+
+// These tests use POSIX processes and signals.
 
 // The program, copied into a folder of its own: its save folder goes beside it.
 class ProgramFolder
@@ -154,6 +157,34 @@ TEST(ProcessEnd, saveRewritesInPlaceWhereTheFolderTakesNoNewFile)
     EXPECT_EQ(readAll(files.saveFilePath(1)), formatSaveFile(expected));
     EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune1.sav")});
     QFile::setPermissions(files.saveDirectory(), everyone | QFileDevice::WriteOwner);
+}
+
+TEST(SaveFile, saveThatRunsOutOfSpaceLeavesThePreviousFile)
+{
+    QTemporaryDir dir;
+    const StockFiles files(dir.path());
+    RuneStock stock;
+    stock.set(0, 1);
+    ASSERT_TRUE(files.SaveRuneStock(stock, 3).ok);
+    const QByteArray before = readAll(files.saveFilePath(3));
+
+    // A file size limit below the save file's size fails the write the way a
+    // full disk does, whatever rights the test runs with.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+    rlimit tight = oldLimit;
+    tight.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    stock.set(0, 2);
+    const FileResult result = files.SaveRuneStock(stock, 3);
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(readAll(files.saveFilePath(3)), before);
+    EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune3.sav")});
 }
 
 // Killed at any instant of a save, the save file is the old whole file or the

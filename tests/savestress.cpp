@@ -8,11 +8,11 @@
 #include "stockfiles.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 #include <cstring>
 
-#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
         std::printf("%s\n", lock.state() == rcl::InstanceLock::State::Acquired ? "locked" : "not locked");
         std::fflush(stdout);
         for (;;)
-            ::pause();
+            QThread::sleep(60);
     }
     rcl::RuneStock stocks[2];
     for (int i = 0; i < rcl::RuneCatalogue::Count; ++i) {

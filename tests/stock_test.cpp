@@ -10,11 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <limits>
 #include <optional>
 
-#include <sys/resource.h>
 
 using namespace rcl;
 
@@ -165,32 +163,6 @@ TEST_F(StockFilesTest, roundTripKeepsEveryQuantity)
     // A group never saved reads all zeros, whatever was loaded before.
     EXPECT_TRUE(files.LoadRuneStock(loaded, 7).ok);
     EXPECT_EQ(loaded, RuneStock());
-}
-
-TEST_F(StockFilesTest, saveThatRunsOutOfSpaceLeavesThePreviousFile)
-{
-    RuneStock stock;
-    stock.set(0, 1);
-    ASSERT_TRUE(files.SaveRuneStock(stock, 3).ok);
-    const QByteArray before = readAll(files.saveFilePath(3));
-
-    // A file size limit below the save file's size fails the write the way a
-    // full disk does, whatever rights the test runs with.
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit oldLimit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-    rlimit tight = oldLimit;
-    tight.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    stock.set(0, 2);
-    const FileResult result = files.SaveRuneStock(stock, 3);
-    setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.reason.isEmpty());
-    EXPECT_EQ(readAll(files.saveFilePath(3)), before);
-    EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune3.sav")});
 }
 
 TEST_F(StockFilesTest, groupNamesReadAsStoredInShiftJis)
