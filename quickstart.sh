@@ -8,7 +8,7 @@
 #                           same tests in a clang build with address and
 #                           undefined-behaviour sanitizers, with the fuzz targets
 #                           replaying their corpus and fuzzing for
-#                           RCL_FUZZ_SECONDS each (default 60)
+#                           RCL_FUZZ_SECONDS each (default 10)
 #
 # Works as root and as a user with sudo; a second run skips what is done.
 # `run` copies the program into RUNECHECKLIST_DIR (default ~/RuneCheckList), a
@@ -108,8 +108,8 @@ case "$mode" in
         cmake --build build --target package
         tools/check_package.sh build
         configure_and_build build-sanitize -DCMAKE_CXX_COMPILER=clang++ \
-            -DRCL_SANITIZE=ON -DRCL_FUZZ=ON -DRCL_BUILD_BENCH=OFF -DRCL_FUZZ_SECONDS="${RCL_FUZZ_SECONDS:-60}"
-        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            -DRCL_SANITIZE=ON -DRCL_FUZZ=ON -DRCL_BUILD_BENCH=OFF -DRCL_FUZZ_SECONDS="${RCL_FUZZ_SECONDS:-10}"
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             exec ctest --test-dir build-sanitize --output-on-failure
         ;;
 esac
