@@ -42,7 +42,8 @@ void writeFile(const QString &path, const QByteArray &content)
 
 } // namespace
 
-TEST(RuneDataLookup, namesMatchWithoutAsciiCase)
+// The lookup's rules, one row each: file, section and key asked for, value.
+TEST(RuneDataLookup, readsByTheProfileRules)
 {
     expectLookups({
         {"[overall]\r\nrune elect=1\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
@@ -56,23 +57,11 @@ TEST(RuneDataLookup, namesMatchWithoutAsciiCase)
         // the file.
         {"[Leaf]\r\nRuneNum=2\r\n", " Leaf\t", "RuneNum \v", QStringLiteral("2")},
         {"[Leaf]\r\nRuneNum=2\r\n", "Le af", "RuneNum", QString()},
-    });
-}
-
-TEST(RuneDataLookup, blanksAroundNamesAndValuesAreDropped)
-{
-    expectLookups({
         {"  [  Leaf  ]  \r\n  RuneNum  =  2  \r\n", "Leaf", "RuneNum", QStringLiteral("2")},
         {"[\tOverAll\v]\r\n\tRune Elect\t=\v1\t\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
         {"[OverAll]\r\nRune Elect=1\r\n", "OverAll", "RuneElect", QString()},
         {"[A]\r\nk= a  b \r\n", "A", "k", QStringLiteral("a  b")},
         {"[A B]\r\nk=1\r\n", "A B", "k", QStringLiteral("1")},
-    });
-}
-
-TEST(RuneDataLookup, sectionLines)
-{
-    expectLookups({
         {"[Leaf\r\nk=1\r\n", "Leaf", "k", QStringLiteral("1")},
         {"[Leaf] k=1\r\nj=2\r\n", "Leaf", "k", QString()},
         {"[Leaf] k=1\r\nj=2\r\n", "Leaf", "j", QStringLiteral("2")},
@@ -81,23 +70,11 @@ TEST(RuneDataLookup, sectionLines)
         {"[\x83\x5D]\r\nk=1\r\n", "ゾ", "k", QStringLiteral("1")},
         {"k=0\r\n[A]\r\nj=1\r\n", "A", "k", QString()},
         {"k=0\r\n[A]\r\nj=1\r\n", "", "k", QString()},
-    });
-}
-
-TEST(RuneDataLookup, firstSectionAndFirstKeyWin)
-{
-    expectLookups({
         {"[A]\r\nk=1\r\nk=2\r\n", "A", "k", QStringLiteral("1")},
         {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "A", "k", QStringLiteral("1")},
         {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "A", "j", QString()},
         {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "B", "k", QStringLiteral("3")},
         {"[a]\r\nk=1\r\n[A]\r\nk=2\r\n", "A", "k", QStringLiteral("1")},
-    });
-}
-
-TEST(RuneDataLookup, keyLinesSplitAtTheFirstEquals)
-{
-    expectLookups({
         {"[A]\r\nk=a=b\r\n", "A", "k", QStringLiteral("a=b")},
         {"[A]\r\nk\r\nk=2\r\n", "A", "k", QStringLiteral("2")},
         {"[A]\r\n;k=1\r\n", "A", "k", QString()},
@@ -105,12 +82,6 @@ TEST(RuneDataLookup, keyLinesSplitAtTheFirstEquals)
         {"[A]\r\nk=a;b\r\n", "A", "k", QStringLiteral("a;b")},
         {"[A]\r\n#k=1\r\n", "A", "#k", QStringLiteral("1")},
         {"[A]\r\nk=\r\n", "A", "k", QString()},
-    });
-}
-
-TEST(RuneDataLookup, oneOuterPairOfQuotesIsRemoved)
-{
-    expectLookups({
         {"[A]\r\nk=\"a b\"\r\n", "A", "k", QStringLiteral("a b")},
         {"[A]\r\nk='x'\r\n", "A", "k", QStringLiteral("x")},
         {"[A]\r\nk= \" spaced \" \r\n", "A", "k", QStringLiteral(" spaced ")},
@@ -119,17 +90,16 @@ TEST(RuneDataLookup, oneOuterPairOfQuotesIsRemoved)
         {"[A]\r\nk=\"\"x\"\"\r\n", "A", "k", QStringLiteral("\"x\"")},
         {"[A]\r\nk=\"\r\n", "A", "k", QStringLiteral("\"")},
         {"[A]\r\nk=\"\"\r\n", "A", "k", QString()},
-    });
-}
-
-TEST(RuneDataLookup, everyLineEndAndNoLineEnd)
-{
-    expectLookups({
         {"[A]\nk=1\nj=2", "A", "j", QStringLiteral("2")},
         {"[A]\rk=1\rj=2\r", "A", "k", QStringLiteral("1")},
         {"[A]\r\nk=1\r\nj=2", "A", "j", QStringLiteral("2")},
         {"[A]\r\n\r\n\r\nk=1", "A", "k", QStringLiteral("1")},
         {"", "A", "k", QString()},
+        {"[A]\r\nk=\x83\x8B\x81\x5B\x83\x93\r\n", "A", "k", QStringLiteral("ルーン")},
+        {"\xEF\xBB\xBF[OverAll]\r\nRune Elect=1\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
+        {"\xEF\xBB\xBF[A]\r\nk=\xE3\x83\xAB\r\n", "A", "k", QStringLiteral("ル")},
+        // Saved as "Unicode": UTF-16, little-endian.
+        {"\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xEB\x30\r\0\n\0"sv, "A", "k", QStringLiteral("ル")},
     });
 }
 
@@ -151,17 +121,6 @@ TEST(RuneDataLookup, valuesAreCutTo254BytesOfTheirEncoding)
     const QByteArray utf8 = QByteArray(253, 'w') + "\xC3\xA9";
     EXPECT_EQ(ProfileData::parse("\xEF\xBB\xBF[A]\r\nk=" + utf8).value(QStringLiteral("A"), QStringLiteral("k")),
               QString(253, u'w'));
-}
-
-TEST(RuneDataLookup, fileEncodings)
-{
-    expectLookups({
-        {"[A]\r\nk=\x83\x8B\x81\x5B\x83\x93\r\n", "A", "k", QStringLiteral("ルーン")},
-        {"\xEF\xBB\xBF[OverAll]\r\nRune Elect=1\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
-        {"\xEF\xBB\xBF[A]\r\nk=\xE3\x83\xAB\r\n", "A", "k", QStringLiteral("ル")},
-        // Saved as "Unicode": UTF-16, little-endian.
-        {"\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xEB\x30\r\0\n\0"sv, "A", "k", QStringLiteral("ル")},
-    });
 }
 
 TEST(RuneDataFile, missingFileSectionOrKeyReadEmpty)
@@ -205,13 +164,19 @@ TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
 
 TEST(RuneNames, oneNamePerLineInFileOrder)
 {
-    EXPECT_EQ(parseRuneNames("Leaf\r\nLore\nSteel"), (QStringList{QStringLiteral("Leaf"), QStringLiteral("Lore"), QStringLiteral("Steel")}));
+    EXPECT_EQ(parseRuneNames("Leaf\r\nLore\nSteel"),
+              (QStringList{QStringLiteral("Leaf"), QStringLiteral("Lore"), QStringLiteral("Steel")}));
     EXPECT_EQ(parseRuneNames("  Leaf  \r\n"), QStringList{QStringLiteral("  Leaf  ")});
     EXPECT_EQ(parseRuneNames("\r\n\r\nWhite\r\n   \r\nWhite\r\n"), (QStringList{QStringLiteral("White"), QStringLiteral("White")}));
     EXPECT_EQ(parseRuneNames("\x83\x8B\x81\x5B\x83\x93\r\n"), QStringList{QStringLiteral("ルーン")});
+    EXPECT_EQ(parseRuneNames("\xFF\xFE" + QByteArray("L\0e\0a\0f\0\r\0\n\0", 12)), QStringList{QStringLiteral("Leaf")});
     EXPECT_TRUE(parseRuneNames("").isEmpty());
     QTemporaryDir dir;
     EXPECT_TRUE(ReadRuneNames(dir.filePath(QStringLiteral("runename.dat"))).isEmpty());
+    QByteArray many;
+    for (qsizetype i = 0; i < MaxNames + 10; ++i)
+        many += "n\n";
+    EXPECT_EQ(parseRuneNames(many).size(), MaxNames);
 }
 
 TEST(InteractionMode, settingComparedAsADecimalNumber)
@@ -237,6 +202,8 @@ TEST(InteractionMode, settingComparedAsADecimalNumber)
         EXPECT_EQ(parseInteractionMode(QString::fromLatin1(row.setting)), row.expected) << '"' << row.setting << '"';
 }
 
+// Large files and large sections: a section of many keys is indexed, and
+// its first key of a name still wins, matched without ASCII case.
 TEST(RuneDataLookup, longLinesAndManySectionsStayBounded)
 {
     const ProfileData longLine = ProfileData::parse("[A]\r\nk=" + QByteArray(10 << 20, 'x') + "\r\nj=1\r\n");
@@ -249,12 +216,15 @@ TEST(RuneDataLookup, longLinesAndManySectionsStayBounded)
     const ProfileData sections = ProfileData::parse(many);
     EXPECT_EQ(sections.value(QStringLiteral("s99999"), QStringLiteral("K")), QStringLiteral("99999"));
     EXPECT_EQ(sections.value(QStringLiteral("s0"), QStringLiteral("K")), QStringLiteral("0"));
-}
 
-TEST(RuneNames, atMostTheirLimitAreRead)
-{
-    QByteArray names;
-    for (qsizetype i = 0; i < MaxNames + 10; ++i)
-        names += "n\n";
-    EXPECT_EQ(parseRuneNames(names).size(), MaxNames);
+    QByteArray large = "[Small]\nk=small\n[Large]\n";
+    for (int i = 0; i < 1000; ++i)
+        large += "Key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+    large += "key7=again\n[Large]\nKey8=repeated\n[Small]\nk=repeated\n";
+    const ProfileData keys = ProfileData::parse(large);
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("KEY999")), QStringLiteral("999"));
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("Key7")), QStringLiteral("7"));
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("Key8")), QStringLiteral("8"));
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("k")), QString());
+    EXPECT_EQ(keys.value(QStringLiteral("Small"), QStringLiteral("k")), QStringLiteral("small"));
 }
