@@ -137,8 +137,8 @@ private:
     RuneStock m_loadedStock;
     FileResult m_loadFailure;
     qint16 m_currentGroup = 1;
-    // The entry current when a press on the list began: a press on it raises
-    // no change of row, yet is a click on an entry.
+    // The entry selected when a press on the list began: a press on it
+    // changes no selection, yet is a click on an entry.
     int m_rowBeforePress = -1;
     Form1Controls m_ui;
 };
