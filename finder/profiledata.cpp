@@ -192,10 +192,20 @@ void ProfileData::indexLargeSections()
 
 QString ProfileData::value(QStringView section, QStringView key) const
 {
-    const auto found = m_sections.find(trimmedProfileBlanks(section));
-    if (found == m_sections.end())
+    return value(this->section(section), key);
+}
+
+ProfileData::SectionHandle ProfileData::section(QStringView name) const
+{
+    const auto found = m_sections.find(trimmedProfileBlanks(name));
+    return found == m_sections.end() ? nullptr : &found->second;
+}
+
+QString ProfileData::value(SectionHandle section, QStringView key) const
+{
+    if (!section)
         return {};
-    const Section &keys = found->second;
+    const Section &keys = *section;
     key = trimmedProfileBlanks(key);
     const std::size_t hash = entryHash(keys.id, AsciiCaseHash()(key));
     const auto matches = [&](const Entry &entry) {

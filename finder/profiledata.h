@@ -48,6 +48,8 @@ struct ProfileLine
 
 class ProfileData final
 {
+    struct Section;
+
 public:
     static constexpr qsizetype MaxValueBytes = 254;
 
@@ -57,6 +59,12 @@ public:
     // section is found at once, however many keys the section has.
     [[nodiscard]] QString value(QStringView section, QStringView key) const;
     [[nodiscard]] TextEncoding encoding() const { return m_encoding; }
+
+    // A section found once for several of its keys; null when missing. Valid
+    // as long as the data.
+    using SectionHandle = const Section *;
+    [[nodiscard]] SectionHandle section(QStringView name) const;
+    [[nodiscard]] QString value(SectionHandle section, QStringView key) const;
 
 private:
     // Names are kept as decoded and matched without ASCII case, so a lookup

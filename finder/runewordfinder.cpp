@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace rcl {
 namespace {
@@ -14,17 +15,54 @@ const QString EffectNumKey = QStringLiteral("EffectNum");
 
 constexpr int LowestLevel = 13;
 
-} // namespace
-
-std::optional<int> runeIndexOf(const QString &entry)
+// "Rune1", "Rune2", ...: the names of the first few entries are made once.
+QString runeKey(int k)
 {
-    const std::optional<DecimalNumber> number = DecimalNumber::parse(entry);
+    static const QStringList common = [] {
+        QStringList keys;
+        for (int i = 0; i <= 8; ++i)
+            keys.append(QStringLiteral("Rune") + QString::number(i));
+        return keys;
+    }();
+    return k < common.size() ? common[k] : QStringLiteral("Rune") + QString::number(k);
+}
+
+std::optional<int> runeIndexOf(const std::optional<DecimalNumber> &number)
+{
     if (!number)
         return std::nullopt;
     const std::optional<qint32> index = number->plus(-1).rounded();
     if (!index || !RuneStock::isIndex(*index))
         return std::nullopt;
     return *index;
+}
+
+// The level is worked out from the rune numbers alone, not from the runes'
+// own levels: at least 13, and 2 x (number - 1) + 5 for each rune from
+// number 5 on, so Hel (15) counts 33.
+int levelOf(const std::optional<DecimalNumber> &number)
+{
+    if (!number || number->compare(5) < 0)
+        return LowestLevel;
+    return std::max(LowestLevel, number->times(2).plus(3).rounded().value_or(LowestLevel));
+}
+
+} // namespace
+
+std::optional<int> runeIndexOf(const QString &entry)
+{
+    return runeIndexOf(DecimalNumber::parse(entry));
+}
+
+std::optional<int> entryCountOf(const QString &value)
+{
+    const std::optional<DecimalNumber> number = DecimalNumber::parse(value);
+    if (!number)
+        return std::nullopt;
+    const std::optional<qint32> count = number->rounded();
+    if (!count)
+        return std::nullopt;
+    return std::clamp(*count, 0, RuneWordFinder::MaxEntries);
 }
 
 RuneWordFinder::RuneWordFinder(const ProfileData &data, const RuneStock &stock)
@@ -35,62 +73,77 @@ RuneWordFinder::RuneWordFinder(const ProfileData &data, const RuneStock &stock)
 
 std::optional<int> RuneWordFinder::entryCount(const QString &name, const QString &key) const
 {
-    const std::optional<DecimalNumber> number = DecimalNumber::parse(m_data.value(name, key));
-    if (!number)
-        return std::nullopt;
-    const std::optional<qint32> count = number->rounded();
-    if (!count)
-        return std::nullopt;
-    return std::clamp(*count, 0, MaxEntries);
+    return entryCountOf(m_data.value(name, key));
 }
 
 QString RuneWordFinder::entry(const QString &name, int k) const
 {
-    return m_data.value(name, QStringLiteral("Rune") + QString::number(k));
+    return m_data.value(name, runeKey(k));
 }
 
 bool RuneWordFinder::IsRuneWordMakeable(const QString &name) const
 {
-    const std::optional<int> count = entryCount(name, RuneNumKey);
+    const std::optional<QList<MissingRune>> missing = missingRunes(recipe(name));
+    return missing && missing->isEmpty();
+}
+
+Recipe RuneWordFinder::recipe(const QString &name) const
+{
+    Recipe recipe;
+    recipe.level = LowestLevel;
+    // Found once for all its keys: lists read the recipes of thousands of
+    // rune words.
+    const ProfileData::SectionHandle section = m_data.section(name);
+    const std::optional<int> count = entryCountOf(m_data.value(section, RuneNumKey));
     if (!count)
-        return false;
-    std::array<qint64, RuneCatalogue::Count> needed{};
+        return recipe;
+    recipe.readable = true;
+    recipe.runes.reserve(*count);
     for (int k = 1; k <= *count; ++k) {
-        const std::optional<int> index = runeIndexOf(entry(name, k));
-        if (!index)
-            return false;
-        ++needed[std::size_t(*index)];
+        const std::optional<DecimalNumber> number = DecimalNumber::parse(m_data.value(section, runeKey(k)));
+        recipe.runes.append(runeIndexOf(number).value_or(-1));
+        recipe.level = std::max(recipe.level, levelOf(number));
     }
-    for (int index = 0; index < RuneCatalogue::Count; ++index) {
-        if (needed[std::size_t(index)] > std::max<qint64>(0, m_stock.at(index)))
-            return false;
+    return recipe;
+}
+
+std::optional<QList<MissingRune>> RuneWordFinder::missingRunes(const Recipe &recipe) const
+{
+    if (!recipe.readable || recipe.runes.contains(-1))
+        return std::nullopt;
+    std::array<qint64, RuneCatalogue::Count> needed{};
+    for (const int index : recipe.runes)
+        ++needed[std::size_t(index)];
+    QList<MissingRune> missing;
+    for (const int index : recipe.runes) {
+        // Taken once, at the rune's first entry.
+        const qint64 lacking = std::exchange(needed[std::size_t(index)], 0) - std::max<qint64>(0, m_stock.at(index));
+        if (lacking > 0)
+            missing.append({index, lacking});
     }
-    return true;
+    return missing;
+}
+
+QString RuneWordFinder::allowed(const QString &name) const
+{
+    return m_data.value(name, AllowedKey);
 }
 
 bool RuneWordFinder::MatchesItemType(const QString &name, const QString &choice) const
 {
-    const QString allowed = m_data.value(name, AllowedKey);
+    return allowedMatches(allowed(name), choice);
+}
+
+bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice)
+{
     if (!allowed.isEmpty() && allowed.contains(choice.left(3), Qt::CaseSensitive))
         return true;
     return choice == QStringLiteral("All");
 }
 
-// The level is worked out from the rune numbers alone, not from the runes'
-// own levels: at least 13, and 2 x (number - 1) + 5 for each rune from
-// number 5 on, so Hel (15) counts 33.
 int RuneWordFinder::RuneWordLevel(const QString &name) const
 {
-    int level = LowestLevel;
-    const int count = entryCount(name, RuneNumKey).value_or(0);
-    for (int k = 1; k <= count; ++k) {
-        const std::optional<DecimalNumber> number = DecimalNumber::parse(entry(name, k));
-        if (!number || number->compare(5) < 0)
-            continue;
-        if (const std::optional<qint32> runeLevel = number->times(2).plus(3).rounded())
-            level = std::max(level, *runeLevel);
-    }
-    return level;
+    return recipe(name).level;
 }
 
 RuneWordDetails RuneWordFinder::details(const QString &name) const
@@ -118,7 +171,7 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
     using panelsize::RuneWordBody;
     print(runes, RuneWordBody);
     print(QStringLiteral("  Req Lv : ") + QString::number(RuneWordLevel(name)), RuneWordBody);
-    print(QStringLiteral("  Item Type : ") + m_data.value(name, AllowedKey), RuneWordBody);
+    print(QStringLiteral("  Item Type : ") + allowed(name), RuneWordBody);
     print(QString(), RuneWordBody);
     print(QStringLiteral(" Effect :"), panelsize::RuneWordHeading);
     const int effects = entryCount(name, EffectNumKey).value_or(0);

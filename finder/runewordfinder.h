@@ -23,6 +23,25 @@ struct RecipeFrame
     friend bool operator==(const RecipeFrame &, const RecipeFrame &) = default;
 };
 
+// A rune that a group lacks for a recipe, and how many more of it.
+struct MissingRune
+{
+    int index = 0;
+    qint64 count = 0;
+
+    friend bool operator==(const MissingRune &, const MissingRune &) = default;
+};
+
+// A recipe as the finder reads it: the rune index of each entry in order, -1
+// for an entry that names no rune, and the required level. Not readable when
+// RuneNum is not a number.
+struct Recipe
+{
+    bool readable = false;
+    QList<int> runes;
+    int level = 0;
+};
+
 struct RuneWordDetails
 {
     QList<PanelLine> lines;
@@ -50,8 +69,15 @@ public:
     // with letter case significant; "All" matches everything, no choice every
     // non-empty Allowed.
     [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
+    [[nodiscard]] static bool allowedMatches(const QString &allowed, const QString &choice);
     [[nodiscard]] int RuneWordLevel(const QString &name) const;
     [[nodiscard]] RuneWordDetails details(const QString &name) const;
+    [[nodiscard]] QString allowed(const QString &name) const;
+
+    [[nodiscard]] Recipe recipe(const QString &name) const;
+    // The runes the group lacks, each once where the recipe first names it;
+    // empty for a makeable rune word, none for one that no counts make.
+    [[nodiscard]] std::optional<QList<MissingRune>> missingRunes(const Recipe &recipe) const;
 
     [[nodiscard]] QStringList makeable(const QStringList &names) const;
     [[nodiscard]] QStringList makeableOfItemType(const QStringList &names, const QString &choice) const;
@@ -64,6 +90,10 @@ private:
     const ProfileData &m_data;
     const RuneStock &m_stock;
 };
+
+// The number of entries a RuneNum or EffectNum value gives: rounded, from 0
+// to RuneWordFinder::MaxEntries; none when it is not a number.
+[[nodiscard]] std::optional<int> entryCountOf(const QString &value);
 
 // The rune index of a recipe entry: its rune number less one, rounded; none
 // when that is not a number or not a rune.
