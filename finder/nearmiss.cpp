@@ -1,0 +1,69 @@
+#include "nearmiss.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace rcl {
+
+QList<NearMiss> nearMisses(const ProfileData &data, const RuneStock &stock, const QStringList &names,
+                           const std::optional<QString> &itemType, int maxMissing)
+{
+    const RuneWordFinder finder(data, stock);
+    QList<NearMiss> found;
+    QSet<QString> seen;
+    seen.reserve(names.size());
+    for (const QString &name : names) {
+        if (seen.contains(name))
+            continue;
+        seen.insert(name);
+        QString allowed = finder.allowed(name);
+        if (itemType && !RuneWordFinder::allowedMatches(allowed, *itemType))
+            continue;
+        const Recipe recipe = finder.recipe(name);
+        std::optional<QList<MissingRune>> missing = finder.missingRunes(recipe);
+        if (!missing)
+            continue;
+        qint64 count = 0;
+        for (const MissingRune &rune : *missing)
+            count += rune.count;
+        if (count > maxMissing)
+            continue;
+        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level});
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const NearMiss &a, const NearMiss &b) { return a.missingCount < b.missingCount; });
+    return found;
+}
+
+QString missingRunesText(const QList<MissingRune> &missing)
+{
+    QStringList parts;
+    for (const MissingRune &rune : missing) {
+        parts.append(rune.count > 1 ? QStringLiteral("%1 x%2").arg(RuneCatalogue::name(rune.index)).arg(rune.count)
+                                    : RuneCatalogue::name(rune.index));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QList<RuneUse> runeUses(const ProfileData &data, const RuneStock &stock, const QStringList &names, int index)
+{
+    const RuneWordFinder finder(data, stock);
+    QList<RuneUse> uses;
+    QSet<QString> seen;
+    seen.reserve(names.size());
+    for (const QString &name : names) {
+        if (seen.contains(name))
+            continue;
+        seen.insert(name);
+        const Recipe recipe = finder.recipe(name);
+        const auto count = int(recipe.runes.count(index));
+        if (count > 0) {
+            const std::optional<QList<MissingRune>> missing = finder.missingRunes(recipe);
+            uses.append({name, count, missing && missing->isEmpty()});
+        }
+    }
+    return uses;
+}
+
+} // namespace rcl

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "profiledata.h"
+#include "runestock.h"
+#include "runewordfinder.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace rcl {
+
+// A rune word that a group could make with a few more runes.
+struct NearMiss
+{
+    QString name;
+    QList<MissingRune> missing;
+    qint64 missingCount = 0;
+    QString allowed;
+    int level = 0;
+};
+
+// The rune words of names that lack at most maxMissing runes, fewest missing
+// first and otherwise in the order of names; a name listed twice comes once.
+// Without an item type every rune word counts, whatever its Allowed text;
+// with one, as the band's filter takes it. Rune words that no counts make are
+// left out.
+[[nodiscard]] QList<NearMiss> nearMisses(const ProfileData &data, const RuneStock &stock, const QStringList &names,
+                                         const std::optional<QString> &itemType, int maxMissing);
+
+// The missing runes as a reader writes them: "Ist, Ral x2".
+[[nodiscard]] QString missingRunesText(const QList<MissingRune> &missing);
+
+// A rune word whose recipe names a rune, how many of it the recipe takes,
+// and whether the group can make it now.
+struct RuneUse
+{
+    QString name;
+    int count = 0;
+    bool makeable = false;
+};
+
+// Every rune word of names whose recipe names the rune at index, in the
+// order of names and each once.
+[[nodiscard]] QList<RuneUse> runeUses(const ProfileData &data, const RuneStock &stock, const QStringList &names,
+                                      int index);
+
+} // namespace rcl
