@@ -1,4 +1,8 @@
+#include "groupstable.h"
 #include "nearmiss.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -49,4 +53,29 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
     for (const RuneUse &use : runeUses(data, stockOf({{Ral, 2}}), names, Ral))
         uses.append(u"%1:%2:%3"_s.arg(use.name).arg(use.count).arg(use.makeable));
     EXPECT_EQ(uses, (QStringList{u"Trio:2:0"_s, u"Pair:2:1"_s, u"Bad:1:0"_s}));
+}
+
+// Group 1 is current: its counts in memory win over its file. Group 3's
+// file cannot be read; groups 4 to 9 were never saved.
+TEST(GroupsTable, columnsTotalsAndCsv)
+{
+    QTemporaryDir dir;
+    const StockFiles files(dir.path());
+    ASSERT_TRUE(files.SaveRuneStock(stockOf({{0, 9}}), 1).ok);
+    ASSERT_TRUE(files.SaveRuneStock(stockOf({{0, 2}, {Ral, 1}}), 2).ok);
+    ASSERT_TRUE(QDir().mkpath(files.saveFilePath(3)));
+    ASSERT_TRUE(files.SaveRuneStock(stockOf({{Ral, 3}}), 4).ok);
+    ASSERT_TRUE(files.renameGroup(1, "Main, best").ok);
+    ASSERT_TRUE(files.renameGroup(2, "\"Q\"").ok);
+
+    const GroupsTable table = GroupsTable::read(files, 1, stockOf({{0, 5}, {Ral, -2}}));
+    EXPECT_EQ(table.unreadableGroups(), QList<int>{3});
+    EXPECT_EQ(table.combined(), stockOf({{0, 7}, {Ral, 4}}));
+    const QList<QByteArray> lines = table.csv().split('\n');
+    ASSERT_EQ(lines.size(), 35);
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFRune,\"Main, best\",\"\"\"Q\"\"\",Group 3 (unreadable),Group 4,Group 5,Group 6,"
+                        "Group 7,Group 8,Group 9,Total\r");
+    EXPECT_EQ(lines[1], "El,5,2,,0,0,0,0,0,0,7\r");
+    EXPECT_EQ(lines[8], "Ral,-2,1,,3,0,0,0,0,0,2\r");
+    EXPECT_EQ(lines[34], "");
 }

@@ -1,0 +1,107 @@
+#include "groupstable.h"
+
+#include "shiftjis.h"
+
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace rcl {
+namespace {
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
+}
+
+} // namespace
+
+GroupsTable GroupsTable::read(const StockFiles &files, int currentGroup, const RuneStock &current)
+{
+    GroupsTable table;
+    const GroupNameLines names = files.readGroupNameLines();
+    for (int group = 1; group <= GroupCount; ++group) {
+        GroupColumn &column = table.m_columns[std::size_t(group - 1)];
+        column.header = shiftjis::decode(names[std::size_t(group - 1)]);
+        if (column.header.trimmed().isEmpty())
+            column.header = u"Group %1"_s.arg(group);
+        RuneStock counts = current;
+        const FileResult loaded = group == currentGroup ? FileResult() : files.LoadRuneStock(counts, group);
+        if (loaded.ok) {
+            column.counts = counts;
+        } else {
+            column.header += u" (unreadable)"_s;
+            column.problem = loaded.reason;
+        }
+    }
+    return table;
+}
+
+qint64 GroupsTable::total(int index) const
+{
+    qint64 sum = 0;
+    for (const GroupColumn &column : m_columns)
+        sum += column.counts ? column.counts->at(index) : 0;
+    return sum;
+}
+
+RuneStock GroupsTable::combined() const
+{
+    RuneStock together;
+    for (int index = 0; index < RuneCatalogue::Count; ++index) {
+        qint64 sum = 0;
+        for (const GroupColumn &column : m_columns)
+            sum += column.counts ? std::max(0, column.counts->at(index)) : 0;
+        together.set(index, qint32(std::min<qint64>(sum, std::numeric_limits<qint32>::max())));
+    }
+    return together;
+}
+
+QList<int> GroupsTable::unreadableGroups() const
+{
+    QList<int> groups;
+    for (int group = 1; group <= GroupCount; ++group) {
+        if (!m_columns[std::size_t(group - 1)].counts)
+            groups.append(group);
+    }
+    return groups;
+}
+
+QByteArray GroupsTable::csv() const
+{
+    QStringList lines;
+    QStringList fields{u"Rune"_s};
+    for (const GroupColumn &column : m_columns)
+        fields.append(csvField(column.header));
+    fields.append(u"Total"_s);
+    lines.append(fields.join(u','));
+    for (int index = 0; index < RuneCatalogue::Count; ++index) {
+        fields = {csvField(RuneCatalogue::name(index))};
+        for (const GroupColumn &column : m_columns)
+            fields.append(column.counts ? QString::number(column.counts->at(index)) : QString());
+        fields.append(QString::number(total(index)));
+        lines.append(fields.join(u','));
+    }
+    return "\xEF\xBB\xBF" + lines.join(u"\r\n"_s).toUtf8() + "\r\n";
+}
+
+FileResult saveWholeFile(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(content) != content.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileResult::failure(path, reason);
+    }
+    if (!file.commit())
+        return FileResult::failure(path, file.errorString());
+    return {};
+}
+
+} // namespace rcl

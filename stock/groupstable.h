@@ -1,0 +1,53 @@
+#pragma once
+
+#include "runestock.h"
+#include "stockfiles.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace rcl {
+
+// One group's column: its header, and its counts unless its file is there
+// but cannot be read.
+struct GroupColumn
+{
+    QString header;
+    std::optional<RuneStock> counts;
+    QString problem;
+};
+
+// The counts of the nine groups side by side: the current group's as they
+// stand in memory, the others' as their files hold them (a group never saved
+// holds none).
+class GroupsTable final
+{
+public:
+    [[nodiscard]] static GroupsTable read(const StockFiles &files, int currentGroup, const RuneStock &current);
+
+    [[nodiscard]] const std::array<GroupColumn, GroupCount> &columns() const { return m_columns; }
+    // A rune's counts added up over the groups that could be read, as they
+    // stand in the table.
+    [[nodiscard]] qint64 total(int index) const;
+    // What the groups hold together for making rune words: a count of 0 or
+    // less holds none, so it takes nothing away from another group's.
+    [[nodiscard]] RuneStock combined() const;
+    [[nodiscard]] QList<int> unreadableGroups() const;
+
+    // The table as a spreadsheet reads it: UTF-8 with a byte order mark, CR LF
+    // line ends, fields quoted where RFC 4180 needs it; a header line, then
+    // one line per rune in catalogue order with its total.
+    [[nodiscard]] QByteArray csv() const;
+
+private:
+    std::array<GroupColumn, GroupCount> m_columns;
+};
+
+// Writes the whole file or nothing.
+[[nodiscard]] FileResult saveWholeFile(const QString &path, const QByteArray &content);
+
+} // namespace rcl
