@@ -3,6 +3,7 @@
 #include "shiftjis.h"
 
 #include <QStringDecoder>
+#include <QUtf8StringView>
 
 #include <algorithm>
 
@@ -44,6 +45,13 @@ QString decodeText(QByteArrayView bytes, TextEncoding encoding)
     if (encoding == TextEncoding::Utf8)
         return QString::fromUtf8(bytes);
     return shiftjis::decode(bytes);
+}
+
+bool isValidText(QByteArrayView bytes, TextEncoding encoding)
+{
+    if (encoding == TextEncoding::Utf8)
+        return QUtf8StringView(bytes).isValidUtf8();
+    return shiftjis::isValid(bytes);
 }
 
 QByteArrayView cutToBytes(QByteArrayView bytes, qsizetype maxBytes, TextEncoding encoding)

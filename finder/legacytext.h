@@ -21,6 +21,8 @@ enum class TextEncoding { ShiftJis, Utf8 };
 [[nodiscard]] qsizetype characterLength(QByteArrayView bytes, qsizetype pos, TextEncoding encoding);
 
 [[nodiscard]] QString decodeText(QByteArrayView bytes, TextEncoding encoding);
+// Whether every byte belongs to a whole, valid character of the encoding.
+[[nodiscard]] bool isValidText(QByteArrayView bytes, TextEncoding encoding);
 
 // The longest start of bytes that fits in maxBytes without cutting a character.
 [[nodiscard]] QByteArrayView cutToBytes(QByteArrayView bytes, qsizetype maxBytes, TextEncoding encoding);

@@ -82,6 +82,14 @@ QByteArrayView trimmedProfileBlanks(QByteArrayView bytes)
     return bytes;
 }
 
+QString foldedProfileName(QStringView name)
+{
+    QString folded = trimmedProfileBlanks(name).toString();
+    for (QChar &c : folded)
+        c = QChar(foldedAscii(c));
+    return folded;
+}
+
 ProfileLine readProfileLine(QByteArrayView line, TextEncoding encoding)
 {
     line = trimmedProfileBlanks(line);
@@ -222,8 +230,12 @@ QString ProfileData::value(SectionHandle section, QStringView key) const
     }
     if (!match)
         return {};
-    const QByteArrayView value = QByteArrayView(m_content).sliced(match->offset, match->size);
-    return decodeText(cutToBytes(value, MaxValueBytes, m_encoding), m_encoding);
+    return valueText(QByteArrayView(m_content).sliced(match->offset, match->size), m_encoding);
+}
+
+QString ProfileData::valueText(QByteArrayView value, TextEncoding encoding)
+{
+    return decodeText(cutToBytes(value, MaxValueBytes, encoding), encoding);
 }
 
 } // namespace rcl

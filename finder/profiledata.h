@@ -28,6 +28,9 @@ namespace rcl {
     return c == u' ' || c == u'\t' || c == u'\v';
 }
 [[nodiscard]] QByteArrayView trimmedProfileBlanks(QByteArrayView bytes);
+// A section or key name as the lookup compares it: without the blanks around
+// it and with ASCII letters in lower case.
+[[nodiscard]] QString foldedProfileName(QStringView name);
 
 // One line of the file as the lookup takes it.
 struct ProfileLine
@@ -65,6 +68,8 @@ public:
     using SectionHandle = const Section *;
     [[nodiscard]] SectionHandle section(QStringView name) const;
     [[nodiscard]] QString value(SectionHandle section, QStringView key) const;
+    // A value's bytes as a lookup returns them: cut, then decoded.
+    [[nodiscard]] static QString valueText(QByteArrayView value, TextEncoding encoding);
 
 private:
     // Names are kept as decoded and matched without ASCII case, so a lookup

@@ -80,6 +80,18 @@ QString decode(QByteArrayView bytes)
     return decoder().decode(bytes);
 }
 
+bool isValid(QByteArrayView bytes)
+{
+    if (isAscii(bytes))
+        return true;
+    // A converter of its own: the shared one keeps no error state to ask.
+    QStringDecoder checker(Name, Stateless);
+    if (!checker.isValid())
+        return false;
+    [[maybe_unused]] const QString decoded = checker.decode(bytes);
+    return !checker.hasError();
+}
+
 std::optional<QByteArray> encode(QStringView text)
 {
     if (isAscii(text))

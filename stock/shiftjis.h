@@ -20,6 +20,10 @@ namespace rcl::shiftjis {
 // Bytes that are not valid in the code page read as U+FFFD or are dropped.
 [[nodiscard]] QString decode(QByteArrayView bytes);
 
+// Whether the bytes are whole characters of the code page. Without a
+// converter only ASCII can be told valid.
+[[nodiscard]] bool isValid(QByteArrayView bytes);
+
 // None when the code page cannot hold the text: what is stored must read back
 // as what was typed. Characters that input methods outside Windows type for a
 // few symbols of the code page are stored as those symbols.

@@ -1,3 +1,4 @@
+#include "datacheck.h"
 #include "groupstable.h"
 #include "nearmiss.h"
 
@@ -78,4 +79,44 @@ TEST(GroupsTable, columnsTotalsAndCsv)
     EXPECT_EQ(lines[1], "El,5,2,,0,0,0,0,0,0,7\r");
     EXPECT_EQ(lines[8], "Ral,-2,1,,3,0,0,0,0,0,2\r");
     EXPECT_EQ(lines[34], "");
+}
+
+// One table: the two files' contents, and what the check finds where. Rows
+// add to a clean rune.dat of seven lines.
+TEST(DataCheck, eachProblemAtItsLine)
+{
+    const QByteArray clean = "[OverAll]\r\nRune Elect=1\r\n[A]\r\nRuneNum=1\r\nRune1=8\r\nEffectNum=1\r\nEffect1=x\r\n";
+    const std::tuple<QByteArray, QByteArray, std::vector<std::tuple<const char *, int, const char *>>> rows[] = {
+        {clean, "A\r\n", {}},
+        {clean, "\r\nA\nB\n", {{"runename.dat", 3, "\"B\" has no section"}}},
+        {clean + "[C]\nRuneNum=0\n", "A", {{"rune.dat", 8, "[C] is not in runename.dat"}}},
+        {"[OverAll]\n[A]\nRuneNum=2.5\n", "A", {{"rune.dat", 3, "not a whole number from 0 to 7"}}},
+        {"[A]\nRuneNum=8\n", "A", {{"rune.dat", 2, "not a whole number"}}},
+        {"[A]\n", "A", {{"rune.dat", 1, "no RuneNum"}}},
+        {"[A]\r\rRuneNum=2\rRune1=8\r", "A", {{"rune.dat", 3, "no Rune2"}}},
+        {"[A]\nRuneNum=2\nRune1=34\nRune2=Ral\n", "A",
+         {{"rune.dat", 3, "Rune1 of [A] is \"34\", not a rune number"}, {"rune.dat", 4, "Rune2"}}},
+        {"[A]\nRuneNum=0\nEffectNum=3\nEffect3=y\n", "A", {{"rune.dat", 3, "Effect1, Effect2 are missing"}}},
+        {clean + "Effect2=y\n", "A", {{"rune.dat", 8, "Effect2 of [A] is never shown"}}},
+        {"[A]\nRuneNum=0\nEffect1=y\n", "A", {{"rune.dat", 3, "EffectNum is missing"}}},
+        {clean + "[a]\nRuneNum=9\n", "A", {{"rune.dat", 8, "second section [a]"}}},
+        {clean + "RUNENUM=2\n", "A", {{"rune.dat", 8, "second RUNENUM in [A]"}}},
+        {"RuneNum=1\n" + clean + "Rune 2\n", "A", {{"rune.dat", 1, "before the first section"}, {"rune.dat", 9, "no '='"}}},
+        {clean + "[B\xFF]\nRuneNum=0\n", "A\nB\xFF\n", {{"rune.dat", 8, "not valid Shift-JIS"}, {"runename.dat", 2, "not valid Shift-JIS"}}},
+        {"\xEF\xBB\xBF" + clean + "; \x82\xA0\n", "A", {{"rune.dat", 8, "not valid UTF-8"}}},
+        {clean, " A\t\n", {{"runename.dat", 1, "blanks around it"}}},
+        {"[OverAll]\nRune Elect=2\n", "", {{"rune.dat", 2, "neither 0 nor 1"}}},
+        {"[overall]\nrune elect=one\n", "", {{"rune.dat", 2, "not a number"}}},
+        {"[OverAll]\nRune Elect=\n", "", {}},
+    };
+    for (const auto &[data, names, expected] : rows) {
+        const QList<DataProblem> found = checkRuneData(data, names);
+        ASSERT_EQ(found.size(), qsizetype(expected.size())) << data.toStdString();
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            const auto &[file, line, fragment] = expected[std::size_t(i)];
+            EXPECT_TRUE(found[i].file == QString::fromUtf8(file) && found[i].line == line
+                        && found[i].text.contains(QString::fromUtf8(fragment)))
+                << file << ':' << line << " got " << found[i].line << ": " << found[i].text.toStdString();
+        }
+    }
 }

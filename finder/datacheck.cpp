@@ -1,0 +1,331 @@
+#include "datacheck.h"
+
+#include "decimalnumber.h"
+#include "filereader.h"
+#include "interactionmode.h"
+#include "legacytext.h"
+#include "profiledata.h"
+#include "runedatafile.h"
+#include "runenames.h"
+#include "runewordfinder.h"
+#include "textlines.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace rcl {
+namespace {
+
+const QString DataFile = u"rune.dat"_s;
+const QString NamesFile = u"runename.dat"_s;
+// No item has more sockets than this; a larger RuneNum is a slip.
+constexpr int MaxRunes = 7;
+// Missing effect keys named in one sentence; the rest are counted.
+constexpr qsizetype NamedKeys = 5;
+
+// Numbered key names as the lookup compares them ("rune1", "effect3"),
+// each made once.
+class NumberedKeys
+{
+public:
+    explicit NumberedKeys(QString stem) : m_stem(std::move(stem)) {}
+
+    [[nodiscard]] const QString &operator[](int k)
+    {
+        while (m_keys.size() <= k)
+            m_keys.append(m_stem + QString::number(m_keys.size()));
+        return m_keys[k];
+    }
+
+private:
+    QString m_stem;
+    QStringList m_keys;
+};
+
+// The first line of a key in the first section of its name: the one the
+// lookup reads.
+struct KeyLine
+{
+    int line = 0;
+    QByteArrayView value;
+};
+
+struct SectionLines
+{
+    QString name;
+    int line = 0;
+};
+
+class Checker
+{
+public:
+    void add(const QString &file, int line, const QString &text) { m_problems.append({file, line, text}); }
+    void checkBytes(const QString &file, QByteArrayView content, const QList<QByteArrayView> &lines,
+                    TextEncoding encoding);
+    void readSections(const QList<QByteArrayView> &lines, TextEncoding encoding);
+    [[nodiscard]] QSet<QString> readNames(const QList<QByteArrayView> &lines, TextEncoding encoding);
+    void checkSections(const QSet<QString> &listed);
+    [[nodiscard]] QList<DataProblem> sorted();
+
+private:
+    [[nodiscard]] const KeyLine *key(std::size_t section, const QString &folded) const;
+    [[nodiscard]] QString value(const KeyLine *key) const;
+    [[nodiscard]] const QString &foldedKey(QByteArrayView raw);
+    void checkRecipe(std::size_t section);
+    void checkEffects(std::size_t section);
+    void checkSettings(std::size_t section);
+
+    QList<DataProblem> m_problems;
+    TextEncoding m_encoding = TextEncoding::ShiftJis;
+    std::vector<SectionLines> m_sections;
+    QHash<QString, std::size_t> m_sectionByName;
+    QHash<std::pair<std::size_t, QString>, KeyLine> m_keys;
+    // The same few key names stand in every section.
+    QHash<QByteArrayView, QString> m_foldedKeys;
+    NumberedKeys m_runeKeys{u"rune"_s};
+    NumberedKeys m_effectKeys{u"effect"_s};
+};
+
+void Checker::checkBytes(const QString &file, QByteArrayView content, const QList<QByteArrayView> &lines,
+                         TextEncoding encoding)
+{
+    if (isValidText(content, encoding))
+        return;
+    const QString name = encoding == TextEncoding::Utf8 ? u"UTF-8"_s : u"Shift-JIS"_s;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!isValidText(lines[i], encoding))
+            add(file, int(i + 1), u"This line has bytes that are not valid %1; they show as \uFFFD or not at all."_s.arg(name));
+    }
+}
+
+const QString &Checker::foldedKey(QByteArrayView raw)
+{
+    auto found = m_foldedKeys.find(raw);
+    if (found == m_foldedKeys.end())
+        found = m_foldedKeys.insert(raw, foldedProfileName(decodeText(raw, m_encoding)));
+    return *found;
+}
+
+void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding encoding)
+{
+    enum : std::size_t { BeforeSections = std::size_t(-1), Repeated = std::size_t(-2) };
+    m_encoding = encoding;
+    std::size_t current = BeforeSections;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int number = int(i + 1);
+        const ProfileLine line = readProfileLine(lines[i], encoding);
+        if (line.kind == ProfileLine::Kind::Blank || line.kind == ProfileLine::Kind::Comment)
+            continue;
+        if (line.kind == ProfileLine::Kind::Section) {
+            const QString name = decodeText(line.name, encoding);
+            const QString folded = foldedProfileName(name);
+            if (const auto first = m_sectionByName.constFind(folded); first != m_sectionByName.cend()) {
+                current = Repeated;
+                add(DataFile, number, u"A second section [%1]: the lookup reads only the first one (line %2), so "
+                                      u"nothing in this one is ever read."_s.arg(name).arg(m_sections[*first].line));
+            } else {
+                current = m_sections.size();
+                m_sectionByName.insert(folded, current);
+                m_sections.push_back({name, number});
+            }
+            continue;
+        }
+        if (current == Repeated)
+            continue;
+        if (current == BeforeSections) {
+            add(DataFile, number, u"This line stands before the first section, so the lookup never reads it."_s);
+            continue;
+        }
+        const QString &section = m_sections[current].name;
+        if (line.kind == ProfileLine::Kind::NoKey) {
+            add(DataFile, number, u"This line in [%1] has no '=', so it is no key and the lookup passes over it."_s.arg(section));
+            continue;
+        }
+        std::pair<std::size_t, QString> name{current, foldedKey(line.name)};
+        if (const KeyLine *first = key(current, name.second)) {
+            add(DataFile, number, u"A second %1 in [%2]: the lookup reads only the first one (line %3)."_s
+                                      .arg(decodeText(line.name, encoding), section).arg(first->line));
+        } else {
+            m_keys.insert(std::move(name), {number, line.value});
+        }
+    }
+}
+
+QSet<QString> Checker::readNames(const QList<QByteArrayView> &lines, TextEncoding encoding)
+{
+    QSet<QString> listed;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int number = int(i + 1);
+        const QByteArrayView trimmed = trimmedProfileBlanks(lines[i]);
+        if (trimmed.isEmpty())
+            continue;
+        if (listed.size() == MaxNames) {
+            add(NamesFile, number, u"The names from this line on are not read: a list holds at most %L1."_s.arg(MaxNames));
+            break;
+        }
+        const QString name = decodeText(trimmed, encoding);
+        if (trimmed.size() != lines[i].size()) {
+            add(NamesFile, number, u"The name \"%1\" has blanks around it: the rune word is found, but the list "
+                                   u"shows the blanks."_s.arg(decodeText(lines[i], encoding)));
+        }
+        const QString folded = foldedProfileName(name);
+        listed.insert(folded);
+        if (!m_sectionByName.contains(folded))
+            add(NamesFile, number, u"\"%1\" has no section in rune.dat, so it can never be made and shows no runes."_s.arg(name));
+    }
+    return listed;
+}
+
+const KeyLine *Checker::key(std::size_t section, const QString &folded) const
+{
+    const auto found = m_keys.constFind({section, folded});
+    return found == m_keys.cend() ? nullptr : &*found;
+}
+
+QString Checker::value(const KeyLine *key) const
+{
+    return key ? ProfileData::valueText(key->value, m_encoding) : QString();
+}
+
+void Checker::checkSections(const QSet<QString> &listed)
+{
+    const QString settings = u"overall"_s;
+    for (std::size_t section = 0; section < m_sections.size(); ++section) {
+        const QString folded = foldedProfileName(m_sections[section].name);
+        if (folded == settings) {
+            checkSettings(section);
+            continue;
+        }
+        if (!listed.contains(folded)) {
+            add(DataFile, m_sections[section].line,
+                u"The section [%1] is not in runename.dat, so no list shows it."_s.arg(m_sections[section].name));
+        }
+        checkRecipe(section);
+        checkEffects(section);
+    }
+}
+
+void Checker::checkRecipe(std::size_t section)
+{
+    const SectionLines &lines = m_sections[section];
+    const KeyLine *runeNum = key(section, u"runenum"_s);
+    if (!runeNum) {
+        add(DataFile, lines.line, u"[%1] has no RuneNum, so it can never be made."_s.arg(lines.name));
+        return;
+    }
+    const QString text = value(runeNum);
+    const std::optional<DecimalNumber> number = DecimalNumber::parse(text);
+    const std::optional<qint32> count = number ? number->rounded() : std::nullopt;
+    if (!count || number->compare(*count) != 0 || *count < 0 || *count > MaxRunes) {
+        add(DataFile, runeNum->line,
+            u"RuneNum of [%1] is \"%2\", not a whole number from 0 to %3."_s.arg(lines.name, text).arg(MaxRunes));
+        return;
+    }
+    for (int k = 1; k <= *count; ++k) {
+        const KeyLine *entry = key(section, m_runeKeys[k]);
+        if (!entry) {
+            add(DataFile, runeNum->line,
+                u"[%1] has RuneNum %2 but no Rune%3, so it can never be made."_s.arg(lines.name).arg(*count).arg(k));
+        } else if (const QString rune = value(entry); !runeIndexOf(rune)) {
+            add(DataFile, entry->line, u"Rune%1 of [%2] is \"%3\", not a rune number from 1 to 33, so the rune word "
+                                       u"can never be made."_s.arg(k).arg(lines.name, rune));
+        }
+    }
+}
+
+// The panel prints EffectNum lines, whatever keys there are.
+void Checker::checkEffects(std::size_t section)
+{
+    const SectionLines &lines = m_sections[section];
+    const KeyLine *effectNum = key(section, u"effectnum"_s);
+    const QString text = value(effectNum);
+    const int count = entryCountOf(text).value_or(0);
+    QStringList missing;
+    for (int k = 1; k <= count; ++k) {
+        if (!key(section, m_effectKeys[k]))
+            missing.append(u"Effect%1"_s.arg(k));
+    }
+    if (!missing.isEmpty()) {
+        QString keys = missing.mid(0, NamedKeys).join(u", "_s);
+        if (missing.size() > NamedKeys)
+            keys += u" and %1 more"_s.arg(missing.size() - NamedKeys);
+        add(DataFile, effectNum->line,
+            u"EffectNum of [%1] is %2, but %3 %4"_s.arg(lines.name, text, keys,
+                                                        missing.size() == 1
+                                                            ? u"is missing: the panel shows an empty line instead."_s
+                                                            : u"are missing: the panel shows empty lines instead."_s));
+    }
+    if (const KeyLine *next = key(section, m_effectKeys[count + 1])) {
+        add(DataFile, next->line, u"Effect%1 of [%2] is never shown: EffectNum is %3."_s.arg(count + 1).arg(
+                                      lines.name, effectNum ? u"\""_s + text + u"\""_s : u"missing"_s));
+    }
+}
+
+void Checker::checkSettings(std::size_t section)
+{
+    const KeyLine *setting = key(section, u"rune elect"_s);
+    const QString text = value(setting);
+    if (text.isEmpty())
+        return;
+    if (!DecimalNumber::parse(text)) {
+        add(DataFile, setting->line, u"Rune Elect is \"%1\", not a number, so the grid works as with 0: pointing "
+                                     u"shows a rune and presses count."_s.arg(text));
+    } else if (parseInteractionMode(text) == InteractionMode::SelectOnly) {
+        add(DataFile, setting->line, u"Rune Elect is \"%1\", neither 0 nor 1, so clicks on the grid only show runes "
+                                     u"and never count."_s.arg(text));
+    }
+}
+
+QList<DataProblem> Checker::sorted()
+{
+    std::stable_sort(m_problems.begin(), m_problems.end(), [](const DataProblem &a, const DataProblem &b) {
+        return std::tie(a.file, a.line) < std::tie(b.file, b.line);
+    });
+    return std::move(m_problems);
+}
+
+} // namespace
+
+QList<DataProblem> checkRuneData(const QByteArray &runeData, const QByteArray &runeNames)
+{
+    Checker checker;
+    QByteArray data = runeData;
+    const TextEncoding dataEncoding = takeEncoding(data);
+    const QList<QByteArrayView> dataLines = splitLines(data);
+    checker.checkBytes(DataFile, data, dataLines, dataEncoding);
+    checker.readSections(dataLines, dataEncoding);
+
+    QByteArray names = runeNames;
+    const TextEncoding namesEncoding = takeEncoding(names);
+    const QList<QByteArrayView> nameLines = splitLines(names);
+    checker.checkBytes(NamesFile, names, nameLines, namesEncoding);
+    checker.checkSections(checker.readNames(nameLines, namesEncoding));
+    return checker.sorted();
+}
+
+QList<DataProblem> checkRuneDataFiles(const QString &runeDataPath, const QString &runeNamesPath)
+{
+    const FileContent data = readFile(runeDataPath, RuneDataFile::MaxFileBytes);
+    const FileContent names = readFile(runeNamesPath, MaxNamesFileBytes);
+    QList<DataProblem> problems;
+    for (const auto &[file, content] : {std::pair{DataFile, &data}, std::pair{NamesFile, &names}}) {
+        if (content->state == FileContent::State::Missing) {
+            problems.append({file, 0, file == DataFile ? u"rune.dat is missing, so no rune word can be made."_s
+                                                        : u"runename.dat is missing, so every list is empty."_s});
+        } else if (content->failed()) {
+            problems.append({file, 0, u"%1 cannot be read: %2"_s.arg(file, content->reason)});
+        }
+    }
+    if (!problems.isEmpty())
+        return problems;
+    return checkRuneData(data.bytes, names.bytes);
+}
+
+} // namespace rcl
