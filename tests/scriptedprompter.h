@@ -21,6 +21,7 @@ public:
 
     void answerYesNo(bool yes) { m_yesNo.enqueue(yes); }
     void answerText(const QString &text) { m_texts.enqueue(text); }
+    void answerSaveFileName(const QString &path) { m_fileNames.enqueue(path); }
 
     bool askYesNo(QWidget *, const QString &title, const QString &prompt, Icon icon, Default defaultButton) override
     {
@@ -47,10 +48,21 @@ public:
         told.append({title, text, icon});
     }
 
+    QString askSaveFileName(QWidget *, const QString &title, const QString &suggestedName, const QString &) override
+    {
+        asked.append({title, suggestedName, Icon::Question});
+        if (m_fileNames.isEmpty()) {
+            ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
+            return {};
+        }
+        return m_fileNames.dequeue();
+    }
+
     QList<Asked> asked;
     QList<Asked> told;
 
 private:
     QQueue<bool> m_yesNo;
     QQueue<QString> m_texts;
+    QQueue<QString> m_fileNames;
 };

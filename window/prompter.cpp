@@ -1,5 +1,6 @@
 #include "prompter.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -42,6 +43,12 @@ void DialogPrompter::tell(QWidget *parent, const QString &title, const QString &
 {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+QString DialogPrompter::askSaveFileName(QWidget *parent, const QString &title, const QString &suggestedName,
+                                       const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggestedName, filter);
 }
 
 } // namespace rcl

@@ -23,6 +23,10 @@ public:
     // One line of text over an empty field; the empty text on Cancel.
     [[nodiscard]] virtual QString askText(QWidget *parent, const QString &title, const QString &prompt) = 0;
     virtual void tell(QWidget *parent, const QString &title, const QString &text, Icon icon) = 0;
+    // A file to write; suggestedName may hold a folder. The empty text on
+    // Cancel.
+    [[nodiscard]] virtual QString askSaveFileName(QWidget *parent, const QString &title, const QString &suggestedName,
+                                                  const QString &filter) = 0;
 };
 
 class DialogPrompter final : public Prompter
@@ -32,6 +36,8 @@ public:
                   Default defaultButton) override;
     QString askText(QWidget *parent, const QString &title, const QString &prompt) override;
     void tell(QWidget *parent, const QString &title, const QString &text, Icon icon) override;
+    QString askSaveFileName(QWidget *parent, const QString &title, const QString &suggestedName,
+                            const QString &filter) override;
 };
 
 } // namespace rcl
