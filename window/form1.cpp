@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "formgeometry.h"
+#include "planner.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -40,6 +41,7 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, QWidget *parent)
 {
     createControls();
     connectHandlers();
+    connectPlanner();
     Form_Load();
 }
 
@@ -161,6 +163,8 @@ void Form1::setOuterHeight(int twips)
 void Form1::placeFrame(OutlineShape *frame, int runeIndex)
 {
     frame->setGeometry(toPixels(grid::frameAround(grid::pictureRect(runeIndex))));
+    if (frame == m_ui.Shape1)
+        m_selectedRune = runeIndex;
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -171,6 +175,8 @@ void Form1::closeEvent(QCloseEvent *event)
         event->ignore();
     else
         event->accept();
+    if (!cancel && m_planner)
+        m_planner->close();
 }
 
 } // namespace rcl

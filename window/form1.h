@@ -25,6 +25,8 @@ class QPushButton;
 
 namespace rcl {
 
+class RunePlanner;
+
 struct Form1Controls
 {
     QPushButton *Command1 = nullptr;
@@ -72,6 +74,22 @@ public:
     // and a file that could not be read is not written over. False when
     // changed counts were not saved.
     [[nodiscard]] bool saveAtSessionEnd();
+
+    // What the rune planner (planner.h) reads and asks of the window. Every
+    // handler that changes counts, the group or its name, or reads the rune
+    // word files again is followed by stateChanged() (form1_planner.cpp).
+    void openPlanner();
+    // As a click on the name in List1 shows it.
+    void showRuneWord(const QString &name);
+    [[nodiscard]] const StockFiles &files() const { return m_files; }
+    [[nodiscard]] std::shared_ptr<const ProfileData> currentRuneData() { return runeData(); }
+    [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
+    [[nodiscard]] QString runeNamesPath() const;
+    // The rune that the selection frame stands on.
+    [[nodiscard]] int selectedRune() const { return m_selectedRune; }
+
+Q_SIGNALS:
+    void stateChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -141,6 +159,10 @@ private:
     // changes no selection, yet is a click on an entry.
     int m_rowBeforePress = -1;
     Form1Controls m_ui;
+
+    void connectPlanner();
+    int m_selectedRune = 0;
+    RunePlanner *m_planner = nullptr;
 };
 
 } // namespace rcl

@@ -18,7 +18,7 @@ const QString Open = QStringLiteral("Rune Word <<");
 
 QStringList Form1::readRuneNames() const
 {
-    return ReadRuneNames(m_files.appDirectory() + QStringLiteral("runename.dat"));
+    return ReadRuneNames(runeNamesPath());
 }
 
 QString Form1::itemTypeChoice() const

@@ -1,0 +1,58 @@
+#include "form1.h"
+
+#include "planner.h"
+
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace rcl {
+
+QString Form1::runeNamesPath() const
+{
+    return m_files.appDirectory() + QStringLiteral("runename.dat");
+}
+
+// Connected after the handlers, so that the planner sees what they did.
+void Form1::connectPlanner()
+{
+    const auto changed = [this] { Q_EMIT stateChanged(); };
+    for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
+        connect(m_ui.runeimg2[i], &RuneEventArea::mouseDown, this, changed);
+        connect(m_ui.runeimg2[i], &RuneEventArea::mouseUp, this, changed);
+        connect(m_ui.runeimg2[i], &RuneEventArea::dblClick, this, changed);
+        connect(m_ui.Label1[i], &RuneLabel::click, this, changed);
+    }
+    for (QPushButton *button : {m_ui.Command1, m_ui.Command2, m_ui.Command3, m_ui.Command4, m_ui.Command5,
+                                m_ui.Command6, m_ui.Command7})
+        connect(button, &QPushButton::clicked, this, changed);
+
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this, this, &Form1::openPlanner);
+    // A list reports the place of a right click in its viewport.
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.Picture1, m_ui.List1}) {
+        QWidget *area = control == m_ui.List1 ? m_ui.List1->viewport() : control;
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this, [this, area](const QPoint &pos) {
+            QMenu menu(this);
+            menu.addAction(tr("Planner..."), this, &Form1::openPlanner);
+            menu.exec(area->mapToGlobal(pos));
+        });
+    }
+}
+
+void Form1::openPlanner()
+{
+    if (!m_planner)
+        m_planner = new RunePlanner(*this, m_prompter);
+    m_planner->show();
+    m_planner->raise();
+    m_planner->activateWindow();
+}
+
+void Form1::showRuneWord(const QString &name)
+{
+    ShowRuneWordDetails(name, true);
+}
+
+} // namespace rcl
