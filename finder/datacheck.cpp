@@ -77,7 +77,8 @@ public:
 private:
     [[nodiscard]] const KeyLine *key(std::size_t section, const QString &folded) const;
     [[nodiscard]] QString value(const KeyLine *key) const;
-    [[nodiscard]] const QString &foldedKey(QByteArrayView raw);
+    [[nodiscard]] qint64 keyId(QByteArrayView raw);
+    [[nodiscard]] static qint64 slot(std::size_t section, qint64 id) { return qint64(section) << 32 | id; }
     void checkRecipe(std::size_t section);
     void checkEffects(std::size_t section);
     void checkSettings(std::size_t section);
@@ -86,9 +87,11 @@ private:
     TextEncoding m_encoding = TextEncoding::ShiftJis;
     std::vector<SectionLines> m_sections;
     QHash<QString, std::size_t> m_sectionByName;
-    QHash<std::pair<std::size_t, QString>, KeyLine> m_keys;
-    // The same few key names stand in every section.
-    QHash<QByteArrayView, QString> m_foldedKeys;
+    // Keys by section and name, the names numbered: the same few stand in
+    // every section.
+    QHash<qint64, KeyLine> m_keys;
+    QHash<QString, qint64> m_keyIds;
+    QHash<QByteArrayView, qint64> m_rawKeyIds;
     NumberedKeys m_runeKeys{u"rune"_s};
     NumberedKeys m_effectKeys{u"effect"_s};
 };
@@ -105,18 +108,22 @@ void Checker::checkBytes(const QString &file, QByteArrayView content, const QLis
     }
 }
 
-const QString &Checker::foldedKey(QByteArrayView raw)
+qint64 Checker::keyId(QByteArrayView raw)
 {
-    auto found = m_foldedKeys.find(raw);
-    if (found == m_foldedKeys.end())
-        found = m_foldedKeys.insert(raw, foldedProfileName(decodeText(raw, m_encoding)));
-    return *found;
+    if (const auto found = m_rawKeyIds.constFind(raw); found != m_rawKeyIds.cend())
+        return *found;
+    const QString folded = foldedProfileName(decodeText(raw, m_encoding));
+    const qint64 id = m_keyIds.value(folded, m_keyIds.size());
+    m_keyIds.insert(folded, id);
+    m_rawKeyIds.insert(raw, id);
+    return id;
 }
 
 void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding encoding)
 {
     enum : std::size_t { BeforeSections = std::size_t(-1), Repeated = std::size_t(-2) };
     m_encoding = encoding;
+    m_keys.reserve(lines.size());
     std::size_t current = BeforeSections;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int number = int(i + 1);
@@ -148,12 +155,12 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
             add(DataFile, number, u"This line in [%1] has no '=', so it is no key and the lookup passes over it."_s.arg(section));
             continue;
         }
-        std::pair<std::size_t, QString> name{current, foldedKey(line.name)};
-        if (const KeyLine *first = key(current, name.second)) {
+        const qint64 at = slot(current, keyId(line.name));
+        if (const auto first = m_keys.constFind(at); first != m_keys.cend()) {
             add(DataFile, number, u"A second %1 in [%2]: the lookup reads only the first one (line %3)."_s
                                       .arg(decodeText(line.name, encoding), section).arg(first->line));
         } else {
-            m_keys.insert(std::move(name), {number, line.value});
+            m_keys.insert(at, {number, line.value});
         }
     }
 }
@@ -185,7 +192,10 @@ QSet<QString> Checker::readNames(const QList<QByteArrayView> &lines, TextEncodin
 
 const KeyLine *Checker::key(std::size_t section, const QString &folded) const
 {
-    const auto found = m_keys.constFind({section, folded});
+    const auto id = m_keyIds.constFind(folded);
+    if (id == m_keyIds.cend())
+        return nullptr;
+    const auto found = m_keys.constFind(slot(section, *id));
     return found == m_keys.cend() ? nullptr : &*found;
 }
 
