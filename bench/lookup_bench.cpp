@@ -3,8 +3,13 @@
 // parsing the whole file at every lookup; the three rune word lists built
 // over that file and a runename.dat of the same 10,000 names, as the window's
 // handlers build them; and show all on a 14 MB file whose one rune word has a
-// million other keys before its RuneNum and 900 effects.
+// million other keys before its RuneNum and 900 effects. Then the rune
+// planner's work: near misses and the data check over the same 10,000 rune
+// words, and the table of nine groups' files.
 
+#include "datacheck.h"
+#include "groupstable.h"
+#include "nearmiss.h"
 #include "profiledata.h"
 #include "runedatafile.h"
 #include "runenames.h"
@@ -171,6 +176,50 @@ void BM_ShowAllLargeSection(benchmark::State &state)
     state.counters["MB"] = double(QFileInfo(folder.filePath(QStringLiteral("rune.dat"))).size()) / 1e6;
 }
 BENCHMARK(BM_ShowAllLargeSection)->Unit(benchmark::kMillisecond);
+
+// One of every rune lists every word: those that name a rune twice lack one.
+void BM_NearMisses(benchmark::State &state)
+{
+    rcl::RuneDataFile data(dataFile());
+    rcl::RuneStock stock;
+    for (int i = 0; i < rcl::RuneCatalogue::Count; ++i)
+        stock.set(i, 1);
+    qsizetype found = 0;
+    for (auto _ : state) {
+        const auto current = data.current();
+        found = rcl::nearMisses(*current, stock, rcl::ReadRuneNames(namesFile()), std::nullopt, 2).size();
+    }
+    state.counters["entries"] = double(found);
+}
+BENCHMARK(BM_NearMisses)->Unit(benchmark::kMillisecond);
+
+void BM_DataCheck(benchmark::State &state)
+{
+    qsizetype problems = 0;
+    for (auto _ : state)
+        problems = rcl::checkRuneDataFiles(dataFile(), namesFile()).size();
+    state.counters["problems"] = double(problems);
+}
+BENCHMARK(BM_DataCheck)->Unit(benchmark::kMillisecond);
+
+// Group 1 in memory, the eight others and the group names from their files.
+void BM_GroupsTable(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const rcl::StockFiles files(dir.path());
+    const rcl::RuneStock stock = richGroup();
+    bool written = true;
+    for (int group = 1; group <= rcl::GroupCount; ++group)
+        written = written && files.SaveRuneStock(stock, group).ok;
+    written = written && files.renameGroup(3, "Third, \"quoted\"").ok;
+    if (!written)
+        state.SkipWithError("the save files cannot be written");
+    qsizetype bytes = 0;
+    for (auto _ : state)
+        bytes = rcl::GroupsTable::read(files, 1, stock).csv().size();
+    state.counters["CSV bytes"] = double(bytes);
+}
+BENCHMARK(BM_GroupsTable)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
