@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Makes the README's pictures again: docs/main-window.png (the main window
+# with the rune word band open and a rune word shown) and docs/planner.png
+# (the Rune Planner), from the example rune word files and a few counts, on a
+# virtual screen. Needs Xvfb, xdotool and ImageMagick's import.
+#
+#   tools/screenshots.sh [build folder]     (default: build)
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$here/build}
+program=$build/runechecklist
+if [ ! -x "$program" ]; then
+    echo "$program is missing: build the program first" >&2
+    exit 1
+fi
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "$tool is needed" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    if [ -n "$app_pid" ]; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+    fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A portable program folder: the program with the example files beside it,
+# group 1 ("Main") holding enough runes for a dozen rune words, group 2
+# ("Mule") a few more.
+folder=$work/program
+mkdir -p "$folder/save"
+cp "$program" "$here/data/rune.dat" "$here/data/runename.dat" "$folder/"
+counts() {
+    local index
+    for ((index = 0; index < 33; index++)); do
+        printf ' %s \r\n' "${1:-0}"
+        shift || true
+    done
+}
+counts 2 0 3 1 2 1 2 2 1 0 1 1 >"$folder/save/rune1.sav"
+counts 0 1 0 0 1 0 0 1 0 1 0 0 1 0 1 0 1 >"$folder/save/rune2.sav"
+printf 'Main\r\nMule\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$folder/save/group.dat"
+
+# A screen of its own, on the first free display number.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=:$(cat "$work/display")
+unset QT_QPA_PLATFORM
+
+(cd "$folder" && exec ./runechecklist) &
+app_pid=$!
+main=$(xdotool search --sync --onlyvisible --name '^Rune Check List')
+xdotool windowfocus --sync "$main"
+sleep 1
+
+# Window coordinates in pixels: the layout's twips over 15. "Rune Word >>"
+# stands at 3840, 4200 twips and is 1215 x 375; the list's first entry at
+# 120, 5040.
+xdotool mousemove --window "$main" 296 292 click 1
+sleep 0.5
+xdotool mousemove --window "$main" 40 346 click 1
+sleep 0.5
+xdotool mousemove --window "$main" 690 490
+sleep 0.5
+import -window "$main" "$here/docs/main-window.png"
+
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+p
+planner=$(xdotool search --sync --onlyvisible --name 'Rune Planner')
+sleep 1
+import -window "$planner" "$here/docs/planner.png"
+echo "Wrote docs/main-window.png and docs/planner.png"
