@@ -1,6 +1,7 @@
 #include "interactionmode.h"
 #include "profiledata.h"
 #include "runedatafile.h"
+#include "runeinfo.h"
 #include "runenames.h"
 
 #include <QFile>
@@ -123,17 +124,6 @@ TEST(RuneDataLookup, valuesAreCutTo254BytesOfTheirEncoding)
               QString(253, u'w'));
 }
 
-TEST(RuneDataFile, missingFileSectionOrKeyReadEmpty)
-{
-    QTemporaryDir dir;
-    RuneDataFile data(dir.filePath(QStringLiteral("rune.dat")));
-    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QString());
-    writeFile(data.path(), "[Leaf]\r\nRuneNum=2\r\n");
-    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QString());
-    EXPECT_EQ(data.ReadRuneData(QStringLiteral("Leaf"), QStringLiteral("Allowed")), QString());
-    EXPECT_EQ(data.ReadRuneData(QStringLiteral("Leaf"), QStringLiteral("RuneNum")), QStringLiteral("2"));
-}
-
 TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
 {
     QTemporaryDir dir;
@@ -181,25 +171,16 @@ TEST(RuneNames, oneNamePerLineInFileOrder)
 
 TEST(InteractionMode, settingComparedAsADecimalNumber)
 {
-    const struct
-    {
-        const char *setting;
-        InteractionMode expected;
-    } rows[] = {
-        {"0", InteractionMode::Hover},       {"00", InteractionMode::Hover},
-        {"0.0", InteractionMode::Hover},     {" 0 ", InteractionMode::Hover},
-        {"-0", InteractionMode::Hover},      {"1", InteractionMode::Click},
-        {"1.0", InteractionMode::Click},     {"01", InteractionMode::Click},
-        {"+1", InteractionMode::Click},      {"2", InteractionMode::SelectOnly},
-        {"0.5", InteractionMode::SelectOnly}, {"-1", InteractionMode::SelectOnly},
-        {"1.01", InteractionMode::SelectOnly}, {"10", InteractionMode::SelectOnly},
-        {"", InteractionMode::Hover},        {"abc", InteractionMode::Hover},
-        {"1x", InteractionMode::Hover},      {".", InteractionMode::Hover},
-        {"1e0", InteractionMode::Click},     {"&H1", InteractionMode::Click},
-        {"0E5", InteractionMode::Hover},     {"1e-10", InteractionMode::SelectOnly},
+    using enum InteractionMode;
+    const std::pair<const char *, InteractionMode> rows[] = {
+        {"0", Hover},        {"00", Hover},       {"0.0", Hover},      {" 0 ", Hover},         {"-0", Hover},
+        {"0E5", Hover},      {"", Hover},         {"abc", Hover},      {"1x", Hover},          {".", Hover},
+        {"1", Click},        {"1.0", Click},      {"01", Click},       {"+1", Click},          {"1e0", Click},
+        {"&H1", Click},      {"2", SelectOnly},   {"0.5", SelectOnly}, {"-1", SelectOnly},     {"1.01", SelectOnly},
+        {"10", SelectOnly},  {"1e-10", SelectOnly},
     };
-    for (const auto &row : rows)
-        EXPECT_EQ(parseInteractionMode(QString::fromLatin1(row.setting)), row.expected) << '"' << row.setting << '"';
+    for (const auto &[setting, mode] : rows)
+        EXPECT_EQ(parseInteractionMode(QString::fromLatin1(setting)), mode) << '"' << setting << '"';
 }
 
 // Large files and large sections: a section of many keys is indexed, and
@@ -227,4 +208,22 @@ TEST(RuneDataLookup, longLinesAndManySectionsStayBounded)
     EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("Key8")), QStringLiteral("8"));
     EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("k")), QString());
     EXPECT_EQ(keys.value(QStringLiteral("Small"), QStringLiteral("k")), QStringLiteral("small"));
+}
+
+// The panel of a rune, and the one shown at start, which differs on purpose.
+TEST(RuneInfo, panelLinesAsPrinted)
+{
+    const auto texts = [](const QList<PanelLine> &lines) {
+        QStringList all;
+        for (const PanelLine &line : lines)
+            all.append(line.text + u'@' + QString::number(line.pointSize));
+        return all.join(u'|');
+    };
+    EXPECT_EQ(texts(runeInfoLines(5, -3)), QStringLiteral("@15|  Name  : Ith@15|@15|  Req Lv : 15@15|@15|  Quantity : -3@15|@15|"
+                                                          " Effect :@15|  W: +9 To Maximum Damage@14|  A : 15% Damage Taken "
+                                                          "Goes to Mana@14|@14"));
+    EXPECT_EQ(texts(firstRuneLines(7)), QStringLiteral("@15|  Name  : El@15|@15|  Req Lv : 11@15|@15|  Quantity : 7@15|@15|"
+                                                       " Effect : @15|  W: +50 to Attack Rating@14|        +1 Light Radius@14|"
+                                                       "  A : +15 Defence,@14|        +1 Light Radius@14"));
+    EXPECT_EQ(runeInfoLines(14, 0).at(3).text, QStringLiteral("  Req Lv : 0"));
 }

@@ -14,37 +14,6 @@
 
 #include <memory>
 
-#ifdef Q_OS_LINUX
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-#endif
-
-// Sets or clears the immutable flag, which keeps even root from changing
-// anything in a folder. False where the file system or the system has no
-// such flag: the tests that need it are then skipped.
-inline bool setImmutable(const QString &path, bool immutable)
-{
-#ifndef Q_OS_LINUX
-    Q_UNUSED(path);
-    Q_UNUSED(immutable);
-    return false;
-#else
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
-#endif
-}
-
 // A main window over its own temporary program folder, with the boxes
 // answered by a script.
 class WindowTest : public ::testing::Test
@@ -100,7 +69,24 @@ protected:
         return {label.center().x(), label.bottom() - 1};
     }
 
+    // What the tests that keep one window in `form` do with it.
+    const rcl::Form1Controls &ui() const { return form->controls(); }
+    static void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
+    QStringList panel() const { return ui().Picture1->text().texts(); }
+    qint32 count(int index) const { return form->runeStock().at(index); }
+    void press(int index, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(form->windowHandle(), button, {}, pictureCentre(index));
+    }
+    // Moves the pointer to a point, then within it, as a user does.
+    void pointAt(QPoint p)
+    {
+        QTest::mouseMove(form->windowHandle(), p);
+        QTest::mouseMove(form->windowHandle(), p + QPoint(1, 0));
+    }
+
     QTemporaryDir dir;
     ScriptedPrompter prompter;
+    std::unique_ptr<rcl::Form1> form;
     int m_runeDataEdits = 0;
 };

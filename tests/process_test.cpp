@@ -70,58 +70,42 @@ public:
 
 } // namespace
 
-TEST(ProcessEnd, quitSignalsSaveTheCurrentGroup)
+// A quit signal saves the current group and ends the program, also while a
+// start-up box waits for an answer: one before the window is made (a lock
+// from another machine), one after (a save file that cannot be read, which
+// is then left as it is). A signal the program was started with ignored, as
+// nohup does with SIGHUP, stays ignored.
+TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
 {
-    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
-        SCOPED_TRACE(signalNumber);
+    enum Start { Plain, LockedElsewhere, Unreadable };
+    const QByteArray lock = "4242\nrunechecklist\nanother-pc\n";
+    RuneStock seven;
+    seven.set(0, 7);
+    for (const auto &[start, signalNumber] : {std::pair{Plain, SIGTERM}, {Plain, SIGINT}, {Plain, SIGHUP},
+                                              {LockedElsewhere, SIGTERM}, {Unreadable, SIGINT}}) {
+        SCOPED_TRACE(start * 100 + signalNumber);
         ProgramFolder folder;
         // Written the way no save writes it, so a rewrite shows.
-        QFile seed(folder.path("save/rune1.sav"));
-        ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
-        seed.write("7\n");
+        QFile seed(folder.path(start == LockedElsewhere ? "save/runechecklist.lock" : "save/rune1.sav"));
+        ASSERT_TRUE(start == Unreadable ? QDir().mkpath(seed.fileName()) : seed.open(QIODevice::WriteOnly));
+        seed.write(start == LockedElsewhere ? lock : "7\n");
         seed.close();
-
         QProcess program;
-        folder.start(program);
+        if (start != Plain)
+            program.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
+        folder.start(program, start != LockedElsewhere);
+        if (start != Plain) {
+            QThread::msleep(1000);
+            ::kill(pid_t(program.processId()), SIGHUP);
+            EXPECT_FALSE(program.waitForFinished(300));
+        }
         ::kill(pid_t(program.processId()), signalNumber);
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0);
-        RuneStock expected;
-        expected.set(0, 7);
-        EXPECT_EQ(readAll(folder.path("save/rune1.sav")), formatSaveFile(expected));
-        EXPECT_FALSE(QFile::exists(folder.path("save/runechecklist.lock")));
-    }
-}
-
-// A quit signal while a start-up box waits for an answer ends the program:
-// one box before the window is made (a lock from another machine), one after
-// (a save file that cannot be read, which is then left as it is). A signal
-// the program was started with ignored, as nohup does with SIGHUP, stays so.
-TEST(ProcessEnd, quitSignalsEndTheProgramWhileABoxShows)
-{
-    for (const bool lockedElsewhere : {true, false}) {
-        SCOPED_TRACE(lockedElsewhere);
-        ProgramFolder folder;
-        const QByteArray lock = "4242\nrunechecklist\nanother-pc\n";
-        if (lockedElsewhere) {
-            QFile file(folder.path("save/runechecklist.lock"));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(lock);
-        } else {
-            ASSERT_TRUE(QDir().mkpath(folder.path("save/rune1.sav")));
-        }
-        QProcess program;
-        program.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
-        folder.start(program, !lockedElsewhere);
-        QThread::msleep(1000);
-        ::kill(pid_t(program.processId()), SIGHUP);
-        EXPECT_FALSE(program.waitForFinished(300));
-        ::kill(pid_t(program.processId()), SIGTERM);
-        ASSERT_TRUE(program.waitForFinished(10000));
-        EXPECT_EQ(program.exitCode(), 0);
-        EXPECT_EQ(readAll(folder.path("save/runechecklist.lock")), lockedElsewhere ? lock : QByteArray());
-        EXPECT_TRUE(QFileInfo(folder.path("save/rune1.sav")).isDir() != lockedElsewhere);
+        EXPECT_EQ(readAll(folder.path("save/runechecklist.lock")), start == LockedElsewhere ? lock : QByteArray());
+        EXPECT_EQ(readAll(folder.path("save/rune1.sav")), start == Plain ? formatSaveFile(seven) : QByteArray());
+        EXPECT_EQ(QFileInfo(folder.path("save/rune1.sav")).isDir(), start == Unreadable);
     }
 }
 

@@ -26,42 +26,37 @@ public:
     bool askYesNo(QWidget *, const QString &title, const QString &prompt, Icon icon, Default defaultButton) override
     {
         asked.append({title, prompt, icon, defaultButton});
-        if (m_yesNo.isEmpty()) {
-            ADD_FAILURE() << "unexpected question: " << prompt.toStdString();
-            return false;
-        }
-        return m_yesNo.dequeue();
+        return next(m_yesNo, prompt);
     }
-
     QString askText(QWidget *, const QString &title, const QString &prompt) override
     {
         asked.append({title, prompt, Icon::Information});
-        if (m_texts.isEmpty()) {
-            ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
-            return {};
-        }
-        return m_texts.dequeue();
+        return next(m_texts, prompt);
     }
-
-    void tell(QWidget *, const QString &title, const QString &text, Icon icon) override
-    {
-        told.append({title, text, icon});
-    }
-
     QString askSaveFileName(QWidget *, const QString &title, const QString &suggestedName, const QString &) override
     {
         asked.append({title, suggestedName, Icon::Question});
-        if (m_fileNames.isEmpty()) {
-            ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
-            return {};
-        }
-        return m_fileNames.dequeue();
+        return next(m_fileNames, title);
+    }
+    void tell(QWidget *, const QString &title, const QString &text, Icon icon) override
+    {
+        told.append({title, text, icon});
     }
 
     QList<Asked> asked;
     QList<Asked> told;
 
 private:
+    template<typename Answer>
+    static Answer next(QQueue<Answer> &answers, const QString &asked)
+    {
+        if (answers.isEmpty()) {
+            ADD_FAILURE() << "not expected: " << asked.toStdString();
+            return {};
+        }
+        return answers.dequeue();
+    }
+
     QQueue<bool> m_yesNo;
     QQueue<QString> m_texts;
     QQueue<QString> m_fileNames;

@@ -1,4 +1,5 @@
 #include "formfixture.h"
+#include "runeinfo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -7,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,22 +39,7 @@ TEST_F(WindowTest, firstRunShowsRuneZeroAndMakesTheSaveFolder)
 {
     const auto form = open();
     const PanelText &panel = form->controls().Picture1->text();
-    EXPECT_EQ(panel.texts(), (QStringList{
-                                 QString(),
-                                 QStringLiteral("  Name  : El"),
-                                 QString(),
-                                 QStringLiteral("  Req Lv : 11"),
-                                 QString(),
-                                 QStringLiteral("  Quantity : 0"),
-                                 QString(),
-                                 QStringLiteral(" Effect : "),
-                                 QStringLiteral("  W: +50 to Attack Rating"),
-                                 QStringLiteral("        +1 Light Radius"),
-                                 QStringLiteral("  A : +15 Defence,"),
-                                 QStringLiteral("        +1 Light Radius"),
-                             }));
-    for (int i = 0; i < panel.lines().size(); ++i)
-        EXPECT_EQ(panel.lines()[i].pointSize, i < 8 ? 15 : 14) << i;
+    EXPECT_EQ(panel.lines(), firstRuneLines(0));
     EXPECT_EQ(panel.fontSize(), 14);
     EXPECT_EQ(form->controls().Text1->text(), QString());
     EXPECT_EQ(form->currentGroup(), 1);
@@ -91,60 +76,16 @@ TEST_F(WindowTest, closingWritesTheGroupBack)
     EXPECT_FALSE(QFile::exists(path("save/group.dat")));
 }
 
-// A failed save loses nothing while the counts are those of the file: the
-// window closes. Changed counts are asked about, No the default.
-TEST_F(WindowTest, failedSaveAsksOnlyAboutChangedCounts)
-{
-    auto form = openShown();
-    ASSERT_TRUE(QDir().mkpath(path("save/rune1.sav")));
-    EXPECT_TRUE(form->close());
-    form->show();
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, pictureCentre(2));
-
-    prompter.answerYesNo(false);
-    QTest::mouseClick(form->controls().Command2, Qt::LeftButton);
-    EXPECT_EQ(form->currentGroup(), 1);
-    prompter.answerYesNo(false);
-    EXPECT_FALSE(form->close());
-    ASSERT_EQ(prompter.asked.size(), 2);
-    for (const auto &asked : prompter.asked) {
-        EXPECT_TRUE(asked.prompt.contains(QStringLiteral("rune1.sav")));
-        EXPECT_EQ(asked.defaultButton, Prompter::Default::No);
-    }
-    prompter.answerYesNo(true);
-    EXPECT_TRUE(form->close());
-}
-
-TEST_F(WindowTest, uncoveredLabelStripReachesTheLabel)
+// The mouse reaches a rune's event area over its picture, and its label only
+// on the strip no event area covers (none for Hel); frames take nothing.
+TEST_F(WindowTest, mouseReachesEventAreasAndUncoveredLabelStrips)
 {
     const auto form = openShown();
     const Form1Controls &ui = form->controls();
-    QWindow *window = form->windowHandle();
-    for (int index : {3, 28}) {
-        SCOPED_TRACE(index);
-        const QPoint strip = labelStrip(index);
-        QSignalSpy clicks(ui.Label1[std::size_t(index)], &RuneLabel::click);
-        QSignalSpy moves(ui.Label1[std::size_t(index)], &RuneLabel::mouseMove);
-        QSignalSpy areaDowns(ui.runeimg2[std::size_t(index)], &RuneEventArea::mouseDown);
-        QTest::mouseMove(window, strip);
-        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, strip);
-        EXPECT_GE(moves.size(), 1);
-        ASSERT_EQ(clicks.size(), 1);
-        EXPECT_EQ(clicks[0][0].toInt(), index);
-        EXPECT_EQ(areaDowns.size(), 0);
-    }
-    // Hel's event area reaches below its label: the label gets nothing.
-    QSignalSpy helClicks(ui.Label1[14], &RuneLabel::click);
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, labelStrip(14));
-    EXPECT_EQ(helClicks.size(), 0);
-}
-
-TEST_F(WindowTest, framesAndPicturesTakeNoMouse)
-{
-    const auto form = openShown();
-    const Form1Controls &ui = form->controls();
-    EXPECT_EQ(form->childAt(centre(grid::pictureRect(5))), ui.runeimg2[5]);
-    EXPECT_EQ(form->childAt(centre(form::shape2(2))), nullptr);
+    EXPECT_EQ(form->childAt(pictureCentre(5)), ui.runeimg2[5]);
+    EXPECT_EQ(form->childAt(labelStrip(3)), ui.Label1[3]);
+    EXPECT_EQ(form->childAt(labelStrip(28)), ui.Label1[28]);
+    EXPECT_EQ(form->childAt(labelStrip(14)), ui.runeimg2[14]);
     ui.Shape2[2]->show();
     EXPECT_EQ(form->childAt(centre(form::shape2(2))), nullptr);
 }
