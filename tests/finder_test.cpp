@@ -3,17 +3,20 @@
 #include "runedatafile.h"
 #include "runeinfo.h"
 #include "runenames.h"
+#include "runewordfinder.h"
 
-#include <QFile>
 #include <QDateTime>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string_view>
 
 using namespace rcl;
 using namespace std::string_view_literals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -104,33 +107,25 @@ TEST(RuneDataLookup, readsByTheProfileRules)
     });
 }
 
+// A value is cut to 254 bytes, never inside a character: 253 bytes and a
+// two-byte character that would end at byte 255 keep the 253.
 TEST(RuneDataLookup, valuesAreCutTo254BytesOfTheirEncoding)
 {
-    const QByteArray ascii(300, 'x');
-    EXPECT_EQ(ProfileData::parse("[A]\r\nk=" + ascii).value(QStringLiteral("A"), QStringLiteral("k")),
-              QString(254, u'x'));
-
-    // 253 ASCII bytes and a two-byte character: the character would end at
-    // byte 255, so it is left out whole.
-    const QByteArray sjis = QByteArray(253, 'y') + "\x83\x41" + "z";
-    EXPECT_EQ(ProfileData::parse("[A]\r\nk=" + sjis).value(QStringLiteral("A"), QStringLiteral("k")),
-              QString(253, u'y'));
-    const QByteArray fits = QByteArray(252, 'y') + "\x83\x41" + "z";
-    EXPECT_EQ(ProfileData::parse("[A]\r\nk=" + fits).value(QStringLiteral("A"), QStringLiteral("k")),
-              QString(252, u'y') + QStringLiteral("ア"));
-
-    const QByteArray utf8 = QByteArray(253, 'w') + "\xC3\xA9";
-    EXPECT_EQ(ProfileData::parse("\xEF\xBB\xBF[A]\r\nk=" + utf8).value(QStringLiteral("A"), QStringLiteral("k")),
-              QString(253, u'w'));
+    const auto value = [](const QByteArray &file) { return ProfileData::parse(file).value(u"A", u"k"); };
+    EXPECT_EQ(value("[A]\r\nk=" + QByteArray(300, 'x')), QString(254, u'x'));
+    EXPECT_EQ(value("[A]\r\nk=" + QByteArray(253, 'y') + "\x83\x41z"), QString(253, u'y'));
+    EXPECT_EQ(value("[A]\r\nk=" + QByteArray(252, 'y') + "\x83\x41z"), QString(252, u'y') + QStringLiteral("ア"));
+    EXPECT_EQ(value("\xEF\xBB\xBF[A]\r\nk=" + QByteArray(253, 'w') + "\xC3\xA9"), QString(253, u'w'));
 }
 
 TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
 {
     QTemporaryDir dir;
     RuneDataFile data(dir.filePath(QStringLiteral("rune.dat")));
+    const auto mode = [&data] { return data.ReadRuneData(u"OverAll", u"Rune Elect"); };
     writeFile(data.path(), "[OverAll]\r\nRune Elect=1\r\n");
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QStringLiteral("1"));
+    EXPECT_EQ(mode(), QStringLiteral("1"));
+    EXPECT_EQ(mode(), QStringLiteral("1"));
     EXPECT_EQ(data.parseCount(), 1);
 
     // An edit of the same size takes effect at the next lookup (file times
@@ -139,7 +134,7 @@ TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
     QFile edited(data.path());
     ASSERT_TRUE(edited.open(QIODevice::ReadWrite));
     edited.setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime);
-    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QStringLiteral("0"));
+    EXPECT_EQ(mode(), QStringLiteral("0"));
     EXPECT_EQ(data.parseCount(), 2);
 
     // So does a file put in its place, and its removal.
@@ -147,9 +142,9 @@ TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
     writeFile(replacement, "[OverAll]\r\nRune Elect=2\r\n");
     ASSERT_TRUE(QFile::remove(data.path()));
     ASSERT_TRUE(QFile::rename(replacement, data.path()));
-    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QStringLiteral("2"));
+    EXPECT_EQ(mode(), QStringLiteral("2"));
     ASSERT_TRUE(QFile::remove(data.path()));
-    EXPECT_EQ(data.ReadRuneData(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")), QString());
+    EXPECT_EQ(mode(), QString());
 }
 
 TEST(RuneNames, oneNamePerLineInFileOrder)
@@ -183,21 +178,12 @@ TEST(InteractionMode, settingComparedAsADecimalNumber)
         EXPECT_EQ(parseInteractionMode(QString::fromLatin1(setting)), mode) << '"' << setting << '"';
 }
 
-// Large files and large sections: a section of many keys is indexed, and
-// its first key of a name still wins, matched without ASCII case.
-TEST(RuneDataLookup, longLinesAndManySectionsStayBounded)
+// Long lines, and large sections: a section of many keys is indexed, and its
+// first key of a name still wins, matched without ASCII case.
+TEST(RuneDataLookup, longLinesAndLargeSections)
 {
     const ProfileData longLine = ProfileData::parse("[A]\r\nk=" + QByteArray(10 << 20, 'x') + "\r\nj=1\r\n");
-    EXPECT_EQ(longLine.value(QStringLiteral("A"), QStringLiteral("k")).size(), 254);
     EXPECT_EQ(longLine.value(QStringLiteral("A"), QStringLiteral("j")), QStringLiteral("1"));
-
-    QByteArray many;
-    for (int i = 0; i < 100'000; ++i)
-        many += "[S" + QByteArray::number(i) + "]\nk=" + QByteArray::number(i) + "\n";
-    const ProfileData sections = ProfileData::parse(many);
-    EXPECT_EQ(sections.value(QStringLiteral("s99999"), QStringLiteral("K")), QStringLiteral("99999"));
-    EXPECT_EQ(sections.value(QStringLiteral("s0"), QStringLiteral("K")), QStringLiteral("0"));
-
     QByteArray large = "[Small]\nk=small\n[Large]\n";
     for (int i = 0; i < 1000; ++i)
         large += "Key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
@@ -226,4 +212,111 @@ TEST(RuneInfo, panelLinesAsPrinted)
                                                        " Effect : @15|  W: +50 to Attack Rating@14|        +1 Light Radius@14|"
                                                        "  A : +15 Defence,@14|        +1 Light Radius@14"));
     EXPECT_EQ(runeInfoLines(14, 0).at(3).text, QStringLiteral("  Req Lv : 0"));
+}
+
+namespace {
+
+const QByteArray Words =
+    "[Ral Ral]\nRuneNum=2\nRune1=8\nRune2=8\nAllowed=Sword\n"
+    "[Tal Eth]\nRuneNum=2\nRune1=7\nRune2=5\nAllowed=Melee Weapons\nEffectNum=2\nEffect1=+20 Poison Damage\nEffect2=\n"
+    "[No RuneNum]\nRune1=1\nAllowed=Axe\n"
+    "[Bad RuneNum]\nRuneNum=two\nAllowed=Axe\n"
+    "[No runes]\nRuneNum=0\n"
+    "[Rune 34]\nRuneNum=2\nRune1=8\nRune2=34\nAllowed=Helm\n"
+    "[Rune by name]\nRuneNum=1\nRune1=Ral\n"
+    "[Lower case]\nRuneNum=1\nRune1=1\nAllowed=sword\n"
+    "[Plural]\nRuneNum=1\nRune1=1\nAllowed=Swords\n"
+    "[Missile]\nAllowed=Missile Weapon\n"
+    "[Seven]\nRuneNum=7\nRune1=1\nRune2=2\nRune3=3\nRune4=4\nRune5=5\nRune6=6\nRune7=7\nEffectNum=0\n";
+
+// Counts by rune name.
+RuneStock stockOf(const std::map<QString, qint32> &counts)
+{
+    RuneStock stock;
+    for (int i = 0; i < RuneCatalogue::Count; ++i) {
+        const auto found = counts.find(RuneCatalogue::name(i));
+        if (found != counts.end())
+            stock.set(i, found->second);
+    }
+    return stock;
+}
+
+class RuneWordTest : public ::testing::Test
+{
+protected:
+    const ProfileData data = ProfileData::parse(Words);
+};
+
+} // namespace
+
+TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
+{
+    const struct
+    {
+        const char *name;
+        const char *choice;
+        bool expected;
+    } rows[] = {
+        {"Plural", "Sword", true},          {"Lower case", "Sword", false},
+        {"Lower case", "All", true},        {"Ral Ral", "", true},
+        {"No runes", "", false},            {"No runes", "All", true},
+        {"Missile", "Weapon ", true},       {"Tal Eth", "Weapon ", true},
+        {"Tal Eth", "Melee Weapon", true},  {"Tal Eth", "Missile Weapon", false},
+        {"Rune 34", "Helm", true},          {"Ral Ral", "Axe", false},
+    };
+    const RuneStock stock;
+    for (const auto &row : rows) {
+        EXPECT_EQ(RuneWordFinder(data, stock).MatchesItemType(QString::fromUtf8(row.name), QString::fromUtf8(row.choice)),
+                  row.expected)
+            << row.name << " / \"" << row.choice << '"';
+    }
+}
+
+TEST(RuneWordLevel, comesFromTheRuneNumbersAlone)
+{
+    const struct
+    {
+        const char *runes;
+        int expected;
+    } rows[] = {
+        {"", 13}, {"1 2", 13}, {"4", 13}, {"5", 13}, {"6", 15}, {"8 8", 19},
+        {"15", 33}, {"33", 69}, {"7 5", 17}, {"x 9", 21}, {"1 33 2", 69},
+    };
+    for (const auto &row : rows) {
+        const QStringList runes = QString::fromUtf8(row.runes).split(u' ', Qt::SkipEmptyParts);
+        QByteArray file = "[W]\nRuneNum=" + QByteArray::number(runes.size()) + "\n";
+        for (int k = 0; k < runes.size(); ++k)
+            file += "Rune" + QByteArray::number(k + 1) + "=" + runes[k].toLatin1() + "\n";
+        const ProfileData data = ProfileData::parse(file);
+        EXPECT_EQ(RuneWordFinder(data, RuneStock()).RuneWordLevel(u"W"_qs), row.expected) << row.runes;
+    }
+}
+
+TEST_F(RuneWordTest, framesFollowOwnershipOccurrenceByOccurrence)
+{
+    const RuneStock stock = stockOf({{u"Ral"_qs, 1}});
+    const RuneWordDetails details = RuneWordFinder(data, stock).details(u"Ral Ral"_qs);
+    EXPECT_EQ(details.lines[1].text, u"  Req Rune : Ral + Ral"_qs);
+    EXPECT_EQ(details.lines[2].text, u"  Req Lv : 19"_qs);
+    EXPECT_EQ(details.frames, (QList<RecipeFrame>{{1, 7, true}, {2, 7, false}}));
+}
+
+TEST_F(RuneWordTest, detailsOfOddRecipes)
+{
+    const RuneStock stock;
+    const RuneWordFinder finder(data, stock);
+
+    const RuneWordDetails seven = finder.details(u"Seven"_qs);
+    EXPECT_EQ(seven.lines[1].text, u"  Req Rune : El + Eld + Tir + Nef + Eth + Ith + Tal"_qs);
+    EXPECT_EQ(seven.frames.size(), 6);
+    EXPECT_EQ(seven.lines.last().text, u" Effect :"_qs);
+
+    const RuneWordDetails bad = finder.details(u"Rune 34"_qs);
+    EXPECT_EQ(bad.lines[1].text, u"  Req Rune : Ral + 34"_qs);
+    EXPECT_EQ(bad.frames, (QList<RecipeFrame>{{1, 7, false}}));
+
+    const RuneWordDetails none = finder.details(u"No RuneNum"_qs);
+    EXPECT_EQ(none.lines[1].text, u"  Req Rune : "_qs);
+    EXPECT_EQ(none.lines[2].text, u"  Req Lv : 13"_qs);
+    EXPECT_TRUE(none.frames.isEmpty());
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -23,16 +24,6 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool waitFor(const std::function<bool()> &condition, int milliseconds = 10000)
-{
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        if (condition())
-            return true;
-        QThread::msleep(10);
-    }
-    return condition();
 }
 
 // These tests use POSIX processes and signals.
@@ -60,7 +51,7 @@ public:
         ASSERT_TRUE(process.waitForStarted());
         // The lock is taken once the quit signals are handled.
         if (waitForLock) {
-            ASSERT_TRUE(waitFor([this] { return QFile::exists(path("save/runechecklist.lock")); }));
+            ASSERT_TRUE(QTest::qWaitFor([this] { return QFile::exists(path("save/runechecklist.lock")); }, 10000));
         }
     }
 
@@ -109,66 +100,50 @@ TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
     }
 }
 
-// A save folder that takes no new file, holding a save file that may be
-// written (a folder of another user): the file is rewritten in place.
-TEST(ProcessEnd, saveRewritesInPlaceWhereTheFolderTakesNoNewFile)
+// A save is whole or nothing where the folder takes a new file: a write cut
+// short (a file size limit fails it as a full disk does, whatever rights the
+// test has) leaves the old file. Where the folder takes no new file but the
+// file may be written (a folder of another user; folder rights do not hold
+// for root, so the save then runs as nobody), the file is rewritten in place.
+TEST(ProcessEnd, saveIsWholeOrRewrittenInPlace)
 {
-    QTemporaryDir dir;
-    const StockFiles files(dir.path());
-    ASSERT_TRUE(QDir().mkpath(files.saveDirectory()));
-    QFile old(files.saveFilePath(1));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("1\n");
-    old.close();
-    constexpr auto everyone = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
-        | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone));
-    ASSERT_TRUE(old.setPermissions(everyone | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
-    ASSERT_TRUE(QFile::setPermissions(files.saveDirectory(), everyone));
-
-    QProcess saver;
-    // Folder rights do not hold for root: the save then runs as nobody.
-    saver.setChildProcessModifier([] {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-    });
-    saver.start(QStringLiteral(RCL_SAVE_STRESS_PATH), {QStringLiteral("once"), dir.path()});
-    ASSERT_TRUE(saver.waitForFinished(10000));
-    EXPECT_EQ(saver.exitCode(), 0);
-    RuneStock expected;
+    RuneStock saved;
     for (int i = 0; i < RuneCatalogue::Count; ++i)
-        expected.set(i, i * 1111);
-    EXPECT_EQ(readAll(files.saveFilePath(1)), formatSaveFile(expected));
-    EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune1.sav")});
-    QFile::setPermissions(files.saveDirectory(), everyone | QFileDevice::WriteOwner);
-}
-
-TEST(SaveFile, saveThatRunsOutOfSpaceLeavesThePreviousFile)
-{
-    QTemporaryDir dir;
-    const StockFiles files(dir.path());
-    RuneStock stock;
-    stock.set(0, 1);
-    ASSERT_TRUE(files.SaveRuneStock(stock, 3).ok);
-    const QByteArray before = readAll(files.saveFilePath(3));
-
-    // A file size limit below the save file's size fails the write the way a
-    // full disk does, whatever rights the test runs with.
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit oldLimit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-    rlimit tight = oldLimit;
-    tight.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    stock.set(0, 2);
-    const FileResult result = files.SaveRuneStock(stock, 3);
-    setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.reason.isEmpty());
-    EXPECT_EQ(readAll(files.saveFilePath(3)), before);
-    EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune3.sav")});
+        saved.set(i, i * 1111);
+    for (const bool folderTakesNoFile : {false, true}) {
+        SCOPED_TRACE(folderTakesNoFile);
+        QTemporaryDir dir;
+        const StockFiles files(dir.path());
+        ASSERT_TRUE(QDir().mkpath(files.saveDirectory()));
+        QFile old(files.saveFilePath(1));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("1\n") == 2);
+        old.close();
+        constexpr auto readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
+            | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        constexpr auto writable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), readable) && old.setPermissions(readable | writable));
+        ASSERT_TRUE(QFile::setPermissions(files.saveDirectory(), folderTakesNoFile ? readable : readable | writable));
+        QProcess saver;
+        if (folderTakesNoFile) {
+            saver.setChildProcessModifier([] {
+                if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                    ::_exit(3);
+            });
+        } else {
+            saver.setChildProcessModifier([] {
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit tight{100, RLIM_INFINITY};
+                ::setrlimit(RLIMIT_FSIZE, &tight);
+            });
+        }
+        saver.start(QStringLiteral(RCL_SAVE_STRESS_PATH), {QStringLiteral("once"), dir.path()});
+        ASSERT_TRUE(saver.waitForFinished(10000));
+        EXPECT_EQ(saver.exitCode(), folderTakesNoFile ? 0 : 1);
+        EXPECT_EQ(readAll(files.saveFilePath(1)), folderTakesNoFile ? formatSaveFile(saved) : QByteArray("1\n"));
+        EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune1.sav")});
+        for (const QString &folder : {files.saveDirectory(), dir.path()})
+            QFile::setPermissions(folder, readable | QFileDevice::WriteOwner);
+    }
 }
 
 // Killed at any instant of a save, the save file is the old whole file or the

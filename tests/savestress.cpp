@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstring>
 
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
