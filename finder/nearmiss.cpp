@@ -5,18 +5,31 @@
 #include <algorithm>
 
 namespace rcl {
+namespace {
+
+// A name that runename.dat lists twice is ranked once, where it first stands.
+QStringList uniqueNames(const QStringList &names)
+{
+    QStringList unique;
+    QSet<QString> seen;
+    seen.reserve(names.size());
+    for (const QString &name : names) {
+        if (!seen.contains(name)) {
+            seen.insert(name);
+            unique.append(name);
+        }
+    }
+    return unique;
+}
+
+} // namespace
 
 QList<NearMiss> nearMisses(const ProfileData &data, const RuneStock &stock, const QStringList &names,
                            const std::optional<QString> &itemType, int maxMissing)
 {
     const RuneWordFinder finder(data, stock);
     QList<NearMiss> found;
-    QSet<QString> seen;
-    seen.reserve(names.size());
-    for (const QString &name : names) {
-        if (seen.contains(name))
-            continue;
-        seen.insert(name);
+    for (const QString &name : uniqueNames(names)) {
         QString allowed = finder.allowed(name);
         if (itemType && !RuneWordFinder::allowedMatches(allowed, *itemType))
             continue;
@@ -50,12 +63,7 @@ QList<RuneUse> runeUses(const ProfileData &data, const RuneStock &stock, const Q
 {
     const RuneWordFinder finder(data, stock);
     QList<RuneUse> uses;
-    QSet<QString> seen;
-    seen.reserve(names.size());
-    for (const QString &name : names) {
-        if (seen.contains(name))
-            continue;
-        seen.insert(name);
+    for (const QString &name : uniqueNames(names)) {
         const Recipe recipe = finder.recipe(name);
         const auto count = int(recipe.runes.count(index));
         if (count > 0) {
