@@ -1,6 +1,7 @@
 #include "datalocation.h"
 #include "decimalnumber.h"
 #include "quantitytext.h"
+#include "shiftjis.h"
 #include "stockfiles.h"
 
 #include <QDir>
@@ -137,9 +138,44 @@ TEST(GroupNames, encodedInShiftJisOrNotAtAll)
         // The same symbols as other platforms' input methods type them.
         {u"\u301C\u2212\u2016\u00A2\u00A3\u00AC\u2014", "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x81\x5C"},
         {u"café", std::nullopt}, {u"€uro", std::nullopt}, {u"a\nb", std::nullopt},
+        // Never a look-alike: the yen sign is not the backslash's byte, nor are
+        // the code points that some systems give the code page's unassigned
+        // single bytes.
+        {u"\u00A5", std::nullopt}, {u"\u0080", std::nullopt}, {u"\uF8F0", std::nullopt}, {u"\U0001F600", std::nullopt},
+        // Of two codes for a character, the one that Windows writes.
+        {u"\u7E8A\u2252\u2460\u2170\uE000", "\xFA\x5C\x81\xE0\x87\x40\xFA\x40\xF0\x40"},
     };
     for (const auto &[name, stored] : rows)
         EXPECT_EQ(encodeGroupName(QString::fromUtf16(name)), stored) << QString::fromUtf16(name).toStdString();
+}
+
+// Read the same with Qt's converter and with the system's (Windows): each
+// character where it is, and where it is not, U+001A for a byte out of place
+// (a lead byte alone, only that byte), U+FFFD for an unassigned pair, nothing
+// for a lead byte at the end.
+TEST(ShiftJis, bytesReadTheSameOnEverySystem)
+{
+    const std::tuple<QByteArray, const char16_t *, bool> rows[] = {
+        {"\x83\x8B\x81\x5B\x83\x93\x88\x9F", u"ルーン亜", true},
+        {"\x81\x60\x81\x5C\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA", u"\uFF5E\u2015\u2225\uFF0D\uFFE0\uFFE1\uFFE2", true},
+        {"\xB1\xB2\xDF A", u"ｱｲﾟ A", true},
+        {"\x87\x40\xED\x40\xFA\x40\xF0\x40", u"\u2460\u7E8A\u2170\uE000", true},
+        {"A\x81", u"A", false},
+        {"\x81\x20\x82\xA0", u"\u001A \u3042", false},
+        {"\x85\x40\xEB\x40", u"\uFFFD\uFFFD", false},
+        {"\x80\xA0\xFD\xFE\xFF", u"\u001A\u001A\u001A\u001A\u001A", false},
+        {"\x82\xA0\xFF\x82\xA0\r\n", u"\u3042\u001A\u3042\r\n", false},
+    };
+    for (const auto &[bytes, text, valid] : rows) {
+        SCOPED_TRACE(bytes.toHex(' ').toStdString());
+        EXPECT_EQ(shiftjis::decode(bytes), QString::fromUtf16(text));
+        EXPECT_EQ(shiftjis::isValid(bytes), valid);
+        if (valid) {
+            const std::optional<QByteArray> stored = shiftjis::encode(QString::fromUtf16(text));
+            ASSERT_TRUE(stored.has_value());
+            EXPECT_EQ(shiftjis::decode(*stored), QString::fromUtf16(text));
+        }
+    }
 }
 
 TEST_F(StockFilesTest, renamePassesTheOtherNamesThroughByteForByte)
