@@ -2,17 +2,25 @@
 # Makes the README's pictures again: docs/main-window.png (the main window
 # with the rune word band open and a rune word shown) and docs/planner.png
 # (the Rune Planner), from the example rune word files and a few counts, on a
-# virtual screen. Needs Xvfb, xdotool and ImageMagick's import.
+# virtual screen. Needs Xvfb, xdotool and ImageMagick's import. With
+# --windows, the program of the Windows zip under Wine instead, and only the
+# main window: docs/windows-wine.png.
 #
 #   tools/screenshots.sh [build folder]     (default: build)
+#   tools/screenshots.sh --windows build-windows/RuneCheckList-<version>-windows-x64.zip
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-$here/build}
-program=$build/runechecklist
-if [ ! -x "$program" ]; then
-    echo "$program is missing: build the program first" >&2
-    exit 1
+windows_zip=
+if [ "${1:-}" = --windows ]; then
+    windows_zip=$(realpath "${2:?usage: $0 --windows ZIP}")
+else
+    build=${1:-$here/build}
+    program=$build/runechecklist
+    if [ ! -x "$program" ]; then
+        echo "$program is missing: build the program first" >&2
+        exit 1
+    fi
 fi
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "$tool is needed" >&2; exit 1; }
@@ -26,6 +34,7 @@ cleanup() {
         kill "$app_pid" 2>/dev/null || true
         wait "$app_pid" 2>/dev/null || true
     fi
+    if [ -n "$windows_zip" ]; then wineserver --kill 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -34,9 +43,18 @@ trap cleanup EXIT
 # A portable program folder: the program with the example files beside it,
 # group 1 ("Main") holding enough runes for a dozen rune words, group 2
 # ("Mule") a few more.
-folder=$work/program
-mkdir -p "$folder/save"
-cp "$program" "$here/data/rune.dat" "$here/data/runename.dat" "$folder/"
+if [ -n "$windows_zip" ]; then
+    unzip -q "$windows_zip" -d "$work"
+    folder=$work/$(basename "$windows_zip" .zip)
+    mkdir -p "$folder/save"
+    export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    unset WINEPATH
+    wineboot --init >/dev/null 2>&1
+else
+    folder=$work/program
+    mkdir -p "$folder/save"
+    cp "$program" "$here/data/rune.dat" "$here/data/runename.dat" "$folder/"
+fi
 counts() {
     local index
     for ((index = 0; index < 33; index++)); do
@@ -58,7 +76,11 @@ done
 export DISPLAY=:$(cat "$work/display")
 unset QT_QPA_PLATFORM
 
-(cd "$folder" && exec ./runechecklist) &
+if [ -n "$windows_zip" ]; then
+    (cd "$folder" && exec wine runechecklist.exe) &
+else
+    (cd "$folder" && exec ./runechecklist) &
+fi
 app_pid=$!
 main=$(xdotool search --sync --onlyvisible --name '^Rune Check List')
 xdotool windowfocus --sync "$main"
@@ -73,6 +95,11 @@ xdotool mousemove --window "$main" 40 346 click 1
 sleep 0.5
 xdotool mousemove --window "$main" 690 490
 sleep 0.5
+if [ -n "$windows_zip" ]; then
+    import -window "$main" "$here/docs/windows-wine.png"
+    echo "Wrote docs/windows-wine.png"
+    exit 0
+fi
 import -window "$main" "$here/docs/main-window.png"
 
 xdotool windowfocus --sync "$main"
