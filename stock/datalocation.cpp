@@ -21,6 +21,11 @@ DataLocation chooseDataLocation(const QString &programDirectory, const QString &
     return {perUserDirectory, shipped};
 }
 
+QString DataLocation::settingsPath() const
+{
+    return QDir(directory).filePath(installed() ? u"runechecklist.ini"_s : u"save/runechecklist.ini"_s);
+}
+
 FileResult copyShippedFiles(const DataLocation &location)
 {
     if (!location.installed())

@@ -16,6 +16,10 @@ struct DataLocation
     QString shippedDirectory;
 
     [[nodiscard]] bool installed() const { return !shippedDirectory.isEmpty(); }
+    // The settings file: in the data folder of an installed copy, beside the
+    // counts in the save folder of a portable one, whose own folder is the
+    // program's.
+    [[nodiscard]] QString settingsPath() const;
 };
 
 // Portable, in the program's own folder, unless that folder holds neither

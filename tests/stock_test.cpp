@@ -1,6 +1,7 @@
 #include "datalocation.h"
 #include "decimalnumber.h"
 #include "quantitytext.h"
+#include "settings.h"
 #include "stockfiles.h"
 
 #include <QDir>
@@ -231,3 +232,47 @@ TEST(DataLocation, firstStartCopiesTheShippedFilesButNeverOverTheUsers)
     EXPECT_FALSE(copyShippedFiles(location).ok);
 }
 
+
+// The settings file never stops the program: each way it can fail leaves the
+// defaults (or what could be read) in force, says so once, and never writes
+// over what it could not read.
+TEST(Settings, fileThatFailsKeepsDefaultsAndSaysSoOnce)
+{
+    using Key = Settings::Key;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("save/runechecklist.ini"));
+    {
+        Settings settings(path);
+        EXPECT_EQ(settings.text(Key::ShippedRuneData), QString());
+        settings.setValue(Key::ShippedRuneData, QStringLiteral("abc"));
+        EXPECT_EQ(settings.takeProblem(), QString());
+    }
+    EXPECT_EQ(Settings(path).text(Key::ShippedRuneData), QStringLiteral("abc"));
+
+    const QByteArray damaged = "[ShippedFiles]\nrune.dat=kept\n[General\n";
+    writeAll(path, damaged);
+    {
+        Settings settings(path);
+        EXPECT_EQ(settings.text(Key::ShippedRuneData), QStringLiteral("kept"));
+        EXPECT_TRUE(settings.takeProblem().contains(QStringLiteral("damaged")));
+        EXPECT_EQ(settings.takeProblem(), QString());
+        EXPECT_EQ(readAll(path + QStringLiteral(".damaged")), damaged);
+        settings.setValue(Key::ShippedRuneNames, QStringLiteral("x"));
+    }
+    EXPECT_EQ(Settings(path).takeProblem(), QString());
+
+    // A folder in its place cannot be read, and a file in the place of its
+    // folder cannot be written: changes last for the run only.
+    const QString folder = dir.filePath(QStringLiteral("folder.ini"));
+    const QString underFile = dir.filePath(QStringLiteral("save/runechecklist.ini/x.ini"));
+    QDir().mkpath(folder + QStringLiteral("/inside"));
+    for (const QString &failing : {folder, underFile}) {
+        Settings settings(failing);
+        settings.setValue(Key::ShippedRuneData, QStringLiteral("in memory"));
+        EXPECT_EQ(settings.text(Key::ShippedRuneData), QStringLiteral("in memory"));
+        EXPECT_FALSE(settings.takeProblem().isEmpty()) << failing.toStdString();
+        settings.setValue(Key::ShippedRuneNames, QStringLiteral("y"));
+        EXPECT_EQ(settings.takeProblem(), QString());
+    }
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/inside")).isDir());
+}

@@ -61,7 +61,8 @@ bool Checklist::open()
     // the window that reads the files.
     const FileResult copied =
         m_lock->state() == InstanceLock::State::Acquired ? copyShippedFiles(m_location) : FileResult();
-    m_form = std::make_unique<Form1>(m_prompter, dataDirectory);
+    m_settings = std::make_unique<Settings>(m_location.settingsPath());
+    m_form = std::make_unique<Form1>(m_prompter, dataDirectory, m_settings.get());
     if (m_lock->state() == InstanceLock::State::Unavailable) {
         m_prompter.tell(m_form.get(), title,
                         tr("%1\n\nCounts cannot be saved in this folder; the program says so again when a save "

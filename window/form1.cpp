@@ -33,10 +33,13 @@ QPushButton *button(const QString &caption, const QFont &font, const TwipRect &r
 
 } // namespace
 
-Form1::Form1(Prompter &prompter, const QString &appDirectory, QWidget *parent)
+Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings, QWidget *parent)
     : QWidget(parent)
     , m_prompter(prompter)
     , m_files(appDirectory)
+    , m_ownSettings(settings ? nullptr
+                             : std::make_unique<Settings>(m_files.saveDirectory() + QStringLiteral("/runechecklist.ini")))
+    , m_settings(settings ? settings : m_ownSettings.get())
     , m_runeData(m_files.appDirectory() + QStringLiteral("rune.dat"))
 {
     createControls();
@@ -44,6 +47,8 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, QWidget *parent)
     connectPlanner();
     Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::createControls()
 {

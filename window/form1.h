@@ -12,6 +12,7 @@
 #include "runecontrols.h"
 #include "gridaction.h"
 #include "runestock.h"
+#include "settings.h"
 #include "stockfiles.h"
 
 #include <QWidget>
@@ -54,12 +55,18 @@ class Form1 final : public QWidget
 
 public:
     // appDirectory is where the save folder and the data files are; the
-    // program passes its data location's, tests a temporary one.
-    explicit Form1(Prompter &prompter, const QString &appDirectory = AppDirectory(), QWidget *parent = nullptr);
+    // program passes its data location's, tests a temporary one. Without
+    // settings of its own the window keeps them in its save folder.
+    explicit Form1(Prompter &prompter, const QString &appDirectory = AppDirectory(), Settings *settings = nullptr,
+                   QWidget *parent = nullptr);
+    ~Form1() override;
 
     [[nodiscard]] const Form1Controls &controls() const { return m_ui; }
     [[nodiscard]] const RuneStock &runeStock() const { return m_stock; }
     [[nodiscard]] int currentGroup() const { return m_currentGroup; }
+    [[nodiscard]] Settings &settings() { return *m_settings; }
+    // Says, once, why the settings file could not be read or written.
+    void tellSettingsProblem(QWidget *parent);
 
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
@@ -148,6 +155,8 @@ private:
 
     Prompter &m_prompter;
     StockFiles m_files;
+    std::unique_ptr<Settings> m_ownSettings;
+    Settings *m_settings;
     RuneDataFile m_runeData;
     RuneStock m_stock;
     // The counts as the current group's file gave them, and whether it could

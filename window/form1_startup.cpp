@@ -42,6 +42,14 @@ void Form1::showGroupName(const QString &name)
 void Form1::tellStartupProblems()
 {
     tellLoadFailure();
+    tellSettingsProblem(this);
+}
+
+void Form1::tellSettingsProblem(QWidget *parent)
+{
+    const QString problem = m_settings->takeProblem();
+    if (!problem.isEmpty())
+        m_prompter.tell(parent, windowTitle(), problem, Prompter::Icon::Warning);
 }
 
 // A save file that exists but cannot be read must not pass unnoticed: the
