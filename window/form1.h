@@ -89,7 +89,7 @@ public:
     // As a click on the name in List1 shows it.
     void showRuneWord(const QString &name);
     [[nodiscard]] const StockFiles &files() const { return m_files; }
-    [[nodiscard]] std::shared_ptr<const ProfileData> currentRuneData() { return runeData(); }
+    [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const;
     // The rune that the selection frame stands on.
@@ -121,8 +121,10 @@ private:
     [[nodiscard]] bool storeCurrentGroup(Leaving leaving);
     [[nodiscard]] bool askToLeaveWithoutSaving(const QString &why, Leaving leaving);
 
-    // rune.dat as it is now; a file that cannot be read is reported once.
-    [[nodiscard]] std::shared_ptr<const ProfileData> runeData();
+    // rune.dat as it is now; a file that cannot be read is reported once. A
+    // new version of the file names the grid's runes anew.
+    [[nodiscard]] std::shared_ptr<const RuneData> runeData();
+    void nameRunes(const RuneTable &runes);
     [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
     [[nodiscard]] InteractionMode readInteractionMode();
     void ShowRuneInfo(int index);
@@ -158,6 +160,8 @@ private:
     std::unique_ptr<Settings> m_ownSettings;
     Settings *m_settings;
     RuneDataFile m_runeData;
+    // The version of rune.dat whose rune names the grid shows.
+    std::shared_ptr<const RuneData> m_namedBy;
     RuneStock m_stock;
     // The counts as the current group's file gave them, and whether it could
     // be read at all.
