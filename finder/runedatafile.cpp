@@ -11,17 +11,17 @@ namespace rcl {
 
 RuneDataFile::RuneDataFile(QString path)
     : m_path(std::move(path))
-    , m_data(std::make_shared<const ProfileData>())
+    , m_data(std::make_shared<const RuneData>())
 {
 }
 
-std::shared_ptr<const ProfileData> RuneDataFile::current()
+std::shared_ptr<const RuneData> RuneDataFile::current()
 {
     const std::optional<FileStamp> stamp = fileStamp(m_path);
     if (!stamp) {
         if (m_stamp) {
             m_stamp.reset();
-            m_data = std::make_shared<const ProfileData>();
+            m_data = std::make_shared<const RuneData>();
         }
         return m_data;
     }
@@ -29,7 +29,7 @@ std::shared_ptr<const ProfileData> RuneDataFile::current()
         // The stamp is taken before reading: a change made while reading
         // shows as a new stamp at the next lookup, which reads again.
         m_stamp = stamp;
-        m_data = std::make_shared<const ProfileData>();
+        m_data = std::make_shared<const RuneData>();
         if (stamp->size > MaxFileBytes) {
             m_problem = QStringLiteral("%1 is larger than %2 MiB and is not read.")
                             .arg(QDir::toNativeSeparators(m_path))
@@ -37,7 +37,7 @@ std::shared_ptr<const ProfileData> RuneDataFile::current()
         } else if (FileContent file = readFile(m_path, MaxFileBytes); file.failed()) {
             m_problem = QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(m_path), file.reason);
         } else {
-            m_data = std::make_shared<const ProfileData>(ProfileData::parse(std::move(file.bytes)));
+            m_data = std::make_shared<const RuneData>(RuneData::parse(std::move(file.bytes)));
             ++m_parseCount;
         }
     }

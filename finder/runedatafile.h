@@ -1,7 +1,7 @@
 #pragma once
 
 #include "filestamp.h"
-#include "profiledata.h"
+#include "runedata.h"
 
 #include <QString>
 
@@ -27,7 +27,7 @@ public:
     [[nodiscard]] QString ReadRuneData(QStringView section, QStringView key);
     // The file as it is now, for the many lookups of one list or detail view:
     // they all see one version of the file and check it once.
-    [[nodiscard]] std::shared_ptr<const ProfileData> current();
+    [[nodiscard]] std::shared_ptr<const RuneData> current();
     [[nodiscard]] int parseCount() const { return m_parseCount; }
     // Why the file as it is now is not read (too large, unreadable); given once
     // for each version of the file, empty otherwise.
@@ -40,7 +40,7 @@ public:
 private:
     QString m_path;
     std::optional<FileStamp> m_stamp;
-    std::shared_ptr<const ProfileData> m_data;
+    std::shared_ptr<const RuneData> m_data;
     int m_parseCount = 0;
     QString m_problem;
 };

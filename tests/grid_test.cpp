@@ -33,15 +33,15 @@ TEST_F(GridTest, hoverShowsThePointedRuneFromPictureOrLabel)
 {
     // Without any rune.dat the grid works in hover mode.
     pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 0));
     setRuneElect("0");
     startWithCounts("0\r\n0\r\n0\r\n0\r\n0\r\n6\r\n");
     pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 6));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
     EXPECT_EQ(frame(), frameAround(5));
     pointAt(pictureCentre(0));
     pointAt(labelStrip(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 6));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
     // Sur's frame stands 120 twips higher than its row's.
     pointAt(pictureCentre(28));
     EXPECT_EQ(frame(), toPixels({120, 3840, 660, 660}));
@@ -95,11 +95,11 @@ TEST_F(GridTest, clickModeSelectsAndEditsOnDoubleClickAndRightRelease)
     pointAt(pictureCentre(20));
     EXPECT_EQ(panel(), start); // pointing does nothing
     press(20);
-    EXPECT_EQ(lines(), runeInfoLines(20, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
     EXPECT_EQ(frame(), frameAround(20));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     EXPECT_EQ(count(20), 1);
-    EXPECT_EQ(lines(), runeInfoLines(20, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
 
     // Right press selects (showing 1), the release takes one off; only the
     // left button double-clicks, so a quick right double-click takes off two.

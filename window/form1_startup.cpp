@@ -42,6 +42,14 @@ void Form1::showGroupName(const QString &name)
 void Form1::tellStartupProblems()
 {
     tellLoadFailure();
+    tellSettingsProblem(this);
+}
+
+void Form1::tellSettingsProblem(QWidget *parent)
+{
+    const QString problem = m_settings->takeProblem();
+    if (!problem.isEmpty())
+        m_prompter.tell(parent, windowTitle(), problem, Prompter::Icon::Warning);
 }
 
 // A save file that exists but cannot be read must not pass unnoticed: the
@@ -98,7 +106,7 @@ bool Form1::askToLeaveWithoutSaving(const QString &why, Leaving leaving)
 void Form1::ShowFirstRune()
 {
     placeFrame(m_ui.Shape1, 0);
-    printPanel(firstRuneLines(m_stock.at(0)));
+    printPanel(firstRuneLines(runeData()->runes(), m_stock.at(0)));
 }
 
 void Form1::printPanel(const QList<PanelLine> &lines)
