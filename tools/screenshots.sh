@@ -49,7 +49,6 @@ if [ -n "$windows_zip" ]; then
     mkdir -p "$folder/save"
     export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     unset WINEPATH
-    wineboot --init >/dev/null 2>&1
 else
     folder=$work/program
     mkdir -p "$folder/save"
@@ -75,6 +74,11 @@ for _ in $(seq 100); do
 done
 export DISPLAY=:$(cat "$work/display")
 unset QT_QPA_PLATFORM
+# Wine's desktop takes the screen it is started on.
+if [ -n "$windows_zip" ]; then
+    wineboot --init >/dev/null 2>&1
+    wineserver --wait
+fi
 
 if [ -n "$windows_zip" ]; then
     (cd "$folder" && exec wine runechecklist.exe) &
