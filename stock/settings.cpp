@@ -24,6 +24,10 @@ KeyInfo info(Settings::Key key)
         return {u"ShippedFiles/rune.dat"_s, QString()};
     case Settings::Key::ShippedRuneNames:
         return {u"ShippedFiles/runename.dat"_s, QString()};
+    case Settings::Key::CountsOnGrid:
+        return {u"Options/CountsOnGrid"_s, false};
+    case Settings::Key::EnglishCaptions:
+        return {u"Options/EnglishCaptions"_s, false};
     }
     return {};
 }

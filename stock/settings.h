@@ -26,6 +26,9 @@ public:
         // user never edited.
         ShippedRuneData,
         ShippedRuneNames,
+        // Options, all off unless the user turns them on.
+        CountsOnGrid,
+        EnglishCaptions,
     };
 
     // An empty path keeps everything in memory (tests, and a folder without

@@ -15,6 +15,8 @@
 #include "settings.h"
 #include "stockfiles.h"
 
+#include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <array>
@@ -22,7 +24,9 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
+class QToolButton;
 
 namespace rcl {
 
@@ -42,6 +46,7 @@ struct Form1Controls
     QComboBox *Combo1 = nullptr;
     InfoPanel *Picture1 = nullptr;
     OutlineShape *Shape1 = nullptr;
+    RuneGridFocus *Grid1 = nullptr;
     std::array<OutlineShape *, 7> Shape2{};
     std::array<RunePicture *, RuneCatalogue::Count> runeimg1{};
     std::array<RuneLabel *, RuneCatalogue::Count> Label1{};
@@ -67,6 +72,15 @@ public:
     [[nodiscard]] Settings &settings() { return *m_settings; }
     // Says, once, why the settings file could not be read or written.
     void tellSettingsProblem(QWidget *parent);
+
+    // The options (form1_options.cpp): counts on the grid and English
+    // captions. Setting one applies it at once, keeps it in the settings
+    // file and says, once, when that file fails; parent holds that message.
+    [[nodiscard]] bool option(Settings::Key key) const { return m_settings->flag(key); }
+    void setOption(Settings::Key key, bool on, QWidget *parent);
+    // The options as check items, for the window's menus and the planner's.
+    void addOptionActions(QMenu &menu, QWidget *parent);
+    [[nodiscard]] QToolButton *makeOptionsButton(QWidget *parent);
 
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
@@ -100,6 +114,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -133,6 +148,7 @@ private:
     void runeimg2_DblClick(int index);
     void Label1_Click(int index);
     void applyGridAction(GridAction action, int index);
+    void Grid1_KeyDown(int keyCode, int shift);
 
     void Command4_Click();
     void Command5_Click();
@@ -159,9 +175,9 @@ private:
     Settings *m_settings;
     RuneDataFile m_runeData;
     RuneStock m_stock;
-    // The counts as the current group's file gave them, and whether it could
-    // be read at all.
-    RuneStock m_loadedStock;
+    // The counts as the current group's file holds them (as it was read, or
+    // as the last save wrote it), and whether it could be read at all.
+    RuneStock m_storedStock;
     FileResult m_loadFailure;
     qint16 m_currentGroup = 1;
     // The entry selected when a press on the list began: a press on it
@@ -172,6 +188,25 @@ private:
     void connectPlanner();
     int m_selectedRune = 0;
     RunePlanner *m_planner = nullptr;
+
+    // Options, names for screen readers and the autosave
+    // (form1_options.cpp, form1_access.cpp, form1_counts.cpp).
+    void applyOptions();
+    void retranslateCaptions();
+    void showContextMenu(const QPoint &globalPos);
+    void nameControls();
+    [[nodiscard]] QString cellName(int index) const;
+    void nameGrid();
+    // After every handler: the counts on the grid and in the cells' names
+    // follow the stock, and a changed group is saved a moment after its last
+    // change.
+    void followState();
+    void showCounts(bool all);
+    void autosave();
+    QTranslator m_english;
+    bool m_countsOnGrid = false;
+    RuneStock m_shownStock;
+    QTimer m_autosave;
 };
 
 } // namespace rcl

@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace rcl {
@@ -74,6 +75,7 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
     m_tabs->addTab(createGroupsTab(), tr("All groups"));
     m_tabs->addTab(createUsesTab(), tr("Uses of a rune"));
     m_tabs->addTab(createCheckTab(), tr("Data check"));
+    m_tabs->setCornerWidget(m_form.makeOptionsButton(m_tabs));
     (new QVBoxLayout(this))->addWidget(m_tabs);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &RunePlanner::refresh);
