@@ -39,15 +39,15 @@ TEST_F(GridTest, hoverShowsThePointedRuneFromPictureOrLabel)
 {
     // Without any rune.dat the grid works in hover mode.
     pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 0));
     setRuneElect("0");
     startWithCounts("0\r\n0\r\n0\r\n0\r\n0\r\n6\r\n");
     pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 6));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
     EXPECT_EQ(frame(), frameAround(5));
     pointAt(pictureCentre(0));
     pointAt(labelStrip(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 6));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
     // Sur's frame stands 120 twips higher than its row's.
     pointAt(pictureCentre(28));
     EXPECT_EQ(frame(), toPixels({120, 3840, 660, 660}));
@@ -101,11 +101,11 @@ TEST_F(GridTest, clickModeSelectsAndEditsOnDoubleClickAndRightRelease)
     pointAt(pictureCentre(20));
     EXPECT_EQ(panel(), start); // pointing does nothing
     press(20);
-    EXPECT_EQ(lines(), runeInfoLines(20, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
     EXPECT_EQ(frame(), frameAround(20));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     EXPECT_EQ(count(20), 1);
-    EXPECT_EQ(lines(), runeInfoLines(20, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
 
     // Right press selects (showing 1), the release takes one off; only the
     // left button double-clicks, so a quick right double-click takes off two.
@@ -202,21 +202,21 @@ TEST_F(GridTest, keyboardSelectsAndEditsOnTheGrid)
 
     key(Qt::Key_Right);
     key(Qt::Key_Down);
-    EXPECT_EQ(lines(), runeInfoLines(8, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
     EXPECT_EQ(frame(), frameAround(8));
     EXPECT_TRUE(focusMarked());
     key(Qt::Key_Plus);
     key(Qt::Key_Plus);
     key(Qt::Key_Minus);
     EXPECT_EQ(count(8), 1);
-    EXPECT_EQ(lines(), runeInfoLines(8, 1));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 1));
     prompter.answerYesNo(false);
     key(Qt::Key_Delete);
     EXPECT_EQ(count(8), 1);
     prompter.answerYesNo(true);
     key(Qt::Key_Delete);
     EXPECT_EQ(count(8), 0);
-    EXPECT_EQ(lines(), runeInfoLines(8, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
     ASSERT_EQ(prompter.asked.size(), 2);
     EXPECT_EQ(prompter.asked[0].prompt, u"Clear?"_s);
 

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "formgeometry.h"
+#include "itemtypechoice.h"
 #include "planner.h"
 
 #include <QCloseEvent>
@@ -114,11 +115,8 @@ void Form1::createControls()
     m_ui.Command5 = button(QString(), buttonFont, form::Command5, this);
     m_ui.Combo1 = place(new QComboBox(this), form::Combo1);
     m_ui.Combo1->setFont(fonts::timesNewRoman(11.25));
-    m_ui.Combo1->addItems({QStringLiteral("All"), QStringLiteral("Weapon "), QStringLiteral("Melee Weapon"),
-                           QStringLiteral("Sword"), QStringLiteral("Axe"), QStringLiteral("Mace"),
-                           QStringLiteral("Hammer"), QStringLiteral("Scepter"), QStringLiteral("Wand"),
-                           QStringLiteral("Staff"), QStringLiteral("Missile Weapon"), QStringLiteral("Helm"),
-                           QStringLiteral("Armor"), QStringLiteral("Shield")});
+    for (const ItemTypeChoice &choice : itemTypeChoices())
+        m_ui.Combo1->addItem(choice.text);
     m_ui.Combo1->setCurrentIndex(-1);
     m_ui.Command6 = button(QString(), buttonFont, form::Command6, this);
     m_ui.Command7 = button(QString(), buttonFont, form::Command7, this);

@@ -6,6 +6,7 @@
 // event (Form_Load, Command4_Click, runeimg2_MouseDown, ...), and prints what
 // those libraries answer into the info panel.
 
+#include "datacheck.h"
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
@@ -103,9 +104,15 @@ public:
     // As a click on the name in List1 shows it.
     void showRuneWord(const QString &name);
     [[nodiscard]] const StockFiles &files() const { return m_files; }
-    [[nodiscard]] std::shared_ptr<const ProfileData> currentRuneData() { return runeData(); }
+    [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const;
+    // Where an installed program's shipped rune word files are; empty when
+    // it runs portable.
+    void setShippedDirectory(const QString &directory) { m_shippedDirectory = directory; }
+    // The problems of the rune word files, and the newer shipped files that
+    // an edited copy keeps out.
+    [[nodiscard]] QList<DataProblem> checkData() const;
     // The rune that the selection frame stands on.
     [[nodiscard]] int selectedRune() const { return m_selectedRune; }
 
@@ -136,8 +143,10 @@ private:
     [[nodiscard]] bool storeCurrentGroup(Leaving leaving);
     [[nodiscard]] bool askToLeaveWithoutSaving(const QString &why, Leaving leaving);
 
-    // rune.dat as it is now; a file that cannot be read is reported once.
-    [[nodiscard]] std::shared_ptr<const ProfileData> runeData();
+    // rune.dat as it is now; a file that cannot be read is reported once. A
+    // new version of the file names the grid's runes anew.
+    [[nodiscard]] std::shared_ptr<const RuneData> runeData();
+    void nameRunes(const RuneTable &runes);
     [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
     [[nodiscard]] InteractionMode readInteractionMode();
     void ShowRuneInfo(int index);
@@ -174,6 +183,8 @@ private:
     std::unique_ptr<Settings> m_ownSettings;
     Settings *m_settings;
     RuneDataFile m_runeData;
+    // The version of rune.dat whose rune names the grid shows.
+    std::shared_ptr<const RuneData> m_namedBy;
     RuneStock m_stock;
     // The counts as the current group's file holds them (as it was read, or
     // as the last save wrote it), and whether it could be read at all.
@@ -187,6 +198,7 @@ private:
 
     void connectPlanner();
     int m_selectedRune = 0;
+    QString m_shippedDirectory;
     RunePlanner *m_planner = nullptr;
 
     // Options, names for screen readers and the autosave

@@ -112,7 +112,7 @@ bool Form1::askToLeaveWithoutSaving(const QString &why, Leaving leaving)
 void Form1::ShowFirstRune()
 {
     placeFrame(m_ui.Shape1, 0);
-    printPanel(firstRuneLines(m_stock.at(0)));
+    printPanel(firstRuneLines(runeData()->runes(), m_stock.at(0)));
 }
 
 void Form1::printPanel(const QList<PanelLine> &lines)
