@@ -1,5 +1,6 @@
 #include "formfixture.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -142,4 +143,18 @@ TEST_F(GroupsTest, autosaveWritesSoonAndLeavesOnlyTheUnsavedToAsk)
     EXPECT_TRUE(form->close());
     EXPECT_EQ(prompter.asked.size(), 1);
     EXPECT_TRUE(prompter.told.isEmpty());
+}
+
+// Clicks that never pause for a second still reach the disk within five
+// seconds of the first.
+TEST_F(GroupsTest, autosaveWritesWhileClicksGoOn)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(path("save/rune1.sav")) && clock.elapsed() < 8000) {
+        press(3);
+        QTest::qWait(400);
+    }
+    EXPECT_LT(clock.elapsed(), 6000);
+    EXPECT_TRUE(readFile("save/rune1.sav").startsWith(" 0 \r\n 0 \r\n 0 \r\n"));
 }

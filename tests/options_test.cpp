@@ -192,7 +192,8 @@ TEST_F(OptionsTest, unwritableSettingsSayOnce)
 }
 
 // Every control has an English name, in both caption settings; a rune's cell
-// and the grid name its count, kept current, and the panel gives its text.
+// and the grid name the rune as its label does and its count, kept current,
+// and the panel gives its text.
 TEST_F(OptionsTest, screenReadersFindEnglishNamesAndCurrentCounts)
 {
     for (const bool englishCaptions : {false, true}) {
@@ -217,4 +218,10 @@ TEST_F(OptionsTest, screenReadersFindEnglishNamesAndCurrentCounts)
     EXPECT_EQ(accessible(ui().runeimg2[6]), u"Tal, 0 owned"_s);
     EXPECT_EQ(accessible(ui().Grid1), u"El, 0 owned"_s);
     EXPECT_EQ(accessible(ui().Text1, QAccessible::Description), u"Group 2 of 9"_s);
+
+    // A rune that rune.dat names anew is called so by its cell and picture.
+    writeFile("rune.dat", "[Rune#7]\r\nName=Tally\r\nLevel=17\r\nWeapon1=W\r\nArmor1=A\r\n");
+    pointAt(pictureCentre(6));
+    EXPECT_EQ(accessible(ui().runeimg2[6]), u"Tally, 0 owned"_s);
+    EXPECT_EQ(accessible(ui().runeimg1[6]), u"Picture of Tally"_s);
 }

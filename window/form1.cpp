@@ -49,10 +49,7 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings
     Form_Load();
     nameControls();
     applyOptions();
-    // Well within two seconds of the last change, and late enough that a
-    // burst of clicks is one write.
     m_autosave.setSingleShot(true);
-    m_autosave.setInterval(1000);
     connect(&m_autosave, &QTimer::timeout, this, &Form1::autosave);
     connect(this, &Form1::stateChanged, this, &Form1::followState);
     followState();

@@ -16,6 +16,7 @@
 #include "settings.h"
 #include "stockfiles.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
@@ -210,8 +211,9 @@ private:
     [[nodiscard]] QString cellName(int index) const;
     void nameGrid();
     // After every handler: the counts on the grid and in the cells' names
-    // follow the stock, and a changed group is saved a moment after its last
-    // change.
+    // follow the stock, and a changed group is saved a second after its last
+    // change, or five seconds after its first unsaved one while changes go
+    // on.
     void followState();
     void showCounts(bool all);
     void autosave();
@@ -219,6 +221,7 @@ private:
     bool m_countsOnGrid = false;
     RuneStock m_shownStock;
     QTimer m_autosave;
+    QElapsedTimer m_unsavedSince;
 };
 
 } // namespace rcl

@@ -42,8 +42,9 @@ QAccessibleInterface *infoPanelInterface(const QString &className, QObject *obje
 } // namespace
 
 // Names and descriptions in English whatever the captions, and tooltips for
-// the buttons whose captions may be Japanese. The cells' names carry their
-// counts (form1_counts.cpp).
+// the buttons whose captions may be Japanese. The runes' cells and pictures
+// are named after their labels, the cells with their counts
+// (form1_counts.cpp).
 void Form1::nameControls()
 {
     static const bool factoryInstalled = [] {
@@ -77,8 +78,6 @@ void Form1::nameControls()
     name(m_ui.Shape1, tr("Selection frame"), QString());
     for (OutlineShape *frame : m_ui.Shape2)
         name(frame, tr("Rune word frame"), tr("Red around an owned rune, white around a missing one."));
-    for (int i = 0; i < RuneCatalogue::Count; ++i)
-        name(m_ui.runeimg1[std::size_t(i)], tr("Picture of %1").arg(RuneCatalogue::name(i)), QString());
 }
 
 } // namespace rcl
