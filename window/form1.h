@@ -105,6 +105,10 @@ private:
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
     void printPanel(const QList<PanelLine> &lines);
+    void printRune(int index, bool firstRuneLayout);
+    void clearPanel();
+    // Shows a changed count in the panel when it shows that rune.
+    void showCountChange(int index);
     void loadCurrentGroup();
     void showGroupName(const QString &name);
 
@@ -159,6 +163,10 @@ private:
     // changes no selection, yet is a click on an entry.
     int m_rowBeforePress = -1;
     Form1Controls m_ui;
+    // The rune the info panel shows when a rune view printed it last, -1
+    // when something else did, and whether in the layout of the first rune.
+    int m_panelRune = -1;
+    bool m_panelFirstRune = false;
 
     void connectPlanner();
     int m_selectedRune = 0;

@@ -71,7 +71,7 @@ void Form1::Command5_Click()
     if (m_ui.List1->count() > 0) {
         ShowRuneWordDetails(m_ui.List1->item(0)->text(), false);
     } else {
-        m_ui.Picture1->Cls();
+        clearPanel();
     }
 }
 

@@ -70,7 +70,7 @@ void Form1::Command6_Click()
         Prompter::Icon::Information);
     if (clear) {
         m_stock.clear();
-        m_ui.Picture1->Cls();
+        clearPanel();
         hideRecipeFrames();
     }
     CollapseRuneWordPanel();

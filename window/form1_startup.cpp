@@ -98,13 +98,26 @@ bool Form1::askToLeaveWithoutSaving(const QString &why, Leaving leaving)
 void Form1::ShowFirstRune()
 {
     placeFrame(m_ui.Shape1, 0);
-    printPanel(firstRuneLines(m_stock.at(0)));
+    printRune(0, true);
+}
+
+void Form1::printRune(int index, bool firstRuneLayout)
+{
+    printPanel(firstRuneLayout ? firstRuneLines(m_stock.at(0)) : runeInfoLines(index, m_stock.at(index)));
+    m_panelRune = index;
+    m_panelFirstRune = firstRuneLayout;
+}
+
+void Form1::clearPanel()
+{
+    m_ui.Picture1->Cls();
+    m_panelRune = -1;
 }
 
 void Form1::printPanel(const QList<PanelLine> &lines)
 {
     InfoPanel &panel = *m_ui.Picture1;
-    panel.Cls();
+    clearPanel();
     for (const PanelLine &line : lines) {
         panel.setFontSize(line.pointSize);
         panel.setBold(line.bold);
