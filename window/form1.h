@@ -9,6 +9,7 @@
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
+#include "runewordfinder.h"
 #include "runecontrols.h"
 #include "gridaction.h"
 #include "runestock.h"
@@ -107,7 +108,8 @@ private:
     void printPanel(const QList<PanelLine> &lines);
     void printRune(int index, bool firstRuneLayout);
     void clearPanel();
-    // Shows a changed count in the panel when it shows that rune.
+    // Shows a changed count where it shows: in the panel when it shows that
+    // rune, and in the colours of the recipe frames.
     void showCountChange(int index);
     void loadCurrentGroup();
     void showGroupName(const QString &name);
@@ -137,8 +139,9 @@ private:
     void List1_Click();
     void ExpandRuneWordPanel();
     void CollapseRuneWordPanel();
-    void ShowRuneWordDetails(const QString &name, bool colourFrames);
+    void ShowRuneWordDetails(const QString &name);
     void hideRecipeFrames();
+    void colourRecipeFrames();
     [[nodiscard]] QStringList readRuneNames() const;
     [[nodiscard]] QString itemTypeChoice() const;
 
@@ -167,6 +170,8 @@ private:
     // when something else did, and whether in the layout of the first rune.
     int m_panelRune = -1;
     bool m_panelFirstRune = false;
+    // The recipe entries that the visible frames Shape2 stand for.
+    QList<RecipeFrame> m_recipeFrames;
 
     void connectPlanner();
     int m_selectedRune = 0;

@@ -100,6 +100,7 @@ void Form1::showCountChange(int index)
 {
     if (index == m_panelRune)
         printRune(index, m_panelFirstRune);
+    colourRecipeFrames();
 }
 
 } // namespace rcl
