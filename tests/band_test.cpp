@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -183,4 +184,28 @@ TEST_F(BandTest, frameColoursFollowTheCountsOfTheGroupShown)
     QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, pictureCentre(7));
     click(ui().Command2);
     EXPECT_TRUE(visibleFrames().isEmpty());
+}
+
+// Tab stops only on what the window shows: the band's controls only while
+// it is open.
+TEST_F(BandTest, tabPassesOverTheClosedBand)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto tabStops = [this] {
+        ui().Picture1->setFocus();
+        QList<QWidget *> stops;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops.append(QApplication::focusWidget());
+        } while (stops.last() != ui().Picture1 && stops.size() < 20);
+        return stops;
+    };
+    const QList<QWidget *> closed{ui().Command2, ui().Text1,    ui().Command3,
+                                  ui().Command4, ui().Command6, ui().Picture1};
+    EXPECT_EQ(tabStops(), closed);
+    click(ui().Command4);
+    EXPECT_EQ(tabStops(), (QList<QWidget *>{ui().Command2, ui().Text1, ui().Command3, ui().Command4, ui().List1,
+                                             ui().Command5, ui().Combo1, ui().Command6, ui().Command7, ui().Picture1}));
+    click(ui().Command4);
+    EXPECT_EQ(tabStops(), closed);
 }

@@ -139,6 +139,7 @@ private:
     void List1_Click();
     void ExpandRuneWordPanel();
     void CollapseRuneWordPanel();
+    void setBandFocusable(bool focusable);
     void ShowRuneWordDetails(const QString &name);
     void hideRecipeFrames();
     void colourRecipeFrames();
@@ -172,6 +173,8 @@ private:
     bool m_panelFirstRune = false;
     // The recipe entries that the visible frames Shape2 stand for.
     QList<RecipeFrame> m_recipeFrames;
+    // The band's controls with the focus they take while the band is open.
+    QList<std::pair<QWidget *, Qt::FocusPolicy>> m_bandFocus;
 
     void connectPlanner();
     int m_selectedRune = 0;

@@ -32,6 +32,7 @@ void Form1::ExpandRuneWordPanel()
     m_ui.Command4->setText(Open);
     setOuterHeight(form::ExpandedHeight);
     m_ui.Picture1->resize(m_ui.Picture1->width(), twipsToPixels(form::Picture1ExpandedHeight));
+    setBandFocusable(true);
 }
 
 void Form1::CollapseRuneWordPanel()
@@ -39,6 +40,14 @@ void Form1::CollapseRuneWordPanel()
     m_ui.Command4->setText(Closed);
     setOuterHeight(form::CollapsedHeight);
     m_ui.Picture1->resize(m_ui.Picture1->width(), twipsToPixels(form::Picture1CollapsedHeight));
+    setBandFocusable(false);
+}
+
+// The band's controls lie below the closed window, where Tab must not stop.
+void Form1::setBandFocusable(bool focusable)
+{
+    for (const auto &[control, policy] : std::as_const(m_bandFocus))
+        control->setFocusPolicy(focusable ? policy : Qt::NoFocus);
 }
 
 void Form1::hideRecipeFrames()
