@@ -11,7 +11,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A recipe of Ral twice.
+// Ral twice, under a name wider than the panel in the name's large bold type,
+// though not in the panel's own small type.
 const QByteArray twinRal("Twin Ral of the Long and Winding Road");
 
 class BandTest : public WindowTest
@@ -208,4 +209,14 @@ TEST_F(BandTest, tabPassesOverTheClosedBand)
                                              ui().Command5, ui().Combo1, ui().Command6, ui().Command7, ui().Picture1}));
     click(ui().Command4);
     EXPECT_EQ(tabStops(), closed);
+}
+
+// A line cut at the panel's edge can be read in the panel's tooltip.
+TEST_F(BandTest, panelTooltipHoldsTheWholeTextWhereALineIsCut)
+{
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
+    form->showRuneWord(QString::fromLatin1(twinRal));
+    EXPECT_EQ(ui().Picture1->toolTip(), panel().join(u'\n'));
+    form->showRuneWord(u"Stealth"_s);
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
 }

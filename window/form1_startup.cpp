@@ -118,11 +118,7 @@ void Form1::printPanel(const QList<PanelLine> &lines)
 {
     InfoPanel &panel = *m_ui.Picture1;
     clearPanel();
-    for (const PanelLine &line : lines) {
-        panel.setFontSize(line.pointSize);
-        panel.setBold(line.bold);
-        panel.print(line.text);
-    }
+    panel.print(lines);
     // The next writer sets the size and weight it needs; the panel is left
     // as every view of a rune or rune word leaves it.
     panel.setFontSize(panelsize::Effects);
