@@ -6,11 +6,13 @@
 #include "legacytext.h"
 #include "profiledata.h"
 #include "runedatafile.h"
+#include "runedata.h"
 #include "runenames.h"
 #include "runewordfinder.h"
 #include "textlines.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -71,7 +73,7 @@ public:
                     TextEncoding encoding);
     void readSections(const QList<QByteArrayView> &lines, TextEncoding encoding);
     [[nodiscard]] QSet<QString> readNames(const QList<QByteArrayView> &lines, TextEncoding encoding);
-    void checkSections(const QSet<QString> &listed);
+    void checkSections(const QSet<QString> &listed, const RuneData &data);
     [[nodiscard]] QList<DataProblem> sorted();
 
 private:
@@ -82,6 +84,10 @@ private:
     void checkRecipe(std::size_t section);
     void checkEffects(std::size_t section);
     void checkSettings(std::size_t section);
+    void checkVersion(std::size_t section);
+    void checkAllowed(std::size_t section, const ItemKinds &kinds);
+    void checkRune(std::size_t section, int index, const RuneTable &runes);
+    void checkKinds(std::size_t section, const ItemKinds &kinds);
 
     QList<DataProblem> m_problems;
     TextEncoding m_encoding = TextEncoding::ShiftJis;
@@ -92,6 +98,8 @@ private:
     QHash<qint64, KeyLine> m_keys;
     QHash<QString, qint64> m_keyIds;
     QHash<QByteArrayView, qint64> m_rawKeyIds;
+    // The key lines of the item kinds section, in file order.
+    QList<std::pair<QString, int>> m_kindLines;
     NumberedKeys m_runeKeys{u"rune"_s};
     NumberedKeys m_effectKeys{u"effect"_s};
 };
@@ -155,6 +163,8 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
             add(DataFile, number, u"This line in [%1] has no '=', so it is no key and the lookup passes over it."_s.arg(section));
             continue;
         }
+        if (foldedProfileName(section) == foldedProfileName(ItemKinds::sectionName()))
+            m_kindLines.append({decodeText(line.name, encoding), number});
         const qint64 at = slot(current, keyId(line.name));
         if (const auto first = m_keys.constFind(at); first != m_keys.cend()) {
             add(DataFile, number, u"A second %1 in [%2]: the lookup reads only the first one (line %3)."_s
@@ -204,13 +214,33 @@ QString Checker::value(const KeyLine *key) const
     return key ? ProfileData::valueText(key->value, m_encoding) : QString();
 }
 
-void Checker::checkSections(const QSet<QString> &listed)
+void Checker::checkSections(const QSet<QString> &listed, const RuneData &data)
 {
     const QString settings = u"overall"_s;
+    const QString kinds = foldedProfileName(ItemKinds::sectionName());
+    static const QRegularExpression runeSection(u"^rune#(.*)$"_s);
     for (std::size_t section = 0; section < m_sections.size(); ++section) {
         const QString folded = foldedProfileName(m_sections[section].name);
         if (folded == settings) {
             checkSettings(section);
+            continue;
+        }
+        if (folded == kinds) {
+            checkKinds(section, data.kinds());
+            continue;
+        }
+        if (folded == u"rune upgrades"_s)
+            continue;
+        if (const QRegularExpressionMatch rune = runeSection.match(folded); rune.hasMatch()) {
+            bool number = false;
+            const int n = rune.captured(1).toInt(&number);
+            if (number && n >= 1 && n <= RuneCatalogue::Count && rune.captured(1) == QString::number(n)) {
+                checkRune(section, n - 1, data.runes());
+            } else {
+                add(DataFile, m_sections[section].line,
+                    u"[%1] names no rune: rune sections are [Rune#1] (El) to [Rune#33] (Zod), so this one is never "
+                    u"read."_s.arg(m_sections[section].name));
+            }
             continue;
         }
         if (!listed.contains(folded)) {
@@ -219,6 +249,91 @@ void Checker::checkSections(const QSet<QString> &listed)
         }
         checkRecipe(section);
         checkEffects(section);
+        checkVersion(section);
+        checkAllowed(section, data.kinds());
+    }
+}
+
+void Checker::checkVersion(std::size_t section)
+{
+    const SectionLines &lines = m_sections[section];
+    static const QRegularExpression version(u"^\\d+(\\.\\d+)+$"_s);
+    if (const KeyLine *patch = key(section, u"patch"_s); patch && !version.match(value(patch)).hasMatch()) {
+        add(DataFile, patch->line, u"Patch of [%1] is \"%2\", not a game version such as 1.10 or 2.4."_s
+                                       .arg(lines.name, value(patch)));
+    }
+    if (const KeyLine *mode = key(section, u"mode"_s)) {
+        const QString text = value(mode);
+        if (text.compare(u"Ladder"_s, Qt::CaseInsensitive) != 0 && text.compare(u"Non-ladder"_s, Qt::CaseInsensitive) != 0) {
+            add(DataFile, mode->line, u"Mode of [%1] is \"%2\": it is Ladder or Non-ladder where the rune word can "
+                                      u"be made only there, and missing where it can be made in both."_s
+                                          .arg(lines.name, text));
+        }
+    }
+}
+
+void Checker::checkAllowed(std::size_t section, const ItemKinds &kinds)
+{
+    const KeyLine *allowed = key(section, u"allowed"_s);
+    if (kinds.isEmpty() || !allowed)
+        return;
+    QStringList unknown;
+    (void)kinds.kindsOf(value(allowed), &unknown);
+    if (!unknown.isEmpty()) {
+        add(DataFile, allowed->line,
+            u"Allowed of [%1] names %2, which [%3] does not know: the item type filters pass over it."_s.arg(
+                m_sections[section].name, u"\""_s + unknown.join(u"\", \""_s) + u"\""_s, ItemKinds::sectionName()));
+    }
+}
+
+void Checker::checkRune(std::size_t section, int index, const RuneTable &runes)
+{
+    const SectionLines &lines = m_sections[section];
+    QStringList gaps;
+    const QString name = value(key(section, u"name"_s));
+    if (name.isEmpty())
+        gaps.append(u"no Name"_s);
+    const KeyLine *levelKey = key(section, u"level"_s);
+    const std::optional<DecimalNumber> level = DecimalNumber::parse(value(levelKey));
+    if (!level || level->compare(0) < 0 || level->compare(RuneTable::MaxLevel) > 0
+        || level->compare(*level->rounded()) != 0)
+        gaps.append(u"no Level from 0 to %1"_s.arg(RuneTable::MaxLevel));
+    for (const QString &kind : {u"Weapon"_s, u"Armor"_s}) {
+        if (value(key(section, foldedProfileName(kind + u'1'))).isEmpty())
+            gaps.append(u"no %1"_s.arg(kind + u'1'));
+    }
+    if (!gaps.isEmpty()) {
+        add(DataFile, lines.line, u"[%1] has %2, so rune %3 shows as the program has it built in (%4)."_s.arg(
+                                      lines.name, gaps.join(u", "_s)).arg(index + 1).arg(RuneCatalogue::name(index)));
+        return;
+    }
+    const int first = runes.indexOf(name);
+    if (first != index) {
+        add(DataFile, key(section, u"name"_s)->line,
+            u"[%1] names its rune %2, as rune %3 is named: the grid and the lists show two runes of one name."_s
+                .arg(lines.name, name)
+                .arg(first + 1));
+    }
+}
+
+void Checker::checkKinds(std::size_t section, const ItemKinds &kinds)
+{
+    const QString sectionName = m_sections[section].name;
+    const QList<int> looped = kinds.loops();
+    for (const auto &[name, line] : m_kindLines) {
+        const int kind = kinds.indexOf(name);
+        if (kind < 0)
+            continue;
+        const ItemKinds::Kind &entry = kinds.kinds()[std::size_t(kind)];
+        if (!entry.unknownParents.isEmpty()) {
+            add(DataFile, line, u"The kind %1 belongs to %2, which [%3] does not list: that part of its place is "
+                                u"lost."_s.arg(name, u"\""_s + entry.unknownParents.join(u"\", \""_s) + u"\""_s,
+                                               sectionName));
+        }
+        if (looped.contains(kind)) {
+            add(DataFile, line, u"The kind %1 lies inside itself through the kinds it belongs to: a loop, so what "
+                                u"it contains is unclear."_s.arg(name));
+        }
     }
 }
 
@@ -316,7 +431,7 @@ QList<DataProblem> checkRuneData(const QByteArray &runeData, const QByteArray &r
     const TextEncoding namesEncoding = takeEncoding(names);
     const QList<QByteArrayView> nameLines = splitLines(names);
     checker.checkBytes(NamesFile, names, nameLines, namesEncoding);
-    checker.checkSections(checker.readNames(nameLines, namesEncoding));
+    checker.checkSections(checker.readNames(nameLines, namesEncoding), RuneData::parse(runeData));
     return checker.sorted();
 }
 

@@ -24,14 +24,14 @@ QStringList uniqueNames(const QStringList &names)
 
 } // namespace
 
-QList<NearMiss> nearMisses(const ProfileData &data, const RuneStock &stock, const QStringList &names,
+QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
                            const std::optional<QString> &itemType, int maxMissing)
 {
     const RuneWordFinder finder(data, stock);
     QList<NearMiss> found;
     for (const QString &name : uniqueNames(names)) {
         QString allowed = finder.allowed(name);
-        if (itemType && !RuneWordFinder::allowedMatches(allowed, *itemType))
+        if (itemType && !finder.allowedMatches(allowed, *itemType))
             continue;
         const Recipe recipe = finder.recipe(name);
         std::optional<QList<MissingRune>> missing = finder.missingRunes(recipe);
@@ -49,17 +49,17 @@ QList<NearMiss> nearMisses(const ProfileData &data, const RuneStock &stock, cons
     return found;
 }
 
-QString missingRunesText(const QList<MissingRune> &missing)
+QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes)
 {
     QStringList parts;
     for (const MissingRune &rune : missing) {
-        parts.append(rune.count > 1 ? QStringLiteral("%1 x%2").arg(RuneCatalogue::name(rune.index)).arg(rune.count)
-                                    : RuneCatalogue::name(rune.index));
+        parts.append(rune.count > 1 ? QStringLiteral("%1 x%2").arg(runes.name(rune.index)).arg(rune.count)
+                                    : runes.name(rune.index));
     }
     return parts.join(QStringLiteral(", "));
 }
 
-QList<RuneUse> runeUses(const ProfileData &data, const RuneStock &stock, const QStringList &names, int index)
+QList<RuneUse> runeUses(const RuneData &data, const RuneStock &stock, const QStringList &names, int index)
 {
     const RuneWordFinder finder(data, stock);
     QList<RuneUse> uses;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiledata.h"
+#include "runedata.h"
 #include "runestock.h"
 #include "runewordfinder.h"
 
@@ -27,11 +27,11 @@ struct NearMiss
 // Without an item type every rune word counts, whatever its Allowed text;
 // with one, as the band's filter takes it. Rune words that no counts make are
 // left out.
-[[nodiscard]] QList<NearMiss> nearMisses(const ProfileData &data, const RuneStock &stock, const QStringList &names,
+[[nodiscard]] QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
                                          const std::optional<QString> &itemType, int maxMissing);
 
 // The missing runes as a reader writes them: "Ist, Ral x2".
-[[nodiscard]] QString missingRunesText(const QList<MissingRune> &missing);
+[[nodiscard]] QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes);
 
 // A rune word whose recipe names a rune, how many of it the recipe takes,
 // and whether the group can make it now.
@@ -44,7 +44,7 @@ struct RuneUse
 
 // Every rune word of names whose recipe names the rune at index, in the
 // order of names and each once.
-[[nodiscard]] QList<RuneUse> runeUses(const ProfileData &data, const RuneStock &stock, const QStringList &names,
+[[nodiscard]] QList<RuneUse> runeUses(const RuneData &data, const RuneStock &stock, const QStringList &names,
                                       int index);
 
 } // namespace rcl

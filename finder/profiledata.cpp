@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <unordered_set>
+
 namespace rcl {
 namespace {
 
@@ -231,6 +233,20 @@ QString ProfileData::value(SectionHandle section, QStringView key) const
     if (!match)
         return {};
     return valueText(QByteArrayView(m_content).sliced(match->offset, match->size), m_encoding);
+}
+
+QList<std::pair<QString, QString>> ProfileData::keys(SectionHandle section) const
+{
+    QList<std::pair<QString, QString>> keys;
+    if (!section)
+        return keys;
+    std::unordered_set<QStringView, AsciiCaseHash, AsciiCaseEqual> seen;
+    for (qsizetype i = section->first; i < section->first + section->count; ++i) {
+        const Entry &entry = m_entries[std::size_t(i)];
+        if (seen.insert(entry.key).second)
+            keys.append({entry.key, valueText(QByteArrayView(m_content).sliced(entry.offset, entry.size), m_encoding)});
+    }
+    return keys;
 }
 
 QString ProfileData::valueText(QByteArrayView value, TextEncoding encoding)

@@ -4,10 +4,12 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace rcl {
@@ -68,6 +70,9 @@ public:
     using SectionHandle = const Section *;
     [[nodiscard]] SectionHandle section(QStringView name) const;
     [[nodiscard]] QString value(SectionHandle section, QStringView key) const;
+    // The keys of a section in file order, each name once, with the value a
+    // lookup gives.
+    [[nodiscard]] QList<std::pair<QString, QString>> keys(SectionHandle section) const;
     // A value's bytes as a lookup returns them: cut, then decoded.
     [[nodiscard]] static QString valueText(QByteArrayView value, TextEncoding encoding);
 

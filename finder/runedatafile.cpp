@@ -12,7 +12,7 @@ namespace rcl {
 
 RuneDataFile::RuneDataFile(QString path)
     : m_path(std::move(path))
-    , m_data(std::make_shared<const ProfileData>())
+    , m_data(std::make_shared<const RuneData>())
 {
 }
 
@@ -29,13 +29,13 @@ std::optional<RuneDataFile::Stamp> RuneDataFile::currentStamp() const
                  file.fileTime(QFileDevice::FileBirthTime).toMSecsSinceEpoch()};
 }
 
-std::shared_ptr<const ProfileData> RuneDataFile::current()
+std::shared_ptr<const RuneData> RuneDataFile::current()
 {
     const std::optional<Stamp> stamp = currentStamp();
     if (!stamp) {
         if (m_stamp) {
             m_stamp.reset();
-            m_data = std::make_shared<const ProfileData>();
+            m_data = std::make_shared<const RuneData>();
         }
         return m_data;
     }
@@ -43,7 +43,7 @@ std::shared_ptr<const ProfileData> RuneDataFile::current()
         // The stamp is taken before reading: a change made while reading
         // shows as a new stamp at the next lookup, which reads again.
         m_stamp = stamp;
-        m_data = std::make_shared<const ProfileData>();
+        m_data = std::make_shared<const RuneData>();
         if (stamp->size > MaxFileBytes) {
             m_problem = QStringLiteral("%1 is larger than %2 MiB and is not read.")
                             .arg(QDir::toNativeSeparators(m_path))
@@ -51,7 +51,7 @@ std::shared_ptr<const ProfileData> RuneDataFile::current()
         } else if (FileContent file = readFile(m_path, MaxFileBytes); file.failed()) {
             m_problem = QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(m_path), file.reason);
         } else {
-            m_data = std::make_shared<const ProfileData>(ProfileData::parse(std::move(file.bytes)));
+            m_data = std::make_shared<const RuneData>(RuneData::parse(std::move(file.bytes)));
             ++m_parseCount;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiledata.h"
+#include "runedata.h"
 
 #include <QString>
 
@@ -25,7 +25,7 @@ public:
     [[nodiscard]] QString ReadRuneData(QStringView section, QStringView key);
     // The file as it is now, for the many lookups of one list or detail view:
     // they all see one version of the file and check it once.
-    [[nodiscard]] std::shared_ptr<const ProfileData> current();
+    [[nodiscard]] std::shared_ptr<const RuneData> current();
     [[nodiscard]] int parseCount() const { return m_parseCount; }
     // Why the file as it is now is not read (too large, unreadable); given once
     // for each version of the file, empty otherwise.
@@ -50,7 +50,7 @@ private:
 
     QString m_path;
     std::optional<Stamp> m_stamp;
-    std::shared_ptr<const ProfileData> m_data;
+    std::shared_ptr<const RuneData> m_data;
     int m_parseCount = 0;
     QString m_problem;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panelline.h"
+#include "runetable.h"
 
 #include <QList>
 
@@ -8,12 +9,12 @@ namespace rcl {
 
 // The info panel for one rune: its name, required level, the count held and
 // its effect lines.
-[[nodiscard]] QList<PanelLine> runeInfoLines(int index, qint32 quantity);
+[[nodiscard]] QList<PanelLine> runeInfoLines(const RuneTable &runes, int index, qint32 quantity);
 
 // The panel at start and after a change of group, which always shows rune 0.
-// It differs from runeInfoLines(0, quantity) on purpose, as users have always
+// It differs from runeInfoLines(runes, 0, quantity) on purpose, as users have always
 // seen it: the effect heading ends in a blank, and no empty line follows the
 // effects.
-[[nodiscard]] QList<PanelLine> firstRuneLines(qint32 quantity);
+[[nodiscard]] QList<PanelLine> firstRuneLines(const RuneTable &runes, qint32 quantity);
 
 } // namespace rcl

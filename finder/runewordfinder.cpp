@@ -1,6 +1,7 @@
 #include "runewordfinder.h"
 
 #include "decimalnumber.h"
+#include "itemtypechoice.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +13,8 @@ namespace {
 const QString RuneNumKey = QStringLiteral("RuneNum");
 const QString AllowedKey = QStringLiteral("Allowed");
 const QString EffectNumKey = QStringLiteral("EffectNum");
+const QString PatchKey = QStringLiteral("Patch");
+const QString ModeKey = QStringLiteral("Mode");
 
 constexpr int LowestLevel = 13;
 
@@ -49,6 +52,18 @@ int levelOf(const std::optional<DecimalNumber> &number)
 
 } // namespace
 
+QString versionLine(const QString &patch, const QString &mode)
+{
+    QString modeText = mode;
+    if (mode.compare(QStringLiteral("Ladder"), Qt::CaseInsensitive) == 0)
+        modeText = QStringLiteral("ladder only");
+    else if (mode.compare(QStringLiteral("Non-ladder"), Qt::CaseInsensitive) == 0)
+        modeText = QStringLiteral("non-ladder only");
+    if (patch.isEmpty())
+        return modeText.isEmpty() ? QString() : QStringLiteral("  ") + modeText.left(1).toUpper() + modeText.mid(1);
+    return QStringLiteral("  Patch : ") + patch + (modeText.isEmpty() ? QString() : QStringLiteral(", ") + modeText);
+}
+
 std::optional<int> runeIndexOf(const QString &entry)
 {
     return runeIndexOf(DecimalNumber::parse(entry));
@@ -79,7 +94,7 @@ void markOwned(QList<RecipeFrame> &frames, const RuneStock &stock)
     }
 }
 
-RuneWordFinder::RuneWordFinder(const ProfileData &data, const RuneStock &stock)
+RuneWordFinder::RuneWordFinder(const RuneData &data, const RuneStock &stock)
     : m_data(data)
     , m_stock(stock)
 {
@@ -107,14 +122,15 @@ Recipe RuneWordFinder::recipe(const QString &name) const
     recipe.level = LowestLevel;
     // Found once for all its keys: lists read the recipes of thousands of
     // rune words.
-    const ProfileData::SectionHandle section = m_data.section(name);
-    const std::optional<int> count = entryCountOf(m_data.value(section, RuneNumKey));
+    const ProfileData &data = m_data.profile();
+    const ProfileData::SectionHandle section = data.section(name);
+    const std::optional<int> count = entryCountOf(data.value(section, RuneNumKey));
     if (!count)
         return recipe;
     recipe.readable = true;
     recipe.runes.reserve(*count);
     for (int k = 1; k <= *count; ++k) {
-        const std::optional<DecimalNumber> number = DecimalNumber::parse(m_data.value(section, runeKey(k)));
+        const std::optional<DecimalNumber> number = DecimalNumber::parse(data.value(section, runeKey(k)));
         recipe.runes.append(runeIndexOf(number).value_or(-1));
         recipe.level = std::max(recipe.level, levelOf(number));
     }
@@ -148,11 +164,26 @@ bool RuneWordFinder::MatchesItemType(const QString &name, const QString &choice)
     return allowedMatches(allowed(name), choice);
 }
 
-bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice)
+QString RuneWordFinder::patch(const QString &name) const
 {
-    if (!allowed.isEmpty() && allowed.contains(choice.left(3), Qt::CaseSensitive))
+    return m_data.value(name, PatchKey);
+}
+
+QString RuneWordFinder::mode(const QString &name) const
+{
+    return m_data.value(name, ModeKey);
+}
+
+bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
+{
+    if (choice == QStringLiteral("All"))
         return true;
-    return choice == QStringLiteral("All");
+    const ItemKinds &kinds = m_data.kinds();
+    if (!choice.isEmpty() && !kinds.isEmpty()) {
+        if (const int kind = kinds.indexOf(kindOfChoice(choice)); kind >= 0)
+            return kinds.fits(allowed, kind);
+    }
+    return !allowed.isEmpty() && allowed.contains(choice.left(3), Qt::CaseSensitive);
 }
 
 int RuneWordFinder::RuneWordLevel(const QString &name) const
@@ -172,7 +203,7 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
         const QString text = entry(name, k);
         const std::optional<int> index = runeIndexOf(text);
         // An entry that names no rune is shown as it stands, with no frame.
-        runes += index ? RuneCatalogue::name(*index) : text;
+        runes += index ? m_data.runes().name(*index) : text;
         if (k < count)
             runes += QStringLiteral(" + ");
         if (index && k <= FrameCount)
@@ -183,7 +214,9 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
     print(runes, RuneWordBody);
     print(QStringLiteral("  Req Lv : ") + QString::number(RuneWordLevel(name)), RuneWordBody);
     print(QStringLiteral("  Item Type : ") + allowed(name), RuneWordBody);
-    print(QString(), RuneWordBody);
+    // The line under the item types is empty, unless the data says when and
+    // where the rune word can be made.
+    print(versionLine(patch(name), mode(name)), RuneWordBody);
     print(QStringLiteral(" Effect :"), panelsize::RuneWordHeading);
     const int effects = entryCount(name, EffectNumKey).value_or(0);
     for (int j = 1; j <= effects; ++j)

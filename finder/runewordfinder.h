@@ -1,7 +1,7 @@
 #pragma once
 
 #include "panelline.h"
-#include "profiledata.h"
+#include "runedata.h"
 #include "runestock.h"
 
 #include <QList>
@@ -63,20 +63,27 @@ public:
     static constexpr int MaxEntries = 1000;
     static constexpr int FrameCount = 6;
 
-    RuneWordFinder(const ProfileData &data, const RuneStock &stock);
+    RuneWordFinder(const RuneData &data, const RuneStock &stock);
 
     // Makeable when, for every rune, the group holds at least as many as the
     // recipe names it (a count of 0 or less holds none). A recipe entry that is
     // not a rune number 1..33, or a RuneNum that is not a number, is not.
     [[nodiscard]] bool IsRuneWordMakeable(const QString &name) const;
-    // The first three characters of the chosen item type, found in Allowed
-    // with letter case significant; "All" matches everything, no choice every
-    // non-empty Allowed.
+    // "All" matches everything. A choice that stands for a kind of the
+    // data's [Item Kinds] section matches as kinds fit (itemkinds.h); any
+    // other the first three characters of the choice, found in Allowed with
+    // letter case significant, so that no choice matches every non-empty
+    // Allowed.
     [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
-    [[nodiscard]] static bool allowedMatches(const QString &allowed, const QString &choice);
+    [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice) const;
     [[nodiscard]] int RuneWordLevel(const QString &name) const;
     [[nodiscard]] RuneWordDetails details(const QString &name) const;
     [[nodiscard]] QString allowed(const QString &name) const;
+    // The game version that added the rune word, and where it can be made
+    // ("Ladder", "Non-ladder"; empty for both); empty when the data does not
+    // say.
+    [[nodiscard]] QString patch(const QString &name) const;
+    [[nodiscard]] QString mode(const QString &name) const;
 
     [[nodiscard]] Recipe recipe(const QString &name) const;
     // The runes the group lacks, each once where the recipe first names it;
@@ -91,9 +98,13 @@ private:
     [[nodiscard]] std::optional<int> entryCount(const QString &name, const QString &key) const;
     [[nodiscard]] QString entry(const QString &name, int k) const;
 
-    const ProfileData &m_data;
+    const RuneData &m_data;
     const RuneStock &m_stock;
 };
+
+// The line of a rune word's details that says when and where it can be
+// made: "  Patch : 1.10, ladder only"; empty when the data says neither.
+[[nodiscard]] QString versionLine(const QString &patch, const QString &mode);
 
 // The number of entries a RuneNum or EffectNum value gives: rounded, from 0
 // to RuneWordFinder::MaxEntries; none when it is not a number.

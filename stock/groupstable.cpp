@@ -73,7 +73,7 @@ QList<int> GroupsTable::unreadableGroups() const
     return groups;
 }
 
-QByteArray GroupsTable::csv() const
+QByteArray GroupsTable::csv(const QStringList &runeNames) const
 {
     QStringList lines;
     QStringList fields{u"Rune"_s};
@@ -82,7 +82,7 @@ QByteArray GroupsTable::csv() const
     fields.append(u"Total"_s);
     lines.append(fields.join(u','));
     for (int index = 0; index < RuneCatalogue::Count; ++index) {
-        fields = {csvField(RuneCatalogue::name(index))};
+        fields = {csvField(index < runeNames.size() ? runeNames[index] : RuneCatalogue::name(index))};
         for (const GroupColumn &column : m_columns)
             fields.append(column.counts ? QString::number(column.counts->at(index)) : QString());
         fields.append(QString::number(total(index)));

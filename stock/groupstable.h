@@ -40,8 +40,9 @@ public:
 
     // The table as a spreadsheet reads it: UTF-8 with a byte order mark, CR LF
     // line ends, fields quoted where RFC 4180 needs it; a header line, then
-    // one line per rune in catalogue order with its total.
-    [[nodiscard]] QByteArray csv() const;
+    // one line per rune in catalogue order, named as runeNames has it (the
+    // built-in names where it has none), with its total.
+    [[nodiscard]] QByteArray csv(const QStringList &runeNames = {}) const;
 
 private:
     std::array<GroupColumn, GroupCount> m_columns;

@@ -34,8 +34,10 @@ constexpr std::array<RuneEntry, RuneCatalogue::Count> Runes{{
     {"Lo", 59, {"  W: 20% Deadly Strike", "  A : 5% To Maximum Lightning Resist"}, 2},
     {"Sur", 61, {"  W: Hit Blinds Target", "  A : Maximum Mana 5%", "  S : +50 To Mana"}, 3},
     {"Ber", 63, {"  W: 20% Chance of Crushing Blow", "  A : Damage Reduced by 8%"}, 2},
-    {"Jo", 65, {"  W: Freeze Target", "  A : Maximum Life 5%", "  S : +50 To Life"}, 3},
-    {"Cham", 67, {"  W: Ignore Target's Defense", "  A : Cannot Be Frozen"}, 2},
+    // Jo ignores defense and Cham freezes: the two weapon lines were once
+    // printed the wrong way round.
+    {"Jo", 65, {"  W: Ignore Target's Defense", "  A : Maximum Life 5%", "  S : +50 To Life"}, 3},
+    {"Cham", 67, {"  W: Freeze Target", "  A : Cannot Be Frozen"}, 2},
     {"Zod", 69, {"  W: Indestructible", "  A : Indestructible"}, 2},
 }};
 

@@ -205,13 +205,13 @@ TEST(RuneInfo, panelLinesAsPrinted)
             all.append(line.text + u'@' + QString::number(line.pointSize));
         return all.join(u'|');
     };
-    EXPECT_EQ(texts(runeInfoLines(5, -3)), QStringLiteral("@15|  Name  : Ith@15|@15|  Req Lv : 15@15|@15|  Quantity : -3@15|@15|"
+    EXPECT_EQ(texts(runeInfoLines(RuneTable(), 5, -3)), QStringLiteral("@15|  Name  : Ith@15|@15|  Req Lv : 15@15|@15|  Quantity : -3@15|@15|"
                                                           " Effect :@15|  W: +9 To Maximum Damage@14|  A : 15% Damage Taken "
                                                           "Goes to Mana@14|@14"));
-    EXPECT_EQ(texts(firstRuneLines(7)), QStringLiteral("@15|  Name  : El@15|@15|  Req Lv : 11@15|@15|  Quantity : 7@15|@15|"
+    EXPECT_EQ(texts(firstRuneLines(RuneTable(), 7)), QStringLiteral("@15|  Name  : El@15|@15|  Req Lv : 11@15|@15|  Quantity : 7@15|@15|"
                                                        " Effect : @15|  W: +50 to Attack Rating@14|        +1 Light Radius@14|"
                                                        "  A : +15 Defence,@14|        +1 Light Radius@14"));
-    EXPECT_EQ(runeInfoLines(14, 0).at(3).text, QStringLiteral("  Req Lv : 0"));
+    EXPECT_EQ(runeInfoLines(RuneTable(), 14, 0).at(3).text, QStringLiteral("  Req Lv : 0"));
 }
 
 namespace {
@@ -244,7 +244,7 @@ RuneStock stockOf(const std::map<QString, qint32> &counts)
 class RuneWordTest : public ::testing::Test
 {
 protected:
-    const ProfileData data = ProfileData::parse(Words);
+    const RuneData data = RuneData::parse(Words);
 };
 
 } // namespace
@@ -287,7 +287,7 @@ TEST(RuneWordLevel, comesFromTheRuneNumbersAlone)
         QByteArray file = "[W]\nRuneNum=" + QByteArray::number(runes.size()) + "\n";
         for (int k = 0; k < runes.size(); ++k)
             file += "Rune" + QByteArray::number(k + 1) + "=" + runes[k].toLatin1() + "\n";
-        const ProfileData data = ProfileData::parse(file);
+        const RuneData data = RuneData::parse(file);
         EXPECT_EQ(RuneWordFinder(data, RuneStock()).RuneWordLevel(u"W"_qs), row.expected) << row.runes;
     }
 }

@@ -33,15 +33,15 @@ TEST_F(GridTest, hoverShowsThePointedRuneFromPictureOrLabel)
 {
     // Without any rune.dat the grid works in hover mode.
     pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 0));
     setRuneElect("0");
     startWithCounts("0\r\n0\r\n0\r\n0\r\n0\r\n6\r\n");
     pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 6));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
     EXPECT_EQ(frame(), frameAround(5));
     pointAt(pictureCentre(0));
     pointAt(labelStrip(5));
-    EXPECT_EQ(lines(), runeInfoLines(5, 6));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
     // Sur's frame stands 120 twips higher than its row's.
     pointAt(pictureCentre(28));
     EXPECT_EQ(frame(), toPixels({120, 3840, 660, 660}));
@@ -55,13 +55,13 @@ TEST_F(GridTest, hoverPressesEditCountsAndThePanelShowsThemAtOnce)
     // count of a rune the panel does not show leaves the panel, a count of
     // the rune it shows is shown at once, in the layout it was shown in.
     click(ui().runeimg2[3]);
-    EXPECT_EQ(lines(), firstRuneLines(0));
+    EXPECT_EQ(lines(), firstRuneLines(RuneTable(), 0));
     click(ui().runeimg2[0]);
-    EXPECT_EQ(lines(), firstRuneLines(1));
+    EXPECT_EQ(lines(), firstRuneLines(RuneTable(), 1));
     EXPECT_EQ(count(3), 5);
     pointAt(pictureCentre(3));
     press(3, Qt::RightButton);
-    EXPECT_EQ(lines(), runeInfoLines(3, 4));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 3, 4));
     press(3, Qt::RightButton);
     EXPECT_EQ(count(3), 3);
     press(7, Qt::RightButton);
@@ -73,7 +73,7 @@ TEST_F(GridTest, hoverPressesEditCountsAndThePanelShowsThemAtOnce)
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(3));
     press(3);
     EXPECT_EQ(count(3), 6);
-    EXPECT_EQ(lines(), runeInfoLines(3, 6));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 3, 6));
     // A label click in hover mode neither edits nor asks, nor do the side
     // buttons of a mouse.
     QTest::mouseClick(window, Qt::LeftButton, {}, labelStrip(3));
@@ -93,7 +93,7 @@ TEST_F(GridTest, hoverPressesEditCountsAndThePanelShowsThemAtOnce)
     prompter.answerYesNo(true);
     press(3, Qt::MiddleButton);
     EXPECT_EQ(count(3), 0);
-    EXPECT_EQ(lines(), runeInfoLines(3, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 3, 0));
     prompter.answerYesNo(true);
     QTest::mouseClick(ui().runeimg2[4], Qt::MiddleButton);
     EXPECT_EQ(count(4), 0);
@@ -108,17 +108,17 @@ TEST_F(GridTest, clickModeSelectsAndEditsOnDoubleClickAndRightRelease)
     pointAt(pictureCentre(20));
     EXPECT_EQ(panel(), start); // pointing does nothing
     press(20);
-    EXPECT_EQ(lines(), runeInfoLines(20, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
     EXPECT_EQ(frame(), frameAround(20));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     EXPECT_EQ(count(20), 1);
-    EXPECT_EQ(lines(), runeInfoLines(20, 1));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 1));
 
     // Right press selects, the release takes one off and shows it; only the
     // left button double-clicks, so a quick right double-click takes off two.
     press(20, Qt::RightButton);
     EXPECT_EQ(count(20), 0);
-    EXPECT_EQ(lines(), runeInfoLines(20, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     QTest::mouseDClick(window, Qt::RightButton, {}, pictureCentre(20));

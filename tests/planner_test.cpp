@@ -1,12 +1,18 @@
 #include "datacheck.h"
+#include "datalocation.h"
 #include "groupstable.h"
 #include "nearmiss.h"
+#include "runenames.h"
+#include "runewordfinder.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace rcl;
@@ -28,7 +34,7 @@ constexpr int Tal = 6, Ral = 7, Ist = 23;
 
 TEST(NearMisses, fewestMissingFirstThenFileOrder)
 {
-    const ProfileData data = ProfileData::parse("[Trio]\nRuneNum=3\nRune1=24\nRune2=8\nRune3=8\nAllowed=Armor\n"
+    const RuneData data = RuneData::parse("[Trio]\nRuneNum=3\nRune1=24\nRune2=8\nRune3=8\nAllowed=Armor\n"
                                                 "[Pair]\nRuneNum=2\nRune1=8\nRune2=8\nAllowed=Sword\n"
                                                 "[Bad]\nRuneNum=2\nRune1=8\nRune2=34\nAllowed=Sword\n"
                                                 "[Text]\nRuneNum=x\nAllowed=Sword\n[None]\nRuneNum=0\n"
@@ -44,7 +50,7 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
     for (const auto &[counts, itemType, limit, expected] : rows) {
         QStringList found;
         for (const NearMiss &miss : nearMisses(data, stockOf(counts), names, itemType, limit))
-            found.append(u"%1:%2:%3"_s.arg(miss.name, missingRunesText(miss.missing)).arg(miss.missingCount));
+            found.append(u"%1:%2:%3"_s.arg(miss.name, missingRunesText(miss.missing, data.runes())).arg(miss.missingCount));
         EXPECT_EQ(found, expected) << itemType.value_or(u"any"_s).toStdString() << " " << limit;
     }
     const NearMiss trio = nearMisses(data, RuneStock(), names, u"Armor"_s, 7).value(0);
@@ -108,6 +114,16 @@ TEST(DataCheck, eachProblemAtItsLine)
         {"[OverAll]\nRune Elect=2\n", "", {{"rune.dat", 2, "neither 0 nor 1"}}},
         {"[overall]\nrune elect=one\n", "", {{"rune.dat", 2, "not a number"}}},
         {"[OverAll]\nRune Elect=\n", "", {}},
+        // Patch, Mode, rune sections and item kinds.
+        {clean + "Patch=1.10\nMode=ladder\n", "A", {}},
+        {clean + "Patch=v2\nMode=Seasonal\n", "A", {{"rune.dat", 8, "not a game version"}, {"rune.dat", 9, "Ladder or Non-ladder"}}},
+        {"[Rune#7]\nName=Tal\nLevel=17\nWeapon1=w\nArmor1=a\n[Rune#8]\nName=tal\nLevel=19\nWeapon1=w\nArmor1=a\n", "",
+         {{"rune.dat", 7, "two runes of one name"}}},
+        {"[Rune#7]\nName=Tal\nLevel=17.5\nArmor1=a\n[Rune#34]\n[rune#07]\n", "",
+         {{"rune.dat", 1, "no Level from 0 to 99, no Weapon1"}, {"rune.dat", 5, "names no rune"}, {"rune.dat", 6, "names no rune"}}},
+        {clean + "Allowed=Swords, Wands\n[Item Kinds]\nWeapons=\nSwords=Weapons, Blades\nA=B\nB=A\n", "A",
+         {{"rune.dat", 8, "\"Wands\", which [Item Kinds] does not know"}, {"rune.dat", 11, "\"Blades\""},
+          {"rune.dat", 12, "loop"}, {"rune.dat", 13, "loop"}}},
     };
     for (const auto &[data, names, expected] : rows) {
         const QList<DataProblem> found = checkRuneData(data, names);
@@ -118,5 +134,48 @@ TEST(DataCheck, eachProblemAtItsLine)
                         && found[i].text.contains(QString::fromUtf8(fragment)))
                 << file << ':' << line << " got " << found[i].line << ": " << found[i].text.toStdString();
         }
+    }
+}
+
+// The shipped files: clean by the data check, every rune from its section,
+// and the band's item types fitting kinds, not text: a sword takes the rune
+// words of melee weapons, and armor means body armor.
+TEST(ShippedData, checksCleanAndFitsKinds)
+{
+    const QString dir = QStringLiteral(RCL_DATA_DIR);
+    const QString runeDat = dir + u"/rune.dat"_s;
+    const QString runeNameDat = dir + u"/runename.dat"_s;
+    for (const DataProblem &problem : checkRuneDataFiles(runeDat, runeNameDat))
+        ADD_FAILURE() << problem.file.toStdString() << ':' << problem.line << ' ' << problem.text.toStdString();
+    QFile file(runeDat);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // A later package may replace the copies of these files that users never
+    // edited only if it knows them.
+    QFile nameFile(runeNameDat);
+    ASSERT_TRUE(nameFile.open(QIODevice::ReadOnly));
+    for (const QByteArray &shipped : {bytes, nameFile.readAll()})
+        EXPECT_TRUE(shippedVersions().contains(QCryptographicHash::hash(shipped, QCryptographicHash::Sha256).toHex()));
+    const RuneData data = RuneData::parse(bytes);
+    for (int index = 0; index < RuneCatalogue::Count; ++index)
+        EXPECT_TRUE(data.runes().fromData(index)) << index;
+
+    const QStringList names = ReadRuneNames(runeNameDat);
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    EXPECT_EQ(names, sorted);
+    const RuneWordFinder finder(data, RuneStock());
+    const std::tuple<QString, QStringList, QStringList> rows[] = {
+        {u"Sword"_s, {u"Honor"_s, u"Steel"_s, u"Breath of the Dying"_s, u"Spirit"_s}, {u"Harmony"_s}},
+        {u"Armor"_s, {u"Enigma"_s, u"Stealth"_s}, {u"Lore"_s, u"Rhyme"_s}},
+        {u"Staff"_s, {u"Memory"_s, u"Insight"_s, u"Honor"_s}, {u"White"_s}},
+        {u"Shield"_s, {u"Exile"_s, u"Spirit"_s}, {u"Lore"_s}},
+    };
+    for (const auto &[choice, listed, left] : rows) {
+        const QStringList found = finder.ofItemType(names, choice);
+        for (const QString &name : listed)
+            EXPECT_TRUE(found.contains(name)) << choice.toStdString() << ": " << name.toStdString();
+        for (const QString &name : left)
+            EXPECT_FALSE(found.contains(name)) << choice.toStdString() << ": " << name.toStdString();
     }
 }

@@ -1,6 +1,8 @@
 #include "formfixture.h"
 #include "planner.h"
 #include "runeinfo.h"
+#include "runenames.h"
+#include "runewordfinder.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -33,7 +35,7 @@ TEST_F(WindowTest, firstRunShowsRuneZeroAndMakesTheSaveFolder)
 {
     const auto form = open();
     const PanelText &panel = form->controls().Picture1->text();
-    EXPECT_EQ(panel.lines(), firstRuneLines(0));
+    EXPECT_EQ(panel.lines(), firstRuneLines(RuneTable(), 0));
     EXPECT_EQ(panel.fontSize(), 14);
     EXPECT_EQ(form->controls().Text1->text(), QString());
     EXPECT_EQ(form->currentGroup(), 1);
@@ -139,4 +141,38 @@ TEST_F(WindowTest, plannerFollowsTheMainWindow)
 
     form->close();
     EXPECT_FALSE(planner->isVisible());
+}
+
+// Every line the shipped files print fits the panel in its font, and every
+// rune name its label: nothing of them is cut off.
+TEST_F(WindowTest, shippedDataFitsThePanelAndTheLabels)
+{
+    for (const char *name : {"rune.dat", "runename.dat"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_DATA_DIR "/") + QString::fromLatin1(name), path(name)));
+    const auto form = openShown();
+    const InfoPanel *panel = form->controls().Picture1;
+    const auto data = form->currentRuneData();
+    const auto expectFits = [panel](const QList<PanelLine> &lines) {
+        for (const PanelLine &line : lines) {
+            QFont font = panel->font();
+            font.setPointSizeF(line.pointSize);
+            font.setBold(line.bold);
+            EXPECT_LE(QFontMetrics(font).horizontalAdvance(line.text), panel->contentsRect().width())
+                << line.text.toStdString();
+        }
+    };
+    RuneStock stock;
+    for (int index = 0; index < RuneCatalogue::Count; ++index)
+        stock.set(index, std::numeric_limits<qint32>::min());
+    const QStringList names = ReadRuneNames(form->runeNamesPath());
+    ASSERT_EQ(names.size(), 99);
+    for (const QString &name : names)
+        expectFits(RuneWordFinder(*data, stock).details(name).lines);
+    expectFits(firstRuneLines(data->runes(), stock.at(0)));
+    for (int index = 0; index < RuneCatalogue::Count; ++index) {
+        expectFits(runeInfoLines(data->runes(), index, stock.at(index)));
+        const RuneLabel *label = form->controls().Label1[std::size_t(index)];
+        EXPECT_EQ(label->text(), data->runes().name(index));
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << index;
+    }
 }

@@ -32,6 +32,7 @@ private:
     Prompter &m_prompter;
     DataLocation m_location;
     std::unique_ptr<InstanceLock> m_lock;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<Form1> m_form;
 };
 

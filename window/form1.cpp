@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "formgeometry.h"
+#include "itemtypechoice.h"
 #include "planner.h"
 
 #include <QCloseEvent>
@@ -33,10 +34,13 @@ QPushButton *button(const QString &caption, const QFont &font, const TwipRect &r
 
 } // namespace
 
-Form1::Form1(Prompter &prompter, const QString &appDirectory, QWidget *parent)
+Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings, QWidget *parent)
     : QWidget(parent)
     , m_prompter(prompter)
     , m_files(appDirectory)
+    , m_ownSettings(settings ? nullptr
+                             : std::make_unique<Settings>(m_files.saveDirectory() + QStringLiteral("/runechecklist.ini")))
+    , m_settings(settings ? settings : m_ownSettings.get())
     , m_runeData(m_files.appDirectory() + QStringLiteral("rune.dat"))
 {
     createControls();
@@ -44,6 +48,8 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, QWidget *parent)
     connectPlanner();
     Form_Load();
 }
+
+Form1::~Form1() = default;
 
 void Form1::createControls()
 {
@@ -91,11 +97,8 @@ void Form1::createControls()
     m_ui.Command5 = button(QStringLiteral("更新"), buttonFont, form::Command5, this);
     m_ui.Combo1 = place(new QComboBox(this), form::Combo1);
     m_ui.Combo1->setFont(fonts::timesNewRoman(11.25));
-    m_ui.Combo1->addItems({QStringLiteral("All"), QStringLiteral("Weapon "), QStringLiteral("Melee Weapon"),
-                           QStringLiteral("Sword"), QStringLiteral("Axe"), QStringLiteral("Mace"),
-                           QStringLiteral("Hammer"), QStringLiteral("Scepter"), QStringLiteral("Wand"),
-                           QStringLiteral("Staff"), QStringLiteral("Missile Weapon"), QStringLiteral("Helm"),
-                           QStringLiteral("Armor"), QStringLiteral("Shield")});
+    for (const ItemTypeChoice &choice : itemTypeChoices())
+        m_ui.Combo1->addItem(choice.text);
     m_ui.Combo1->setCurrentIndex(-1);
     m_ui.Command6 = button(QStringLiteral("消去"), buttonFont, form::Command6, this);
     m_ui.Command7 = button(QStringLiteral("全て表示"), buttonFont, form::Command7, this);

@@ -6,6 +6,7 @@
 // event (Form_Load, Command4_Click, runeimg2_MouseDown, ...), and prints what
 // those libraries answer into the info panel.
 
+#include "datacheck.h"
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
@@ -13,6 +14,7 @@
 #include "runecontrols.h"
 #include "gridaction.h"
 #include "runestock.h"
+#include "settings.h"
 #include "stockfiles.h"
 
 #include <QWidget>
@@ -55,12 +57,18 @@ class Form1 final : public QWidget
 
 public:
     // appDirectory is where the save folder and the data files are; the
-    // program passes its data location's, tests a temporary one.
-    explicit Form1(Prompter &prompter, const QString &appDirectory = AppDirectory(), QWidget *parent = nullptr);
+    // program passes its data location's, tests a temporary one. Without
+    // settings of its own the window keeps them in its save folder.
+    explicit Form1(Prompter &prompter, const QString &appDirectory = AppDirectory(), Settings *settings = nullptr,
+                   QWidget *parent = nullptr);
+    ~Form1() override;
 
     [[nodiscard]] const Form1Controls &controls() const { return m_ui; }
     [[nodiscard]] const RuneStock &runeStock() const { return m_stock; }
     [[nodiscard]] int currentGroup() const { return m_currentGroup; }
+    [[nodiscard]] Settings &settings() { return *m_settings; }
+    // Says, once, why the settings file could not be read or written.
+    void tellSettingsProblem(QWidget *parent);
 
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
@@ -83,9 +91,15 @@ public:
     // As a click on the name in List1 shows it.
     void showRuneWord(const QString &name);
     [[nodiscard]] const StockFiles &files() const { return m_files; }
-    [[nodiscard]] std::shared_ptr<const ProfileData> currentRuneData() { return runeData(); }
+    [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const;
+    // Where an installed program's shipped rune word files are; empty when
+    // it runs portable.
+    void setShippedDirectory(const QString &directory) { m_shippedDirectory = directory; }
+    // The problems of the rune word files, and the newer shipped files that
+    // an edited copy keeps out.
+    [[nodiscard]] QList<DataProblem> checkData() const;
     // The rune that the selection frame stands on.
     [[nodiscard]] int selectedRune() const { return m_selectedRune; }
 
@@ -120,8 +134,10 @@ private:
     [[nodiscard]] bool storeCurrentGroup(Leaving leaving);
     [[nodiscard]] bool askToLeaveWithoutSaving(const QString &why, Leaving leaving);
 
-    // rune.dat as it is now; a file that cannot be read is reported once.
-    [[nodiscard]] std::shared_ptr<const ProfileData> runeData();
+    // rune.dat as it is now; a file that cannot be read is reported once. A
+    // new version of the file names the grid's runes anew.
+    [[nodiscard]] std::shared_ptr<const RuneData> runeData();
+    void nameRunes(const RuneTable &runes);
     [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
     [[nodiscard]] InteractionMode readInteractionMode();
     void ShowRuneInfo(int index);
@@ -156,7 +172,11 @@ private:
 
     Prompter &m_prompter;
     StockFiles m_files;
+    std::unique_ptr<Settings> m_ownSettings;
+    Settings *m_settings;
     RuneDataFile m_runeData;
+    // The version of rune.dat whose rune names the grid shows.
+    std::shared_ptr<const RuneData> m_namedBy;
     RuneStock m_stock;
     // The counts as the current group's file gave them, and whether it could
     // be read at all.
@@ -178,6 +198,7 @@ private:
 
     void connectPlanner();
     int m_selectedRune = 0;
+    QString m_shippedDirectory;
     RunePlanner *m_planner = nullptr;
 };
 

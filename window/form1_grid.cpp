@@ -5,13 +5,26 @@
 
 namespace rcl {
 
-std::shared_ptr<const ProfileData> Form1::runeData()
+std::shared_ptr<const RuneData> Form1::runeData()
 {
     auto data = m_runeData.current();
+    if (data != m_namedBy) {
+        m_namedBy = data;
+        nameRunes(data->runes());
+    }
     const QString problem = m_runeData.takeProblem();
     if (!problem.isEmpty())
         m_prompter.tell(this, windowTitle(), problem, Prompter::Icon::Warning);
     return data;
+}
+
+void Form1::nameRunes(const RuneTable &runes)
+{
+    for (int index = 0; index < RuneCatalogue::Count; ++index) {
+        RuneLabel *label = m_ui.Label1[std::size_t(index)];
+        if (label->text() != runes.name(index))
+            label->setText(runes.name(index));
+    }
 }
 
 QString Form1::ReadRuneData(const QString &section, const QString &key)

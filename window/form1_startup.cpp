@@ -42,6 +42,14 @@ void Form1::showGroupName(const QString &name)
 void Form1::tellStartupProblems()
 {
     tellLoadFailure();
+    tellSettingsProblem(this);
+}
+
+void Form1::tellSettingsProblem(QWidget *parent)
+{
+    const QString problem = m_settings->takeProblem();
+    if (!problem.isEmpty())
+        m_prompter.tell(parent, windowTitle(), problem, Prompter::Icon::Warning);
 }
 
 // A save file that exists but cannot be read must not pass unnoticed: the
@@ -103,7 +111,10 @@ void Form1::ShowFirstRune()
 
 void Form1::printRune(int index, bool firstRuneLayout)
 {
-    printPanel(firstRuneLayout ? firstRuneLines(m_stock.at(0)) : runeInfoLines(index, m_stock.at(index)));
+    const auto data = runeData();
+    const RuneTable &runes = data->runes();
+    printPanel(firstRuneLayout ? firstRuneLines(runes, m_stock.at(0))
+                               : runeInfoLines(runes, index, m_stock.at(index)));
     m_panelRune = index;
     m_panelFirstRune = firstRuneLayout;
 }

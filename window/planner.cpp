@@ -132,8 +132,6 @@ QWidget *RunePlanner::createGroupsTab()
     m_groups->setObjectName(QStringLiteral("groups"));
     m_groups->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_groups->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (int index = 0; index < RuneCatalogue::Count; ++index)
-        m_groups->setVerticalHeaderItem(index, cell(RuneCatalogue::name(index)));
     auto *save = new QPushButton(tr("Save as CSV... (Ctrl+S)"), tab);
     connect(save, &QPushButton::clicked, this, &RunePlanner::saveGroupsTable);
     auto *layout = new QVBoxLayout(tab);
@@ -146,8 +144,7 @@ QWidget *RunePlanner::createUsesTab()
 {
     auto *tab = new QWidget;
     m_rune = new QComboBox(tab);
-    for (int index = 0; index < RuneCatalogue::Count; ++index)
-        m_rune->addItem(RuneCatalogue::name(index));
+    m_rune->addItems(m_form.currentRuneData()->runes().names());
     m_rune->setCurrentIndex(m_form.selectedRune());
     m_uses = table({tr("Rune word"), tr("Needs"), tr("This group can make it")}, 2, tab);
     auto *choice = new QHBoxLayout;
@@ -226,13 +223,16 @@ void RunePlanner::showNearMisses()
     for (int row = 0; row < found.size(); ++row) {
         const NearMiss &miss = found[row];
         fillRow(m_nearMisses, row,
-                {cell(miss.name), cell(missingRunesText(miss.missing)), numberCell(miss.missingCount), cell(miss.allowed),
+                {cell(miss.name), cell(missingRunesText(miss.missing, data->runes())), numberCell(miss.missingCount), cell(miss.allowed),
                  numberCell(miss.level)});
     }
 }
 
 void RunePlanner::showGroups()
 {
+    const QStringList runeNames = m_form.currentRuneData()->runes().names();
+    for (int index = 0; index < RuneCatalogue::Count; ++index)
+        m_groups->setVerticalHeaderItem(index, cell(runeNames[index]));
     const GroupsTable groups = GroupsTable::read(m_form.files(), m_form.currentGroup(), m_form.runeStock());
     QStringList headers;
     for (int group = 0; group < GroupCount; ++group) {
@@ -251,6 +251,8 @@ void RunePlanner::showGroups()
 void RunePlanner::showUses()
 {
     const auto data = m_form.currentRuneData();
+    for (int index = 0; index < RuneCatalogue::Count; ++index)
+        m_rune->setItemText(index, data->runes().name(index));
     const QList<RuneUse> uses =
         runeUses(*data, m_form.runeStock(), ReadRuneNames(m_form.runeNamesPath()), m_rune->currentIndex());
     m_uses->setRowCount(int(uses.size()));
@@ -262,7 +264,7 @@ void RunePlanner::showUses()
 
 void RunePlanner::showCheck()
 {
-    const QList<DataProblem> problems = checkRuneDataFiles(m_form.runeDataPath(), m_form.runeNamesPath());
+    const QList<DataProblem> problems = m_form.checkData();
     m_checkSummary->setText(problems.isEmpty() ? tr("No problems found in rune.dat and runename.dat.")
                                                : tr("%n problem(s) found in rune.dat and runename.dat. The files are "
                                                     "not changed.",
@@ -283,7 +285,7 @@ void RunePlanner::saveGroupsTable()
     if (path.isEmpty())
         return;
     const GroupsTable groups = GroupsTable::read(m_form.files(), m_form.currentGroup(), m_form.runeStock());
-    const FileResult saved = saveWholeFile(path, groups.csv());
+    const FileResult saved = saveWholeFile(path, groups.csv(m_form.currentRuneData()->runes().names()));
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),
                         tr("The table could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),

@@ -1,0 +1,12 @@
+#include "runedata.h"
+
+namespace rcl {
+
+RuneData::RuneData(ProfileData profile)
+    : m_profile(std::move(profile))
+    , m_runes(RuneTable::fromData(m_profile))
+    , m_kinds(ItemKinds::fromData(m_profile))
+{
+}
+
+} // namespace rcl

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "itemkinds.h"
+#include "profiledata.h"
+#include "runetable.h"
+
+#include <QByteArray>
+
+namespace rcl {
+
+// One version of rune.dat as the program reads it: the values of its
+// sections, and what the rune sections and the item kinds section make of
+// them, worked out once.
+class RuneData final
+{
+public:
+    RuneData() = default;
+    explicit RuneData(ProfileData profile);
+    [[nodiscard]] static RuneData parse(QByteArray content) { return RuneData(ProfileData::parse(std::move(content))); }
+
+    [[nodiscard]] const ProfileData &profile() const { return m_profile; }
+    [[nodiscard]] QString value(QStringView section, QStringView key) const { return m_profile.value(section, key); }
+    [[nodiscard]] const RuneTable &runes() const { return m_runes; }
+    [[nodiscard]] const ItemKinds &kinds() const { return m_kinds; }
+
+private:
+    ProfileData m_profile;
+    RuneTable m_runes;
+    ItemKinds m_kinds;
+};
+
+} // namespace rcl

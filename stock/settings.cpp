@@ -1,0 +1,124 @@
+#include "settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace rcl {
+namespace {
+
+struct KeyInfo
+{
+    QString name;
+    QVariant defaultValue;
+};
+
+KeyInfo info(Settings::Key key)
+{
+    switch (key) {
+    case Settings::Key::ShippedRuneData:
+        return {u"ShippedFiles/rune.dat"_s, QString()};
+    case Settings::Key::ShippedRuneNames:
+        return {u"ShippedFiles/runename.dat"_s, QString()};
+    }
+    return {};
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Settings", text);
+}
+
+} // namespace
+
+Settings::Settings(const QString &path)
+    : m_path(path)
+{
+    if (m_path.isEmpty()) {
+        m_writable = false;
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(m_path);
+    const QFileInfo file(m_path);
+    if (file.exists() && (!file.isFile() || !file.isReadable())) {
+        // Nothing of it can be read, so nothing may replace it either.
+        noteProblem(tr("The settings file %1 cannot be read. The default settings apply, and changes are kept "
+                       "until the program closes.").arg(shown));
+        m_writable = false;
+        return;
+    }
+    m_file = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    if (m_file->status() == QSettings::FormatError) {
+        // What could be read stays in force and the next change writes the
+        // file anew; the user's bytes are kept beside it for a look.
+        const QString aside = m_path + u".damaged"_s;
+        QFile::remove(aside);
+        if (!QFile::copy(m_path, aside)) {
+            noteProblem(tr("The settings file %1 is damaged, and no copy of it can be kept. What could be read "
+                           "applies, and changes are kept until the program closes.").arg(shown));
+            // Held in memory only: the file itself is never written over.
+            for (const QString &name : m_file->allKeys())
+                m_unsaved.insert(name, m_file->value(name));
+            m_file.reset();
+            m_writable = false;
+            return;
+        }
+        noteProblem(tr("The settings file %1 was damaged. What could be read applies, and a copy of the file "
+                       "is kept as %2.").arg(shown, QDir::toNativeSeparators(aside)));
+    }
+}
+
+Settings::~Settings() = default;
+
+QVariant Settings::value(Key key) const
+{
+    const KeyInfo key_ = info(key);
+    if (const auto unsaved = m_unsaved.constFind(key_.name); unsaved != m_unsaved.cend())
+        return *unsaved;
+    if (!m_file)
+        return key_.defaultValue;
+    const QVariant stored = m_file->value(key_.name, key_.defaultValue);
+    // A value of another type, as a hand edit may leave, counts as none.
+    if (key_.defaultValue.isValid() && !stored.canConvert(key_.defaultValue.metaType()))
+        return key_.defaultValue;
+    return stored;
+}
+
+void Settings::setValue(Key key, const QVariant &value)
+{
+    if (this->value(key) == value)
+        return;
+    const QString name = info(key).name;
+    if (m_writable && m_file) {
+        m_file->setValue(name, value);
+        m_file->sync();
+        if (m_file->status() == QSettings::NoError) {
+            m_unsaved.remove(name);
+            return;
+        }
+        m_writable = false;
+        noteProblem(tr("The settings cannot be saved in %1. Changes are kept until the program closes.")
+                        .arg(QDir::toNativeSeparators(m_path)));
+    }
+    m_unsaved.insert(name, value);
+}
+
+void Settings::noteProblem(const QString &problem)
+{
+    if (!m_told && m_problem.isEmpty())
+        m_problem = problem;
+}
+
+QString Settings::takeProblem()
+{
+    if (m_problem.isEmpty())
+        return {};
+    m_told = true;
+    return std::exchange(m_problem, QString());
+}
+
+} // namespace rcl

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+namespace rcl {
+
+// The program's options and the planner's choices, kept in a small INI file
+// in the data folder. Every key is named once, with its default, in the
+// table in settings.cpp.
+//
+// The file never stops the program: one that cannot be read leaves the
+// defaults in force, one that is damaged is kept aside under another name,
+// and one that cannot be written keeps the changes for this run only. Each
+// such problem is given once by takeProblem().
+class Settings final
+{
+public:
+    enum class Key {
+        // The hashes of the shipped rune word files that an installed copy
+        // last took, so that a newer package's files can replace copies the
+        // user never edited.
+        ShippedRuneData,
+        ShippedRuneNames,
+    };
+
+    // An empty path keeps everything in memory (tests, and a folder without
+    // a place for the file).
+    explicit Settings(const QString &path);
+    ~Settings();
+    Q_DISABLE_COPY_MOVE(Settings)
+
+    [[nodiscard]] QString path() const { return m_path; }
+
+    [[nodiscard]] QVariant value(Key key) const;
+    // Written to the file at once; a failure is kept for takeProblem().
+    void setValue(Key key, const QVariant &value);
+    [[nodiscard]] bool flag(Key key) const { return value(key).toBool(); }
+    [[nodiscard]] QString text(Key key) const { return value(key).toString(); }
+    [[nodiscard]] QStringList list(Key key) const { return value(key).toStringList(); }
+
+    // Why the file could not be read or written, in a sentence for the user;
+    // given once, empty afterwards.
+    [[nodiscard]] QString takeProblem();
+
+private:
+    void noteProblem(const QString &problem);
+
+    QString m_path;
+    std::unique_ptr<QSettings> m_file;
+    // Values set while the file cannot be written.
+    QVariantMap m_unsaved;
+    bool m_writable = true;
+    QString m_problem;
+    bool m_told = false;
+};
+
+} // namespace rcl
