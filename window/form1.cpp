@@ -84,12 +84,11 @@ void Form1::createControls()
         m_ui.Label1[std::size_t(i)] = place(new RuneLabel(i, RuneCatalogue::name(i), this), grid::labelRect(i));
     for (int i = 0; i < RuneCatalogue::Count; ++i)
         m_ui.runeimg2[std::size_t(i)] = place(new RuneEventArea(i, this), grid::eventAreaRect(i));
-    // A click on a rune gives the grid the keyboard.
+    // A click on a rune gives the grid the keyboard (eventFilter). The runes
+    // are not the grid's focus proxies: Tab would stop at them.
     for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
-        for (QWidget *cell : std::initializer_list<QWidget *>{m_ui.runeimg2[i], m_ui.Label1[i]}) {
-            cell->setFocusPolicy(Qt::ClickFocus);
-            cell->setFocusProxy(m_ui.Grid1);
-        }
+        m_ui.runeimg2[i]->installEventFilter(this);
+        m_ui.Label1[i]->installEventFilter(this);
     }
 
     const QFont buttonFont = fonts::terminal(9.75);
@@ -124,6 +123,9 @@ void Form1::createControls()
                            m_ui.Command4, m_ui.List1,    m_ui.Command5, m_ui.Combo1, m_ui.Command6, m_ui.Command7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.List1, m_ui.Command5, m_ui.Combo1, m_ui.Command7})
+        m_bandFocus.append({control, control->focusPolicy()});
+    setBandFocusable(false);
     m_ui.Picture1->setFocus();
 }
 
@@ -164,6 +166,9 @@ void Form1::connectHandlers()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        && (qobject_cast<RuneEventArea *>(watched) || qobject_cast<RuneLabel *>(watched)))
+        m_ui.Grid1->setFocus(Qt::MouseFocusReason);
     if (watched == m_ui.List1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const QList<QListWidgetItem *> selected = m_ui.List1->selectedItems();
         m_rowBeforePress = selected.isEmpty() ? -1 : m_ui.List1->row(selected.first());
