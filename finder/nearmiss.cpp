@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 namespace rcl {
 namespace {
@@ -25,7 +26,7 @@ QStringList uniqueNames(const QStringList &names)
 } // namespace
 
 QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
-                           const std::optional<QString> &itemType, int maxMissing)
+                           const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking)
 {
     const RuneWordFinder finder(data, stock);
     QList<NearMiss> found;
@@ -42,10 +43,17 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
             count += rune.count;
         if (count > maxMissing)
             continue;
-        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level});
+        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level,
+                      planRuneWord(data.upgrades(), stock, recipe).value_or(UpgradePlan())});
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const NearMiss &a, const NearMiss &b) { return a.missingCount < b.missingCount; });
+    if (ranking == NearMissRanking::MissingAfterUpgrades) {
+        std::stable_sort(found.begin(), found.end(), [](const NearMiss &a, const NearMiss &b) {
+            return std::pair(a.upgrades.missingCount, a.missingCount) < std::pair(b.upgrades.missingCount, b.missingCount);
+        });
+    } else {
+        std::stable_sort(found.begin(), found.end(),
+                         [](const NearMiss &a, const NearMiss &b) { return a.missingCount < b.missingCount; });
+    }
     return found;
 }
 
