@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace rcl {
 namespace {
@@ -46,15 +47,22 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
         found.append({name, std::move(*missing), count, std::move(allowed), recipe.level,
                       planRuneWord(data.upgrades(), stock, recipe).value_or(UpgradePlan())});
     }
-    if (ranking == NearMissRanking::MissingAfterUpgrades) {
-        std::stable_sort(found.begin(), found.end(), [](const NearMiss &a, const NearMiss &b) {
-            return std::pair(a.upgrades.missingCount, a.missingCount) < std::pair(b.upgrades.missingCount, b.missingCount);
-        });
-    } else {
-        std::stable_sort(found.begin(), found.end(),
-                         [](const NearMiss &a, const NearMiss &b) { return a.missingCount < b.missingCount; });
+    // Ranked by their places, not moved about: a near miss is large.
+    std::vector<std::pair<std::pair<qint64, qint64>, qsizetype>> order;
+    order.reserve(std::size_t(found.size()));
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const NearMiss &miss = found[i];
+        order.push_back({ranking == NearMissRanking::MissingAfterUpgrades
+                             ? std::pair(miss.upgrades.missingCount, miss.missingCount)
+                             : std::pair(miss.missingCount, qint64(0)),
+                         i});
     }
-    return found;
+    std::sort(order.begin(), order.end());
+    QList<NearMiss> ranked;
+    ranked.reserve(found.size());
+    for (const auto &entry : order)
+        ranked.append(std::move(found[entry.second]));
+    return ranked;
 }
 
 QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes)

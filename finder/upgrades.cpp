@@ -96,23 +96,31 @@ UpgradePlan planFor(const UpgradeRecipes &recipes, const PerRune &spares, const 
     PerRune made = missing;
     Flow flow = flowOf(recipes, spares, made);
     if (!flow.met) {
+        // The flow of what is made so far; of nothing at first.
+        flow = Flow();
         made.fill(0);
         for (std::size_t level = 0; level < missing.size(); ++level) {
             if (missing[level] == 0)
                 continue;
             made[level] = missing[level];
-            if (flowOf(recipes, spares, made).met)
+            if (Flow tried = flowOf(recipes, spares, made); tried.met) {
+                flow = tried;
                 continue;
+            }
             // Making lo is met, making hi is not.
             qint64 lo = 0;
             qint64 hi = missing[level];
             while (hi - lo > 1) {
                 made[level] = lo + (hi - lo) / 2;
-                (flowOf(recipes, spares, made).met ? lo : hi) = made[level];
+                if (Flow tried = flowOf(recipes, spares, made); tried.met) {
+                    lo = made[level];
+                    flow = tried;
+                } else {
+                    hi = made[level];
+                }
             }
             made[level] = lo;
         }
-        flow = flowOf(recipes, spares, made);
     }
 
     UpgradePlan plan;
@@ -273,10 +281,11 @@ std::optional<UpgradePlan> planRuneWord(const UpgradeRecipes &recipes, const Run
     }
     UpgradePlan plan = planFor(recipes, spares, missing);
     // What stays missing in the recipe's order, as the near misses name it.
-    std::stable_sort(plan.stillMissing.begin(), plan.stillMissing.end(),
-                     [&recipe](const MissingRune &a, const MissingRune &b) {
-                         return recipe.runes.indexOf(a.index) < recipe.runes.indexOf(b.index);
-                     });
+    if (plan.stillMissing.size() > 1)
+        std::stable_sort(plan.stillMissing.begin(), plan.stillMissing.end(),
+                         [&recipe](const MissingRune &a, const MissingRune &b) {
+                             return recipe.runes.indexOf(a.index) < recipe.runes.indexOf(b.index);
+                         });
     return plan;
 }
 
