@@ -6,6 +6,7 @@
 // event (Form_Load, Command4_Click, runeimg2_MouseDown, ...), and prints what
 // those libraries answer into the info panel.
 
+#include "datacheck.h"
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
@@ -92,6 +93,12 @@ public:
     [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const;
+    // Where an installed program's shipped rune word files are; empty when
+    // it runs portable.
+    void setShippedDirectory(const QString &directory) { m_shippedDirectory = directory; }
+    // The problems of the rune word files, and the newer shipped files that
+    // an edited copy keeps out.
+    [[nodiscard]] QList<DataProblem> checkData() const;
     // The rune that the selection frame stands on.
     [[nodiscard]] int selectedRune() const { return m_selectedRune; }
 
@@ -175,6 +182,7 @@ private:
 
     void connectPlanner();
     int m_selectedRune = 0;
+    QString m_shippedDirectory;
     RunePlanner *m_planner = nullptr;
 };
 

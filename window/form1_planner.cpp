@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "datalocation.h"
 #include "planner.h"
 
 #include <QListWidget>
@@ -39,6 +40,14 @@ void Form1::connectPlanner()
             menu.exec(area->mapToGlobal(pos));
         });
     }
+}
+
+QList<DataProblem> Form1::checkData() const
+{
+    QList<DataProblem> problems = checkRuneDataFiles(runeDataPath(), runeNamesPath());
+    for (const ShippedNotice &notice : newerShippedFiles({m_files.appDirectory(), m_shippedDirectory}, *m_settings))
+        problems.append({notice.file, 0, notice.text});
+    return problems;
 }
 
 void Form1::openPlanner()
