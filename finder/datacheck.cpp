@@ -389,7 +389,7 @@ void Checker::checkUpgrades(std::size_t section, const RuneTable &runes)
                                           .arg(made, text, never));
             break;
         case NotWhole:
-            add(DataFile, used->line, u"The recipe for %1 asks for \"%2\" runes, not a whole number, %3"_s.arg(
+            add(DataFile, used->line, u"The recipe for %1 asks for \"%2\" runes, not a whole number up to 2147483647, %3"_s.arg(
                                           made, read.piece, never));
             break;
         case FewerThanOne:
