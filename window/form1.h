@@ -10,6 +10,7 @@
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
+#include "runewordfinder.h"
 #include "runecontrols.h"
 #include "gridaction.h"
 #include "runestock.h"
@@ -119,6 +120,11 @@ private:
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
     void printPanel(const QList<PanelLine> &lines);
+    void printRune(int index, bool firstRuneLayout);
+    void clearPanel();
+    // Shows a changed count where it shows: in the panel when it shows that
+    // rune, and in the colours of the recipe frames.
+    void showCountChange(int index);
     void loadCurrentGroup();
     void showGroupName(const QString &name);
 
@@ -149,8 +155,10 @@ private:
     void List1_Click();
     void ExpandRuneWordPanel();
     void CollapseRuneWordPanel();
-    void ShowRuneWordDetails(const QString &name, bool colourFrames);
+    void setBandFocusable(bool focusable);
+    void ShowRuneWordDetails(const QString &name);
     void hideRecipeFrames();
+    void colourRecipeFrames();
     [[nodiscard]] QStringList readRuneNames() const;
     [[nodiscard]] QString itemTypeChoice() const;
 
@@ -179,6 +187,14 @@ private:
     // changes no selection, yet is a click on an entry.
     int m_rowBeforePress = -1;
     Form1Controls m_ui;
+    // The rune the info panel shows when a rune view printed it last, -1
+    // when something else did, and whether in the layout of the first rune.
+    int m_panelRune = -1;
+    bool m_panelFirstRune = false;
+    // The recipe entries that the visible frames Shape2 stand for.
+    QList<RecipeFrame> m_recipeFrames;
+    // The band's controls with the focus they take while the band is open.
+    QList<std::pair<QWidget *, Qt::FocusPolicy>> m_bandFocus;
 
     void connectPlanner();
     int m_selectedRune = 0;

@@ -61,7 +61,7 @@ void Form1::openPlanner()
 
 void Form1::showRuneWord(const QString &name)
 {
-    ShowRuneWordDetails(name, true);
+    ShowRuneWordDetails(name);
 }
 
 } // namespace rcl
