@@ -124,6 +124,17 @@ TEST(DataCheck, eachProblemAtItsLine)
         {clean + "Allowed=Swords, Wands\n[Item Kinds]\nWeapons=\nSwords=Weapons, Blades\nA=B\nB=A\n", "A",
          {{"rune.dat", 8, "\"Wands\", which [Item Kinds] does not know"}, {"rune.dat", 11, "\"Blades\""},
           {"rune.dat", 12, "loop"}, {"rune.dat", 13, "loop"}}},
+        // Rune upgrades.
+        {"[Rune Upgrades]\nRal=3 Tal\nAmn=3 thul + chipped TOPAZ\nMal=2 Um+Topaz\n", "", {}},
+        {"[Rune Upgrades]\nOrt=3\nThul=3 Ort +\nAmn=0 Thul\nSol=2.5 Amn\n", "",
+         {{"rune.dat", 2, "incomplete"}, {"rune.dat", 3, "incomplete"}, {"rune.dat", 4, "fewer than 1"},
+          {"rune.dat", 5, "not a whole number"}}},
+        {"[Rune Upgrades]\nOrt=3 Foo\nFoo=3 Ral\nAmn=3 Thul + Onyx\nEl=3 El\nTal=3 Eth\n", "",
+         {{"rune.dat", 2, "names Foo, which is no rune"}, {"rune.dat", 3, "recipe for Foo"},
+          {"rune.dat", 4, "\"Onyx\", which is no gem"}, {"rune.dat", 5, "nothing is below"},
+          {"rune.dat", 6, "not from Ith"}}},
+        {"[Rune#13]\nName=Shael\nLevel=29\nWeapon1=w\nArmor1=a\n[Rune Upgrades]\nShae=3 Sol\nShael=3 Sol\n"
+         "Dol=3 Shae + Ruby\n", "", {{"rune.dat", 7, "second recipe for Shael"}}},
     };
     for (const auto &[data, names, expected] : rows) {
         const QList<DataProblem> found = checkRuneData(data, names);
