@@ -234,6 +234,7 @@ private:
     void showCounts(bool all);
     void autosave();
     QTranslator m_english;
+    bool m_englishInstalled = false;
     bool m_countsOnGrid = false;
     RuneStock m_shownStock;
     QTimer m_autosave;

@@ -24,12 +24,12 @@ void Form1::retranslateCaptions()
 void Form1::applyOptions()
 {
     const bool english = option(Settings::Key::EnglishCaptions);
-    if (english && m_english.isEmpty()) {
-        if (m_english.load(QStringLiteral(":/i18n/runechecklist_en.qm")))
-            QCoreApplication::installTranslator(&m_english);
-    } else if (!english && !m_english.isEmpty()) {
+    if (english && !m_englishInstalled) {
+        m_englishInstalled = (!m_english.isEmpty() || m_english.load(QStringLiteral(":/i18n/runechecklist_en.qm")))
+            && QCoreApplication::installTranslator(&m_english);
+    } else if (!english && m_englishInstalled) {
         QCoreApplication::removeTranslator(&m_english);
-        (void)m_english.load(QString());
+        m_englishInstalled = false;
     }
     retranslateCaptions();
     m_countsOnGrid = option(Settings::Key::CountsOnGrid);
@@ -49,7 +49,9 @@ void Form1::addOptionActions(QMenu &menu, QWidget *parent)
         {Settings::Key::CountsOnGrid, tr("Show counts on the grid")},
         {Settings::Key::EnglishCaptions, tr("English captions")},
     };
-    for (const auto &[key, text] : options) {
+    for (const auto &[optionKey, text] : options) {
+        // Copied: clang 14 cannot capture a structured binding.
+        const Settings::Key key = optionKey;
         QAction *action = menu.addAction(text);
         action->setCheckable(true);
         action->setChecked(option(key));
@@ -81,8 +83,9 @@ void Form1::showContextMenu(const QPoint &globalPos)
     menu.exec(globalPos);
 }
 
-// The grid's menu: a right click beside the runes (on them the right button
-// counts), or the menu key while the grid has the focus.
+// The window's menu, where no control has one of its own: a right click
+// beside the runes (on them the right button counts) or on a button, or the
+// menu key while the grid has the focus.
 void Form1::contextMenuEvent(QContextMenuEvent *event)
 {
     showContextMenu(event->globalPos());
