@@ -23,6 +23,10 @@ struct RecipeFrame
     friend bool operator==(const RecipeFrame &, const RecipeFrame &) = default;
 };
 
+// Marks each frame owned when the group holds more of its rune than the
+// frames before it name: a rune named twice is owned twice only with two.
+void markOwned(QList<RecipeFrame> &frames, const RuneStock &stock);
+
 // A rune that a group lacks for a recipe, and how many more of it.
 struct MissingRune
 {

@@ -1,7 +1,9 @@
-// rune.dat as any bytes: parsing, lookups of the names the program asks for,
-// and the rune word views built from them.
+// rune.dat as any bytes: parsing, the rune and item kind sections, lookups of
+// the names the program asks for, the rune word views built from them, and
+// the data check.
+#include "datacheck.h"
 #include "interactionmode.h"
-#include "profiledata.h"
+#include "runedata.h"
 #include "runewordfinder.h"
 
 #include <QString>
@@ -12,7 +14,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size)
 {
     const QByteArray content(reinterpret_cast<const char *>(bytes), qsizetype(size));
-    const rcl::ProfileData data = rcl::ProfileData::parse(content);
+    const rcl::RuneData data = rcl::RuneData::parse(content);
+    (void)data.kinds().tree();
+    (void)data.kinds().loops();
     (void)rcl::parseInteractionMode(data.value(QStringLiteral("OverAll"), QStringLiteral("Rune Elect")));
 
     rcl::RuneStock stock;
@@ -25,7 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
         const QString name = line.trimmed().remove(u'[').remove(u']');
         (void)finder.IsRuneWordMakeable(name);
         (void)finder.MatchesItemType(name, QStringLiteral("Weapon "));
+        (void)finder.MatchesItemType(name, name);
         (void)finder.details(name);
     }
+    (void)rcl::checkRuneData(content, content.left(4096));
     return 0;
 }

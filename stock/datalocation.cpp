@@ -1,9 +1,15 @@
 #include "datalocation.h"
 
+#include "filereader.h"
+
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -26,25 +32,122 @@ QString DataLocation::settingsPath() const
     return QDir(directory).filePath(installed() ? u"runechecklist.ini"_s : u"save/runechecklist.ini"_s);
 }
 
-FileResult copyShippedFiles(const DataLocation &location)
+namespace {
+
+// Every file ever shipped, newest last: a user's copy equal to one of them
+// was never edited, so the next package may replace it.
+constexpr std::string_view ShippedHashes[] = {
+    // The example files of the first packages: 24 rune words.
+    "9c156702ec49baa5ad775496e4fb7182509db97f9d41f974833e496b7cb1de09",
+    "342cece1b7dd388c58986710dd83d6c36fedb9fc5b8fe81a38bcb970f465ce68",
+    // The 99 rune words of game version 3.3, the runes, upgrades and kinds.
+    "6da6d6252371a34cfcaeadf781497bd465a32cf2060b9118ffd02022c15dff9c",
+    "555756cfddf2bbd4cb3ecb2facedfdc7ef76bc54d01a9fcce4e56677d7264378",
+};
+
+// The rune word files are far below this; a larger one is no shipped file.
+constexpr qint64 MaxDataBytes = qint64(32) << 20;
+
+struct ShippedFile
+{
+    QString name;
+    Settings::Key key;
+};
+
+const ShippedFile Files[] = {
+    {u"rune.dat"_s, Settings::Key::ShippedRuneData},
+    {u"runename.dat"_s, Settings::Key::ShippedRuneNames},
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DataLocation", text);
+}
+
+// The hash of a file's bytes, hex; empty when it cannot be read whole.
+QByteArray hashOf(const QString &path)
+{
+    const FileContent file = readFile(path, MaxDataBytes);
+    if (file.state != FileContent::State::Read)
+        return {};
+    return QCryptographicHash::hash(file.bytes, QCryptographicHash::Sha256).toHex();
+}
+
+FileResult copyWhole(const QString &from, const QString &to)
+{
+    const FileContent content = readFile(from, MaxDataBytes);
+    if (content.state != FileContent::State::Read)
+        return FileResult::failure(from, content.reason);
+    QSaveFile file(to);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content.bytes) != content.bytes.size() || !file.commit())
+        return FileResult::failure(to, file.errorString());
+    // The copy is the user's to edit, whatever rights the shipped file had.
+    QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner);
+    return {};
+}
+
+} // namespace
+
+const QSet<QByteArray> &shippedVersions()
+{
+    static const QSet<QByteArray> versions = [] {
+        QSet<QByteArray> hashes;
+        for (const std::string_view hash : ShippedHashes)
+            hashes.insert(QByteArray(hash.data(), qsizetype(hash.size())));
+        return hashes;
+    }();
+    return versions;
+}
+
+FileResult updateShippedFiles(const DataLocation &location, Settings &settings, const QSet<QByteArray> &shipped)
 {
     if (!location.installed())
         return {};
     if (!QDir().mkpath(location.directory))
-        return FileResult::failure(location.directory,
-                                   QCoreApplication::translate("DataLocation", "The folder cannot be created."));
-    for (const QString &name : {u"rune.dat"_s, u"runename.dat"_s}) {
-        const QString target = QDir(location.directory).filePath(name);
+        return FileResult::failure(location.directory, tr("The folder cannot be created."));
+    for (const ShippedFile &file : Files) {
+        const QString source = QDir(location.shippedDirectory).filePath(file.name);
+        const QString target = QDir(location.directory).filePath(file.name);
+        const QByteArray now = hashOf(source);
         const QFileInfo existing(target);
-        if (existing.exists() || existing.isSymLink())
-            continue;
-        QFile shipped(QDir(location.shippedDirectory).filePath(name));
-        if (!shipped.copy(target))
-            return FileResult::failure(target, shipped.errorString());
-        // The copy is the user's to edit, whatever rights the shipped file had.
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        if (existing.exists() || existing.isSymLink()) {
+            if (now.isEmpty())
+                continue;
+            const QByteArray mine = existing.isFile() && !existing.isSymLink() ? hashOf(target) : QByteArray();
+            if (mine == now) {
+                settings.setValue(file.key, QString::fromLatin1(now));
+                continue;
+            }
+            // Edited, or no plain file that can be read: the user's.
+            if (!shipped.contains(mine))
+                continue;
+        }
+        if (const FileResult copied = copyWhole(source, target); !copied.ok)
+            return copied;
+        settings.setValue(file.key, QString::fromLatin1(now));
     }
     return {};
+}
+
+QList<ShippedNotice> newerShippedFiles(const DataLocation &location, const Settings &settings,
+                                       const QSet<QByteArray> &shipped)
+{
+    QList<ShippedNotice> notices;
+    if (!location.installed())
+        return notices;
+    for (const ShippedFile &file : Files) {
+        const QString source = QDir(location.shippedDirectory).filePath(file.name);
+        const QByteArray now = hashOf(source);
+        const QByteArray mine = hashOf(QDir(location.directory).filePath(file.name));
+        // An edited copy of the file shipped now has nothing newer to take.
+        if (now.isEmpty() || mine.isEmpty() || mine == now || shipped.contains(mine)
+            || settings.text(file.key).toLatin1() == now)
+            continue;
+        notices.append({file.name, tr("A newer %1 is shipped as %2. Yours was edited, so it is kept; to take the "
+                                      "new one, rename or delete yours, and the next start copies it.")
+                                       .arg(file.name, QDir::toNativeSeparators(source))});
+    }
+    return notices;
 }
 
 } // namespace rcl

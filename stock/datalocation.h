@@ -1,8 +1,12 @@
 #pragma once
 
+#include "settings.h"
 #include "stockfiles.h"
 
+#include <QByteArray>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace rcl {
 
@@ -28,9 +32,25 @@ struct DataLocation
 // nothing is ever written beside an installed program.
 [[nodiscard]] DataLocation chooseDataLocation(const QString &programDirectory, const QString &perUserDirectory);
 
-// Makes the data directory and copies the shipped rune word files into it,
-// never over a file or link that is there: a user's edited copy is kept.
-// Nothing to do for a portable program.
-[[nodiscard]] FileResult copyShippedFiles(const DataLocation &location);
+// The SHA-256 of every rune.dat and runename.dat that a package has shipped.
+[[nodiscard]] const QSet<QByteArray> &shippedVersions();
+
+// Makes the data directory of an installed program and brings the shipped
+// rune word files into it: a missing file is copied, and a copy that is byte
+// for byte a file some package shipped is replaced by the one shipped now.
+// An edited copy, and anything that is not a plain file, is kept. The
+// settings remember which shipped file the user's copy came from. Nothing to
+// do for a portable program.
+[[nodiscard]] FileResult updateShippedFiles(const DataLocation &location, Settings &settings,
+                                            const QSet<QByteArray> &shipped = shippedVersions());
+// For each edited copy that a newer shipped file did not replace: the file's
+// name and a sentence that says where the newer one is.
+struct ShippedNotice
+{
+    QString file;
+    QString text;
+};
+[[nodiscard]] QList<ShippedNotice> newerShippedFiles(const DataLocation &location, const Settings &settings,
+                                            const QSet<QByteArray> &shipped = shippedVersions());
 
 } // namespace rcl

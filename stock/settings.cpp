@@ -108,6 +108,8 @@ QVariant Settings::value(Key key) const
 
 void Settings::setValue(Key key, const QVariant &value)
 {
+    if (this->value(key) == value)
+        return;
     const QString name = info(key).name;
     if (m_writable && m_file) {
         m_file->setValue(name, value);

@@ -47,15 +47,21 @@ TEST_F(GridTest, hoverShowsThePointedRuneFromPictureOrLabel)
     EXPECT_EQ(frame(), toPixels({120, 3840, 660, 660}));
 }
 
-TEST_F(GridTest, hoverPressesEditCounts)
+TEST_F(GridTest, hoverPressesEditCountsAndThePanelShowsThemAtOnce)
 {
     setRuneElect("0.0");
     startWithCounts("0\r\n0\r\n0\r\n4\r\n2147483647\r\n");
-    pointAt(pictureCentre(3));
-    press(3, Qt::LeftButton);
+    // Presses on the event areas themselves, with no pointer movement: a
+    // count of a rune the panel does not show leaves the panel, a count of
+    // the rune it shows is shown at once, in the layout it was shown in.
+    click(ui().runeimg2[3]);
+    EXPECT_EQ(lines(), firstRuneLines(RuneTable(), 0));
+    click(ui().runeimg2[0]);
+    EXPECT_EQ(lines(), firstRuneLines(RuneTable(), 1));
     EXPECT_EQ(count(3), 5);
-    EXPECT_EQ(panel().at(5), QStringLiteral("  Quantity : 4")); // not reprinted by the press
+    pointAt(pictureCentre(3));
     press(3, Qt::RightButton);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 3, 4));
     press(3, Qt::RightButton);
     EXPECT_EQ(count(3), 3);
     press(7, Qt::RightButton);
@@ -63,27 +69,34 @@ TEST_F(GridTest, hoverPressesEditCounts)
     press(4, Qt::LeftButton);
     EXPECT_EQ(count(4), 2147483647);
 
-    // A double-click adds one through its first press only.
+    // Quick clicks count: the second press of a double-click adds one too.
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(3));
-    EXPECT_EQ(count(3), 4);
+    press(3);
+    EXPECT_EQ(count(3), 6);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 3, 6));
     // A label click in hover mode neither edits nor asks, nor do the side
     // buttons of a mouse.
     QTest::mouseClick(window, Qt::LeftButton, {}, labelStrip(3));
     press(3, Qt::BackButton);
     press(3, Qt::ForwardButton);
-    EXPECT_EQ(count(3), 4);
+    EXPECT_EQ(count(3), 6);
     EXPECT_TRUE(prompter.asked.isEmpty());
 
-    // The middle button asks before it clears; Yes blanks the panel.
+    // The middle button asks before it clears. Yes shows the 0 where the
+    // panel shows the rune, and blanks the panel where it shows another.
     pointAt(pictureCentre(3));
     const QStringList shown = panel();
     prompter.answerYesNo(false);
     press(3, Qt::MiddleButton);
-    EXPECT_EQ(count(3), 4);
+    EXPECT_EQ(count(3), 6);
     EXPECT_EQ(panel(), shown);
     prompter.answerYesNo(true);
     press(3, Qt::MiddleButton);
     EXPECT_EQ(count(3), 0);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 3, 0));
+    prompter.answerYesNo(true);
+    QTest::mouseClick(ui().runeimg2[4], Qt::MiddleButton);
+    EXPECT_EQ(count(4), 0);
     EXPECT_TRUE(panel().isEmpty());
     EXPECT_EQ(frame(), frameAround(3));
 }
@@ -99,13 +112,13 @@ TEST_F(GridTest, clickModeSelectsAndEditsOnDoubleClickAndRightRelease)
     EXPECT_EQ(frame(), frameAround(20));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     EXPECT_EQ(count(20), 1);
-    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 1));
 
-    // Right press selects (showing 1), the release takes one off; only the
+    // Right press selects, the release takes one off and shows it; only the
     // left button double-clicks, so a quick right double-click takes off two.
     press(20, Qt::RightButton);
-    EXPECT_EQ(panel().at(5), QStringLiteral("  Quantity : 1"));
     EXPECT_EQ(count(20), 0);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
     QTest::mouseDClick(window, Qt::RightButton, {}, pictureCentre(20));

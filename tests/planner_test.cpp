@@ -1,4 +1,5 @@
 #include "datacheck.h"
+#include "datalocation.h"
 #include "groupstable.h"
 #include "nearmiss.h"
 #include "runenames.h"
@@ -6,6 +7,7 @@
 #include "runewordfinder.h"
 #include "runewordrows.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -248,7 +250,14 @@ TEST(ShippedData, checksCleanAndFitsKinds)
         ADD_FAILURE() << problem.file.toStdString() << ':' << problem.line << ' ' << problem.text.toStdString();
     QFile file(runeDat);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const RuneData data = RuneData::parse(file.readAll());
+    const QByteArray bytes = file.readAll();
+    // A later package may replace the copies of these files that users never
+    // edited only if it knows them.
+    QFile nameFile(runeNameDat);
+    ASSERT_TRUE(nameFile.open(QIODevice::ReadOnly));
+    for (const QByteArray &shipped : {bytes, nameFile.readAll()})
+        EXPECT_TRUE(shippedVersions().contains(QCryptographicHash::hash(shipped, QCryptographicHash::Sha256).toHex()));
+    const RuneData data = RuneData::parse(bytes);
     for (int index = 0; index < RuneCatalogue::Count; ++index)
         EXPECT_TRUE(data.runes().fromData(index)) << index;
 

@@ -5,6 +5,7 @@
 #include "settings.h"
 #include "stockfiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -211,28 +212,55 @@ TEST(DataLocation, installedOnlyBesideTheSharedFolderAndWithoutPortableFiles)
     }
 }
 
-TEST(DataLocation, firstStartCopiesTheShippedFilesButNeverOverTheUsers)
+// A newer package's files replace the copies the user never edited, and only
+// those; an edited copy is kept and the newer file is pointed out.
+TEST(DataLocation, shippedFilesReplaceOnlyCopiesNeverEdited)
 {
     QTemporaryDir shipped;
     QTemporaryDir home;
     const DataLocation location{home.filePath(QStringLiteral("runechecklist")), shipped.path()};
     const auto shippedFile = [&](const char *name) { return shipped.filePath(QString::fromLatin1(name)); };
     const auto userFile = [&](const char *name) { return location.directory + u'/' + QString::fromLatin1(name); };
-    writeAll(shippedFile("rune.dat"), "shipped rune.dat");
-    writeAll(shippedFile("runename.dat"), "shipped runename.dat");
-    ASSERT_TRUE(copyShippedFiles(location).ok);
-    EXPECT_EQ(readAll(userFile("rune.dat")) + readAll(userFile("runename.dat")), "shipped rune.datshipped runename.dat");
+    const auto hash = [](const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
+    const QSet<QByteArray> earlier{hash("rune.dat 1"), hash("runename.dat 1")};
+    Settings settings{QString()};
+    const auto notices = [&] {
+        QStringList files;
+        for (const ShippedNotice &notice : newerShippedFiles(location, settings, earlier))
+            files.append(notice.file + (notice.text.contains(QDir::toNativeSeparators(shipped.path())) ? QString() : QStringLiteral(" (where?)")));
+        return files;
+    };
+
+    writeAll(shippedFile("rune.dat"), "rune.dat 1");
+    writeAll(shippedFile("runename.dat"), "runename.dat 1");
+    ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
+    EXPECT_EQ(readAll(userFile("rune.dat")) + readAll(userFile("runename.dat")), "rune.dat 1runename.dat 1");
     writeAll(userFile("rune.dat"), "edited");
-    QFile::remove(userFile("runename.dat"));
-    ASSERT_TRUE(copyShippedFiles(location).ok);
+    ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
     EXPECT_EQ(readAll(userFile("rune.dat")), "edited");
-    EXPECT_EQ(readAll(userFile("runename.dat")), "shipped runename.dat");
+    EXPECT_EQ(notices(), QStringList());
+
+    // A newer package.
+    writeAll(shippedFile("rune.dat"), "rune.dat 2");
+    writeAll(shippedFile("runename.dat"), "runename.dat 2");
+    ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
+    EXPECT_EQ(readAll(userFile("rune.dat")), "edited");
+    EXPECT_EQ(readAll(userFile("runename.dat")), "runename.dat 2");
+    EXPECT_EQ(notices(), QStringList{QStringLiteral("rune.dat")});
+
+    // What is no plain file is the user's too; a portable folder keeps all.
+    QFile::remove(userFile("runename.dat"));
+    QDir().mkpath(userFile("runename.dat"));
+    ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
+    EXPECT_TRUE(QFileInfo(userFile("runename.dat")).isDir());
+    writeAll(userFile("rune.dat"), "rune.dat 1");
+    ASSERT_TRUE(updateShippedFiles({location.directory, {}}, settings, earlier).ok);
+    EXPECT_EQ(readAll(userFile("rune.dat")), "rune.dat 1");
 
     QFile::remove(shippedFile("rune.dat"));
     QFile::remove(userFile("rune.dat"));
-    EXPECT_FALSE(copyShippedFiles(location).ok);
+    EXPECT_FALSE(updateShippedFiles(location, settings, earlier).ok);
 }
-
 
 // The settings file never stops the program: each way it can fail leaves the
 // defaults (or what could be read) in force, says so once, and never writes

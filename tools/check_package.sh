@@ -75,6 +75,7 @@ expected=(
     "./usr/share/applications/$id.desktop"
     "./usr/share/metainfo/$id.metainfo.xml"
     ./usr/share/doc/runechecklist/copyright
+    ./usr/share/doc/runechecklist/SOURCES.md
 )
 for size in 16 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$id.png")
@@ -115,8 +116,8 @@ tar -xzf "$archive" -C "$unpacked"
 tops=("$unpacked"/*)
 [ ${#tops[@]} -eq 1 ] && [ -d "${tops[0]}" ] || fail "$archive: expected one top folder"
 folder=${tops[0]}
-[ "$(cd "$folder" && ls)" = "$(printf '%s\n' rune.dat runechecklist runename.dat)" ] ||
-    fail "$archive: expected runechecklist, rune.dat and runename.dat in $(basename "$folder")"
+[ "$(cd "$folder" && LC_ALL=C ls)" = "$(printf '%s\n' SOURCES.md rune.dat runechecklist runename.dat)" ] ||
+    fail "$archive: expected runechecklist, rune.dat, runename.dat and SOURCES.md in $(basename "$folder")"
 
 home=$(new_home)
 run_once "$folder/runechecklist" "$folder/save/runechecklist.lock" "$home"

@@ -59,10 +59,11 @@ bool Checklist::open()
     }
     // Under the lock, so that two first starts cannot copy at once, and before
     // the window that reads the files.
-    const FileResult copied =
-        m_lock->state() == InstanceLock::State::Acquired ? copyShippedFiles(m_location) : FileResult();
     m_settings = std::make_unique<Settings>(m_location.settingsPath());
+    const FileResult copied =
+        m_lock->state() == InstanceLock::State::Acquired ? updateShippedFiles(m_location, *m_settings) : FileResult();
     m_form = std::make_unique<Form1>(m_prompter, dataDirectory, m_settings.get());
+    m_form->setShippedDirectory(m_location.shippedDirectory);
     if (m_lock->state() == InstanceLock::State::Unavailable) {
         m_prompter.tell(m_form.get(), title,
                         tr("%1\n\nCounts cannot be saved in this folder; the program says so again when a save "

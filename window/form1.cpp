@@ -107,6 +107,9 @@ void Form1::createControls()
                            m_ui.List1,    m_ui.Command5, m_ui.Combo1,   m_ui.Command6, m_ui.Command7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.List1, m_ui.Command5, m_ui.Combo1, m_ui.Command7})
+        m_bandFocus.append({control, control->focusPolicy()});
+    setBandFocusable(false);
     m_ui.Picture1->setFocus();
 }
 

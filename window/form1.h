@@ -6,9 +6,11 @@
 // event (Form_Load, Command4_Click, runeimg2_MouseDown, ...), and prints what
 // those libraries answer into the info panel.
 
+#include "datacheck.h"
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
+#include "runewordfinder.h"
 #include "runecontrols.h"
 #include "gridaction.h"
 #include "runestock.h"
@@ -92,6 +94,12 @@ public:
     [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const;
+    // Where an installed program's shipped rune word files are; empty when
+    // it runs portable.
+    void setShippedDirectory(const QString &directory) { m_shippedDirectory = directory; }
+    // The problems of the rune word files, and the newer shipped files that
+    // an edited copy keeps out.
+    [[nodiscard]] QList<DataProblem> checkData() const;
     // The rune that the selection frame stands on.
     [[nodiscard]] int selectedRune() const { return m_selectedRune; }
 
@@ -112,6 +120,11 @@ private:
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
     void printPanel(const QList<PanelLine> &lines);
+    void printRune(int index, bool firstRuneLayout);
+    void clearPanel();
+    // Shows a changed count where it shows: in the panel when it shows that
+    // rune, and in the colours of the recipe frames.
+    void showCountChange(int index);
     void loadCurrentGroup();
     void showGroupName(const QString &name);
 
@@ -142,8 +155,10 @@ private:
     void List1_Click();
     void ExpandRuneWordPanel();
     void CollapseRuneWordPanel();
-    void ShowRuneWordDetails(const QString &name, bool colourFrames);
+    void setBandFocusable(bool focusable);
+    void ShowRuneWordDetails(const QString &name);
     void hideRecipeFrames();
+    void colourRecipeFrames();
     [[nodiscard]] QStringList readRuneNames() const;
     [[nodiscard]] QString itemTypeChoice() const;
 
@@ -172,9 +187,18 @@ private:
     // changes no selection, yet is a click on an entry.
     int m_rowBeforePress = -1;
     Form1Controls m_ui;
+    // The rune the info panel shows when a rune view printed it last, -1
+    // when something else did, and whether in the layout of the first rune.
+    int m_panelRune = -1;
+    bool m_panelFirstRune = false;
+    // The recipe entries that the visible frames Shape2 stand for.
+    QList<RecipeFrame> m_recipeFrames;
+    // The band's controls with the focus they take while the band is open.
+    QList<std::pair<QWidget *, Qt::FocusPolicy>> m_bandFocus;
 
     void connectPlanner();
     int m_selectedRune = 0;
+    QString m_shippedDirectory;
     RunePlanner *m_planner = nullptr;
 };
 

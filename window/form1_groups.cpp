@@ -28,6 +28,8 @@ void Form1::moveToGroup(int step)
         return;
     m_currentGroup = qint16(next);
     loadCurrentGroup();
+    // The recipe frames stay, telling what this group holds.
+    colourRecipeFrames();
     m_ui.Command2->setEnabled(m_currentGroup < GroupCount);
     m_ui.Command1->setEnabled(m_currentGroup > 1);
     ShowFirstRune();
@@ -70,7 +72,7 @@ void Form1::Command6_Click()
         Prompter::Icon::Information);
     if (clear) {
         m_stock.clear();
-        m_ui.Picture1->Cls();
+        clearPanel();
         hideRecipeFrames();
     }
     CollapseRuneWordPanel();

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "datalocation.h"
 #include "planner.h"
 
 #include <QListWidget>
@@ -41,6 +42,14 @@ void Form1::connectPlanner()
     }
 }
 
+QList<DataProblem> Form1::checkData() const
+{
+    QList<DataProblem> problems = checkRuneDataFiles(runeDataPath(), runeNamesPath());
+    for (const ShippedNotice &notice : newerShippedFiles({m_files.appDirectory(), m_shippedDirectory}, *m_settings))
+        problems.append({notice.file, 0, notice.text});
+    return problems;
+}
+
 void Form1::openPlanner()
 {
     if (!m_planner)
@@ -50,7 +59,7 @@ void Form1::openPlanner()
 
 void Form1::showRuneWord(const QString &name)
 {
-    ShowRuneWordDetails(name, true);
+    ShowRuneWordDetails(name);
 }
 
 } // namespace rcl

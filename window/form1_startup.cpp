@@ -106,18 +106,30 @@ bool Form1::askToLeaveWithoutSaving(const QString &why, Leaving leaving)
 void Form1::ShowFirstRune()
 {
     placeFrame(m_ui.Shape1, 0);
-    printPanel(firstRuneLines(runeData()->runes(), m_stock.at(0)));
+    printRune(0, true);
+}
+
+void Form1::printRune(int index, bool firstRuneLayout)
+{
+    const auto data = runeData();
+    const RuneTable &runes = data->runes();
+    printPanel(firstRuneLayout ? firstRuneLines(runes, m_stock.at(0))
+                               : runeInfoLines(runes, index, m_stock.at(index)));
+    m_panelRune = index;
+    m_panelFirstRune = firstRuneLayout;
+}
+
+void Form1::clearPanel()
+{
+    m_ui.Picture1->Cls();
+    m_panelRune = -1;
 }
 
 void Form1::printPanel(const QList<PanelLine> &lines)
 {
     InfoPanel &panel = *m_ui.Picture1;
-    panel.Cls();
-    for (const PanelLine &line : lines) {
-        panel.setFontSize(line.pointSize);
-        panel.setBold(line.bold);
-        panel.print(line.text);
-    }
+    clearPanel();
+    panel.print(lines);
     // The next writer sets the size and weight it needs; the panel is left
     // as every view of a rune or rune word leaves it.
     panel.setFontSize(panelsize::Effects);

@@ -214,7 +214,7 @@ void RunePlanner::showGroups()
 
 void RunePlanner::showCheck()
 {
-    const QList<DataProblem> problems = checkRuneDataFiles(m_form.runeDataPath(), m_form.runeNamesPath());
+    const QList<DataProblem> problems = m_form.checkData();
     m_checkSummary->setText(problems.isEmpty() ? tr("No problems found in rune.dat and runename.dat.")
                                                : tr("%n problem(s) found in rune.dat and runename.dat. The files are "
                                                     "not changed.",
