@@ -83,6 +83,8 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
     m_tabs->addTab(createGroupsTab(), tr("All groups"));
     m_tabs->addTab(createCheckTab(), tr("Data check"));
     (new QVBoxLayout(this))->addWidget(m_tabs);
+    for (int tab = 0; tab < TabCount; ++tab)
+        m_tables[std::size_t(tab)].view->setAccessibleName(m_tabs->tabText(tab));
     orderTabs();
 
     const int tab = m_form.settings().value(Settings::Key::PlannerTab).toInt();
@@ -95,6 +97,11 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
     connect(m_bar, &FilterBar::groupsChanged, this, &RunePlanner::refresh);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this, this, &RunePlanner::saveGroupsTable);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, this, &RunePlanner::saveShownRows);
+    // Also where the control with the focus keeps Ctrl+Tab for itself.
+    new QShortcut(QKeySequence::NextChild, this, this,
+                  [this] { m_tabs->setCurrentIndex((m_tabs->currentIndex() + 1) % TabCount); });
+    new QShortcut(QKeySequence::PreviousChild, this, this,
+                  [this] { m_tabs->setCurrentIndex((m_tabs->currentIndex() + TabCount - 1) % TabCount); });
     new QShortcut(QKeySequence::Find, this, this, [this] {
         if (!listsRuneWords(m_tabs->currentIndex()))
             m_tabs->setCurrentIndex(RuneWords);
@@ -204,7 +211,7 @@ void RunePlanner::open()
     if (!m_placed) {
         m_placed = true;
         if (!restoreGeometry(m_form.settings().value(Settings::Key::PlannerGeometry).toByteArray())) {
-            const QRect place = placeBeside(m_form.frameGeometry(), QSize(900, 600), m_form.screen()->availableGeometry());
+            const QRect place = placeBeside(m_form.frameGeometry(), QSize(1000, 640), m_form.screen()->availableGeometry());
             resize(place.size());
             move(place.topLeft());
         }
