@@ -12,7 +12,7 @@ bool startsWithBlank(const QString &line)
     return !line.isEmpty() && (line.front() == u' ' || line.front() == u'\t');
 }
 
-RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const QString &name)
+RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const RuneStock &stock, const QString &name)
 {
     RuneWordRow row;
     row.name = name;
@@ -28,17 +28,29 @@ RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const QStr
     row.patch = finder.patch(name);
     row.mode = finder.mode(name);
     row.effects = joinedLines(finder.effects(name));
-    row.status = makeStatus(finder, recipe);
+    UpgradePlan plan;
+    row.status = makeStatus(data, stock, recipe, &plan);
+    if (row.status == MakeStatus::WithUpgrades)
+        row.upgrades = upgradePlanText(plan, data.runes());
     row.searchText = (name + u'\n' + runeNames.join(u' ') + u'\n' + row.effects.join(u'\n')).toCaseFolded();
     return row;
 }
 
 } // namespace
 
-MakeStatus makeStatus(const RuneWordFinder &finder, const Recipe &recipe)
+MakeStatus makeStatus(const RuneData &data, const RuneStock &stock, const Recipe &recipe, UpgradePlan *plan)
 {
-    const std::optional<QList<MissingRune>> missing = finder.missingRunes(recipe);
-    return missing && missing->isEmpty() ? MakeStatus::Now : MakeStatus::No;
+    const std::optional<QList<MissingRune>> missing = RuneWordFinder(data, stock).missingRunes(recipe);
+    if (!missing)
+        return MakeStatus::No;
+    if (missing->isEmpty())
+        return MakeStatus::Now;
+    std::optional<UpgradePlan> upgrades = planRuneWord(data.upgrades(), stock, recipe);
+    if (!upgrades || !upgrades->possible)
+        return MakeStatus::No;
+    if (plan)
+        *plan = std::move(*upgrades);
+    return MakeStatus::WithUpgrades;
 }
 
 RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names)
@@ -52,7 +64,7 @@ RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const Q
         if (m_byName.contains(name))
             continue;
         m_byName.insert(name, m_rows.size());
-        m_rows.append(rowOf(finder, data, name));
+        m_rows.append(rowOf(finder, data, stock, name));
     }
 }
 

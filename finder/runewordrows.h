@@ -4,6 +4,7 @@
 #include "runedata.h"
 #include "runestock.h"
 #include "runewordfinder.h"
+#include "upgrades.h"
 
 #include <QHash>
 #include <QList>
@@ -14,11 +15,14 @@
 
 namespace rcl {
 
-// Whether a group can make a rune word.
+// Whether a group can make a rune word: now, or once the cube has upgraded
+// spare runes into the missing ones (upgrades.h), or not.
 enum class MakeStatus { Now, WithUpgrades, No };
 
-// The one place that decides a rune word's status for a group's counts.
-[[nodiscard]] MakeStatus makeStatus(const RuneWordFinder &finder, const Recipe &recipe);
+// The one place that decides a rune word's status for a group's counts; the
+// plan of the upgrades goes to plan where there is one.
+[[nodiscard]] MakeStatus makeStatus(const RuneData &data, const RuneStock &stock, const Recipe &recipe,
+                                    UpgradePlan *plan = nullptr);
 
 // A rune word as the planner's lists show it, worked out once per list.
 struct RuneWordRow
@@ -39,6 +43,9 @@ struct RuneWordRow
     // next, indented, is joined to it again.
     QStringList effects;
     MakeStatus status = MakeStatus::No;
+    // The upgrades that make it, for a rune word made with upgrades:
+    // "3 Tal → Ral; 1 Chipped Topaz".
+    QString upgrades;
     // The name, the rune names and the effects, case-folded, for a search.
     QString searchText;
 

@@ -31,7 +31,7 @@ RuneStock stockOf(const std::map<int, qint32> &counts)
     return stock;
 }
 
-constexpr int Tal = 6, Ral = 7, Ist = 23;
+constexpr int Ith = 5, Tal = 6, Ral = 7, Ist = 23;
 
 } // namespace
 
@@ -67,8 +67,8 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
 
 // The rows of the planner's rune word lists: each name once, its runes
 // named ("?" for an entry that names none), effects wrapped for the panel
-// joined again, and whether the group can make it; near misses and uses with
-// their rune words.
+// joined again, and whether the group can make it, now or with the cube's
+// upgrades; near misses and uses with their rune words.
 TEST(RuneWordRows, eachNameOnceWithWhatTheListsShow)
 {
     const RuneData data = RuneData::parse("[Bad]\nRuneNum=2\nRune1=8\nRune2=34\nPatch=1.10\n"
@@ -76,12 +76,13 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShow)
                                           "EffectNum=4\nEffect1=2% Chance to cast level 10\nEffect2=\"  Psychic Ward\"\n"
                                           "Effect3=\"\twhen struck\"\nEffect4=+1 To Light Radius\n"
                                           "[Tal Tal]\nRuneNum=2\nRune1=7\nRune2=7\nPatch=1.010\n"
-                                          "[Text]\nRuneNum=x\nPatch=v2\n");
-    const RuneWordRows words(data, stockOf({{Tal, 1}}), {u"Bad"_s, u"Tal"_s, u"Tal Tal"_s, u"Tal"_s, u"Text"_s});
+                                          "[Text]\nRuneNum=x\nPatch=v2\n[Rune Upgrades]\nTal=3 Ith\n");
+    const RuneWordRows words(data, stockOf({{Tal, 1}, {Ith, 3}}), {u"Bad"_s, u"Tal"_s, u"Tal Tal"_s, u"Tal"_s, u"Text"_s});
     QStringList shown;
     for (const RuneWordRow &row : words.rows())
         shown.append(u"%1:%2:%3:%4:%5"_s.arg(row.name, row.runeNames).arg(row.sockets()).arg(row.level).arg(int(row.status)));
-    EXPECT_EQ(shown, (QStringList{u"Bad:Ral + ?:2:71:2"_s, u"Tal:Tal:1:17:0"_s, u"Tal Tal:Tal + Tal:2:17:2"_s, u"Text::0:13:2"_s}));
+    EXPECT_EQ(shown, (QStringList{u"Bad:Ral + ?:2:71:2"_s, u"Tal:Tal:1:17:0"_s, u"Tal Tal:Tal + Tal:2:17:1"_s, u"Text::0:13:2"_s}));
+    EXPECT_EQ(words.find(u"Tal Tal"_s)->upgrades, u"3 Ith → Tal"_s);
     const RuneWordRow &tal = *words.find(u"Tal"_s);
     EXPECT_EQ(tal.effects, (QStringList{u"2% Chance to cast level 10 Psychic Ward when struck"_s, u"+1 To Light Radius"_s}));
     EXPECT_EQ(u"%1 %2 %3"_s.arg(tal.allowed, tal.patch, tal.mode), u"Swords 1.9 Ladder"_s);
@@ -225,6 +226,17 @@ TEST(DataCheck, eachProblemAtItsLine)
         {clean + "Allowed=Swords, Wands\n[Item Kinds]\nWeapons=\nSwords=Weapons, Blades\nA=B\nB=A\n", "A",
          {{"rune.dat", 8, "\"Wands\", which [Item Kinds] does not know"}, {"rune.dat", 11, "\"Blades\""},
           {"rune.dat", 12, "loop"}, {"rune.dat", 13, "loop"}}},
+        // Rune upgrades.
+        {"[Rune Upgrades]\nRal=3 Tal\nAmn=3 thul + chipped TOPAZ\nMal=2 Um+Topaz\n", "", {}},
+        {"[Rune Upgrades]\nOrt=3\nThul=3 Ort +\nAmn=0 Thul\nSol=2.5 Amn\n", "",
+         {{"rune.dat", 2, "incomplete"}, {"rune.dat", 3, "incomplete"}, {"rune.dat", 4, "fewer than 1"},
+          {"rune.dat", 5, "not a whole number"}}},
+        {"[Rune Upgrades]\nOrt=3 Foo\nFoo=3 Ral\nAmn=3 Thul + Onyx\nEl=3 El\nTal=3 Eth\n", "",
+         {{"rune.dat", 2, "names Foo, which is no rune"}, {"rune.dat", 3, "recipe for Foo"},
+          {"rune.dat", 4, "\"Onyx\", which is no gem"}, {"rune.dat", 5, "nothing is below"},
+          {"rune.dat", 6, "not from Ith"}}},
+        {"[Rune#13]\nName=Shael\nLevel=29\nWeapon1=w\nArmor1=a\n[Rune Upgrades]\nShae=3 Sol\nShael=3 Sol\n"
+         "Dol=3 Shae + Ruby\n", "", {{"rune.dat", 7, "second recipe for Shael"}}},
     };
     for (const auto &[data, names, expected] : rows) {
         const QList<DataProblem> found = checkRuneData(data, names);

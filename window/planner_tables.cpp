@@ -193,6 +193,8 @@ void RunePlanner::showDetails()
     html += line(tr("Mode:"), word->mode.isEmpty() ? tr("Ladder and non-ladder") : word->mode);
     html += line(m_bar->allGroups() ? tr("All groups can make it:") : tr("This group can make it:"),
                  makeStatusText(word->status));
+    if (!word->upgrades.isEmpty())
+        html += line(tr("Upgrades:"), word->upgrades);
     html += u"</table><p><b>%1</b></p>"_s.arg(tr("Effects").toHtmlEscaped());
     for (const QString &effect : word->effects)
         html += u"<p style=\"margin:0\">%1</p>"_s.arg(effect.toHtmlEscaped());
