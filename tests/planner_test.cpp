@@ -76,12 +76,13 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShow)
                                           "EffectNum=4\nEffect1=2% Chance to cast level 10\nEffect2=\"  Psychic Ward\"\n"
                                           "Effect3=\"\twhen struck\"\nEffect4=+1 To Light Radius\n"
                                           "[Tal Tal]\nRuneNum=2\nRune1=7\nRune2=7\nPatch=1.010\n"
-                                          "[Text]\nRuneNum=x\nPatch=v2\n[Rune Upgrades]\nTal=3 Ith\n");
-    const RuneWordRows words(data, stockOf({{Tal, 1}, {Ith, 3}}), {u"Bad"_s, u"Tal"_s, u"Tal Tal"_s, u"Tal"_s, u"Text"_s});
+                                          "[Text]\nRuneNum=x\nPatch=v2\n[Ral]\nRuneNum=1\nRune1=8\n[Rune Upgrades]\nTal=3 Ith\n");
+    const RuneWordRows words(data, stockOf({{Tal, 1}, {Ith, 3}}), {u"Bad"_s, u"Tal"_s, u"Tal Tal"_s, u"Tal"_s, u"Text"_s, u"Ral"_s});
     QStringList shown;
     for (const RuneWordRow &row : words.rows())
         shown.append(u"%1:%2:%3:%4:%5"_s.arg(row.name, row.runeNames).arg(row.sockets()).arg(row.level).arg(int(row.status)));
-    EXPECT_EQ(shown, (QStringList{u"Bad:Ral + ?:2:71:2"_s, u"Tal:Tal:1:17:0"_s, u"Tal Tal:Tal + Tal:2:17:1"_s, u"Text::0:13:2"_s}));
+    EXPECT_EQ(shown, (QStringList{u"Bad:Ral + ?:2:71:2"_s, u"Tal:Tal:1:17:0"_s, u"Tal Tal:Tal + Tal:2:17:1"_s, u"Text::0:13:2"_s,
+                           u"Ral:Ral:1:19:2"_s}));
     EXPECT_EQ(words.find(u"Tal Tal"_s)->upgrades, u"3 Ith → Tal"_s);
     const RuneWordRow &tal = *words.find(u"Tal"_s);
     EXPECT_EQ(tal.effects, (QStringList{u"2% Chance to cast level 10 Psychic Ward when struck"_s, u"+1 To Light Radius"_s}));
@@ -93,7 +94,7 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShow)
     QStringList misses;
     for (const NearMissRow &row : words.nearMisses(1))
         misses.append(u"%1:%2:%3"_s.arg(row.miss.name, row.missingText, row.word.runeNames));
-    EXPECT_EQ(misses, (QStringList{u"Tal::Tal"_s, u"Tal Tal:Tal:Tal + Tal"_s}));
+    EXPECT_EQ(misses, (QStringList{u"Tal::Tal"_s, u"Tal Tal:Tal:Tal + Tal"_s, u"Ral:Ral:Ral"_s}));
     const QList<RuneUseRow> uses = words.uses(Tal);
     ASSERT_EQ(uses.size(), 2);
     EXPECT_EQ(uses[1].use.count, 2);
@@ -141,7 +142,12 @@ TEST(RuneWordFilter, eachPartLetsThroughWhatItSaysAndTheyCombine)
          {u"Steel"_s, u"Spirit"_s}},
         {&withKinds, [](RuneWordFilter &f) { f.mode = Mode::NonLadder; }, {u"Steel"_s, u"Lore"_s}},
         {&withKinds, [](RuneWordFilter &f) { f.patch = u"1.10"_s; }, {u"Steel"_s, u"Spirit"_s}},
-        {&withKinds, [](RuneWordFilter &f) { f.patch = u"1.9"_s; }, {u"Steel"_s}},
+        {&withKinds,
+         [](RuneWordFilter &f) {
+             f.patch = u"1.9"_s;
+             f.showHidden = true;
+         },
+         {u"Steel"_s}},
         {&withKinds, [](RuneWordFilter &f) { f.favouritesOnly = true; }, {u"Lore"_s}},
         {&withKinds,
          [&](RuneWordFilter &f) {
