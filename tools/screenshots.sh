@@ -33,8 +33,8 @@ cleanup() {
 trap cleanup EXIT
 
 # A portable program folder: the program with the example files beside it,
-# group 1 ("Main") holding enough runes for a dozen rune words, group 2
-# ("Mule") a few more.
+# group 1 ("Main") holding enough runes for a dozen rune words and spare Ort
+# for the cube, group 2 ("Mule") a few more.
 folder=$work/program
 mkdir -p "$folder/save"
 cp "$program" "$here/data/rune.dat" "$here/data/runename.dat" "$folder/"
@@ -45,7 +45,7 @@ counts() {
         shift || true
     done
 }
-counts 2 0 3 1 2 1 2 2 1 0 1 1 >"$folder/save/rune1.sav"
+counts 2 0 3 1 2 1 2 2 4 0 1 1 >"$folder/save/rune1.sav"
 counts 0 1 0 0 1 0 0 1 0 1 0 0 1 0 1 0 1 >"$folder/save/rune2.sav"
 printf 'Main\r\nMule\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$folder/save/group.dat"
 # A section that no list shows, with a rune number too high, for the data
@@ -88,17 +88,17 @@ xdotool windowfocus --sync "$planner"
 sleep 1
 import -window "$planner" "$here/docs/planner-near-misses.png"
 
-# Rune words: two favourites starred from the keyboard, a search, and the
-# third rune word shown whole below the table. Tab goes from the search box
-# over the nine controls of the filter bar to the table.
+# Rune words: a search for the rune words of Thul, and Spirit starred from
+# the keyboard and shown whole below the table. Tab goes from the search box
+# over the nine controls of the filter bar to the table, where typing a name
+# in its column finds the rune word.
 xdotool key ctrl+Tab
 sleep 0.5
 xdotool key ctrl+f
-xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Down ctrl+d Down Down Down ctrl+d
-sleep 0.3
-xdotool key ctrl+f
-xdotool type --delay 50 'resist'
-xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Home Down Down
+xdotool type --delay 50 'thul'
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Home Right
+xdotool type --delay 50 'Spirit'
+xdotool key ctrl+d
 sleep 0.5
 import -window "$planner" "$here/docs/planner-rune-words.png"
 xdotool key ctrl+f ctrl+a BackSpace
