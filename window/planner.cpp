@@ -89,6 +89,8 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
 
     const int tab = m_form.settings().value(Settings::Key::PlannerTab).toInt();
     m_tabs->setCurrentIndex(tab >= 0 && tab < TabCount ? tab : NearMisses);
+    // In a tab from the start, also when the one in view lists no rune words.
+    moveFilterBar(NearMisses);
     moveFilterBar(m_tabs->currentIndex());
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &RunePlanner::tabChanged);
