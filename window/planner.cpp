@@ -275,11 +275,12 @@ void RunePlanner::refresh()
         showCheck();
 }
 
+// Only the list in view is filtered at a keystroke; another one takes the
+// filter when it comes into view.
 void RunePlanner::applyFilter()
 {
-    const RuneWordFilter filter = m_bar->filter();
-    for (const Tab tab : {NearMisses, RuneWords, Uses})
-        m_tables[tab].proxy->setFilter(filter, m_data);
+    if (const int tab = m_tabs->currentIndex(); listsRuneWords(tab))
+        m_tables[std::size_t(tab)].proxy->setFilter(m_bar->filter(), m_data);
     showCount();
 }
 
