@@ -6,15 +6,21 @@
 // million other keys before its RuneNum and 900 effects. Then the rune
 // planner's work: near misses and the data check over the same 10,000 rune
 // words, near misses again with the cube's rune upgrades, the upgrade
-// calculator, and the table of nine groups' files.
+// calculator, the table of nine groups' files, and the rune words table of
+// the 10,000 rune words refiltered at a keystroke in the search box and
+// sorted by a column.
 
 #include "datacheck.h"
 #include "groupstable.h"
 #include "nearmiss.h"
+#include "plannermodels.h"
+#include "plannerproxy.h"
 #include "profiledata.h"
 #include "runedatafile.h"
 #include "runenames.h"
 #include "runewordfinder.h"
+#include "runewordrows.h"
+#include "settings.h"
 #include "upgrades.h"
 
 #include <QDir>
@@ -291,6 +297,61 @@ void BM_GroupsTable(benchmark::State &state)
     state.counters["CSV bytes"] = double(bytes);
 }
 BENCHMARK(BM_GroupsTable)->Unit(benchmark::kMillisecond);
+
+// The rune words table as the planner shows it: the 10,000 rows in a model
+// behind the planner's proxy, sorted by name.
+struct RuneWordsTable
+{
+    RuneWordsTable()
+    {
+        rcl::RuneDataFile file(dataFile());
+        data = file.current();
+        model->setRows(rcl::RuneWordRows(*data, richGroup(), rcl::ReadRuneNames(namesFile())).rows());
+        proxy.setSourceModel(model.get());
+        proxy.sort(1);
+    }
+
+    rcl::Settings settings{QString()};
+    rcl::RuneWordMarks marks{settings};
+    std::shared_ptr<const rcl::RuneData> data;
+    std::unique_ptr<rcl::RowsModel<rcl::RuneWordRow>> model{rcl::runeWordsModel(marks, nullptr)};
+    rcl::PlannerProxy proxy{marks, nullptr};
+};
+
+// Typing the third letter of a search and taking it back again, in turn:
+// each iteration is one keystroke, half of them narrowing the list and half
+// widening it again into the sorted rows.
+void BM_PlannerSearchKeystroke(benchmark::State &state)
+{
+    RuneWordsTable table;
+    rcl::RuneWordFilter shorter;
+    shorter.terms = rcl::RuneWordFilter::searchTerms(QStringLiteral("+1"));
+    rcl::RuneWordFilter longer;
+    longer.terms = rcl::RuneWordFilter::searchTerms(QStringLiteral("+12"));
+    bool typed = false;
+    for (auto _ : state) {
+        typed = !typed;
+        table.proxy.setFilter(typed ? longer : shorter, table.data);
+        benchmark::DoNotOptimize(table.proxy.rowCount());
+    }
+    state.counters["rows"] = double(table.model->rowCount());
+}
+BENCHMARK(BM_PlannerSearchKeystroke)->Unit(benchmark::kMillisecond);
+
+// Clicks on two headers: the table sorted by one column, then by the marks
+// column, each time from keys worked out anew. The time is that of the two.
+void BM_PlannerSort(benchmark::State &state)
+{
+    RuneWordsTable table;
+    const int column = int(state.range(0));
+    for (auto _ : state) {
+        table.proxy.sort(column, Qt::DescendingOrder);
+        table.proxy.sort(0);
+    }
+    state.SetLabel(table.model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString()
+                   + " then the marks");
+}
+BENCHMARK(BM_PlannerSort)->Arg(1)->Arg(6)->Arg(7)->ArgName("column")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

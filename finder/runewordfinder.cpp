@@ -174,6 +174,15 @@ QString RuneWordFinder::mode(const QString &name) const
     return m_data.value(name, ModeKey);
 }
 
+QStringList RuneWordFinder::effects(const QString &name) const
+{
+    QStringList lines;
+    const int count = entryCount(name, EffectNumKey).value_or(0);
+    for (int j = 1; j <= count; ++j)
+        lines.append(m_data.value(name, QStringLiteral("Effect") + QString::number(j)));
+    return lines;
+}
+
 bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
 {
     if (choice == QStringLiteral("All"))
@@ -218,9 +227,8 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
     // where the rune word can be made.
     print(versionLine(patch(name), mode(name)), RuneWordBody);
     print(QStringLiteral(" Effect :"), panelsize::RuneWordHeading);
-    const int effects = entryCount(name, EffectNumKey).value_or(0);
-    for (int j = 1; j <= effects; ++j)
-        print(QStringLiteral("    ") + m_data.value(name, QStringLiteral("Effect") + QString::number(j)), RuneWordBody);
+    for (const QString &effect : effects(name))
+        print(QStringLiteral("    ") + effect, RuneWordBody);
     return details;
 }
 

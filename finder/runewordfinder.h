@@ -66,6 +66,8 @@ public:
     // say.
     [[nodiscard]] QString patch(const QString &name) const;
     [[nodiscard]] QString mode(const QString &name) const;
+    // Effect1 to EffectM as they stand, M being EffectNum.
+    [[nodiscard]] QStringList effects(const QString &name) const;
 
     [[nodiscard]] Recipe recipe(const QString &name) const;
     // The runes the group lacks, each once where the recipe first names it;

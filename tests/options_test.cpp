@@ -160,7 +160,7 @@ TEST_F(OptionsTest, englishCaptionsComeAndGoAtOnce)
     form = openShown();
     EXPECT_EQ(captions()[0], u"Prev"_s);
     auto planner = std::make_unique<RunePlanner>(*form, prompter);
-    auto *options = planner->findChild<QToolButton *>();
+    auto *options = planner->findChild<QToolButton *>(u"options"_s);
     ASSERT_TRUE(options);
     options->menu()->popup({});
     for (QAction *action : options->menu()->actions()) {

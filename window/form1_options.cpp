@@ -63,6 +63,7 @@ void Form1::addOptionActions(QMenu &menu, QWidget *parent)
 QToolButton *Form1::makeOptionsButton(QWidget *parent)
 {
     auto *button = new QToolButton(parent);
+    button->setObjectName(QStringLiteral("options"));
     button->setText(tr("Options"));
     button->setPopupMode(QToolButton::InstantPopup);
     auto *menu = new QMenu(button);

@@ -51,9 +51,7 @@ void Form1::openPlanner()
 {
     if (!m_planner)
         m_planner = new RunePlanner(*this, m_prompter);
-    m_planner->show();
-    m_planner->raise();
-    m_planner->activateWindow();
+    m_planner->open();
 }
 
 void Form1::showRuneWord(const QString &name)
