@@ -42,6 +42,10 @@ KeyInfo info(Settings::Key key)
         return {u"Planner/SortGroups"_s, QString()};
     case Settings::Key::PlannerSortCheck:
         return {u"Planner/SortCheck"_s, QString()};
+    case Settings::Key::CountsOnGrid:
+        return {u"Options/CountsOnGrid"_s, false};
+    case Settings::Key::EnglishCaptions:
+        return {u"Options/EnglishCaptions"_s, false};
     }
     return {};
 }

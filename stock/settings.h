@@ -38,6 +38,9 @@ public:
         PlannerSortUses,
         PlannerSortGroups,
         PlannerSortCheck,
+        // Options, all off unless the user turns them on.
+        CountsOnGrid,
+        EnglishCaptions,
     };
 
     // An empty path keeps everything in memory (tests, and a folder without
