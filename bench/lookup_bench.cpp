@@ -5,15 +5,23 @@
 // handlers build them; and show all on a 14 MB file whose one rune word has a
 // million other keys before its RuneNum and 900 effects. Then the rune
 // planner's work: near misses and the data check over the same 10,000 rune
-// words, and the table of nine groups' files.
+// words, near misses again with the cube's rune upgrades, the upgrade
+// calculator, the table of nine groups' files, and the rune words table of
+// the 10,000 rune words refiltered at a keystroke in the search box and
+// sorted by a column.
 
 #include "datacheck.h"
 #include "groupstable.h"
 #include "nearmiss.h"
+#include "plannermodels.h"
+#include "plannerproxy.h"
 #include "profiledata.h"
 #include "runedatafile.h"
 #include "runenames.h"
 #include "runewordfinder.h"
+#include "runewordrows.h"
+#include "settings.h"
+#include "upgrades.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +29,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -193,6 +203,73 @@ void BM_NearMisses(benchmark::State &state)
 }
 BENCHMARK(BM_NearMisses)->Unit(benchmark::kMillisecond);
 
+// Today's recipes: three runes up to Pul, two from Um; from Amn on a gem, its
+// kind going round topaz to diamond, its grade one step up every six runes.
+QByteArray upgradeSection()
+{
+    QByteArray section = "\r\n[Rune Upgrades]\r\n";
+    const char *grades[] = {"Chipped ", "Flawed ", "", "Flawless "};
+    const char *kinds[] = {"Topaz", "Amethyst", "Sapphire", "Ruby", "Emerald", "Diamond"};
+    for (int index = 1; index < rcl::RuneCatalogue::Count; ++index) {
+        section += rcl::RuneCatalogue::name(index).toLatin1() + (index <= 20 ? "=3 " : "=2 ")
+            + rcl::RuneCatalogue::name(index - 1).toLatin1();
+        if (index >= 10)
+            section += QByteArray(" + ") + grades[(index - 10) / 6] + kinds[(index - 10) % 6];
+        section += "\r\n";
+    }
+    return section;
+}
+
+// A group of a few of each rune, 0 to 4 by turns: every rune word lacks
+// something, and many could be cubed up, some only in part.
+rcl::RuneStock mixedGroup()
+{
+    rcl::RuneStock stock;
+    for (int i = 0; i < rcl::RuneCatalogue::Count; ++i)
+        stock.set(i, i % 5);
+    return stock;
+}
+
+// Every one of the 10,000 rune words is a near miss (up to 7 runes missing)
+// and gets its plan; ranked by the runes missing after upgrades.
+void BM_NearMissesWithUpgrades(benchmark::State &state)
+{
+    QFile file(dataFile());
+    if (!file.open(QIODevice::ReadOnly))
+        state.SkipWithError("rune.dat cannot be read");
+    const rcl::RuneData data = rcl::RuneData::parse(file.readAll() + upgradeSection());
+    const QStringList names = rcl::ReadRuneNames(namesFile());
+    const rcl::RuneStock stock = mixedGroup();
+    qsizetype found = 0;
+    qsizetype upgraded = 0;
+    for (auto _ : state) {
+        const QList<rcl::NearMiss> misses =
+            rcl::nearMisses(data, stock, names, std::nullopt, 7, rcl::NearMissRanking::MissingAfterUpgrades);
+        found = misses.size();
+        upgraded = std::count_if(misses.begin(), misses.end(),
+                                 [](const rcl::NearMiss &miss) { return !miss.upgrades.steps.isEmpty(); });
+    }
+    state.counters["entries"] = double(found);
+    state.counters["with upgrades"] = double(upgraded);
+}
+BENCHMARK(BM_NearMissesWithUpgrades)->Unit(benchmark::kMillisecond);
+
+// The calculator for count of Zod: its cost from each lower rune, and the
+// group's plan, which for a large count finds how many it can make.
+void BM_UpgradeCalculator(benchmark::State &state)
+{
+    const rcl::RuneData data = rcl::RuneData::parse(upgradeSection());
+    const rcl::RuneStock stock = mixedGroup();
+    const qint64 count = state.range(0);
+    qint64 missing = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rcl::upgradeCosts(data.upgrades(), 32, count));
+        missing = rcl::planUpgrade(data.upgrades(), stock, 32, count).missingCount;
+    }
+    state.counters["still missing"] = double(missing);
+}
+BENCHMARK(BM_UpgradeCalculator)->Arg(1)->Arg(1'000'000'000)->ArgName("count")->Unit(benchmark::kMicrosecond);
+
 void BM_DataCheck(benchmark::State &state)
 {
     qsizetype problems = 0;
@@ -220,6 +297,61 @@ void BM_GroupsTable(benchmark::State &state)
     state.counters["CSV bytes"] = double(bytes);
 }
 BENCHMARK(BM_GroupsTable)->Unit(benchmark::kMillisecond);
+
+// The rune words table as the planner shows it: the 10,000 rows in a model
+// behind the planner's proxy, sorted by name.
+struct RuneWordsTable
+{
+    RuneWordsTable()
+    {
+        rcl::RuneDataFile file(dataFile());
+        data = file.current();
+        model->setRows(rcl::RuneWordRows(*data, richGroup(), rcl::ReadRuneNames(namesFile())).rows());
+        proxy.setSourceModel(model.get());
+        proxy.sort(1);
+    }
+
+    rcl::Settings settings{QString()};
+    rcl::RuneWordMarks marks{settings};
+    std::shared_ptr<const rcl::RuneData> data;
+    std::unique_ptr<rcl::RowsModel<rcl::RuneWordRow>> model{rcl::runeWordsModel(marks, nullptr)};
+    rcl::PlannerProxy proxy{marks, nullptr};
+};
+
+// Typing the third letter of a search and taking it back again, in turn:
+// each iteration is one keystroke, half of them narrowing the list and half
+// widening it again into the sorted rows.
+void BM_PlannerSearchKeystroke(benchmark::State &state)
+{
+    RuneWordsTable table;
+    rcl::RuneWordFilter shorter;
+    shorter.terms = rcl::RuneWordFilter::searchTerms(QStringLiteral("+1"));
+    rcl::RuneWordFilter longer;
+    longer.terms = rcl::RuneWordFilter::searchTerms(QStringLiteral("+12"));
+    bool typed = false;
+    for (auto _ : state) {
+        typed = !typed;
+        table.proxy.setFilter(typed ? longer : shorter, table.data);
+        benchmark::DoNotOptimize(table.proxy.rowCount());
+    }
+    state.counters["rows"] = double(table.model->rowCount());
+}
+BENCHMARK(BM_PlannerSearchKeystroke)->Unit(benchmark::kMillisecond);
+
+// Clicks on two headers: the table sorted by one column, then by the marks
+// column, each time from keys worked out anew. The time is that of the two.
+void BM_PlannerSort(benchmark::State &state)
+{
+    RuneWordsTable table;
+    const int column = int(state.range(0));
+    for (auto _ : state) {
+        table.proxy.sort(column, Qt::DescendingOrder);
+        table.proxy.sort(0);
+    }
+    state.SetLabel(table.model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString()
+                   + " then the marks");
+}
+BENCHMARK(BM_PlannerSort)->Arg(1)->Arg(6)->Arg(7)->ArgName("column")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

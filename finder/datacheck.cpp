@@ -10,12 +10,14 @@
 #include "runenames.h"
 #include "runewordfinder.h"
 #include "textlines.h"
+#include "upgrades.h"
 
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -88,6 +90,7 @@ private:
     void checkAllowed(std::size_t section, const ItemKinds &kinds);
     void checkRune(std::size_t section, int index, const RuneTable &runes);
     void checkKinds(std::size_t section, const ItemKinds &kinds);
+    void checkUpgrades(std::size_t section, const RuneTable &runes);
 
     QList<DataProblem> m_problems;
     TextEncoding m_encoding = TextEncoding::ShiftJis;
@@ -100,6 +103,9 @@ private:
     QHash<QByteArrayView, qint64> m_rawKeyIds;
     // The key lines of the item kinds section, in file order.
     QList<std::pair<QString, int>> m_kindLines;
+    // The first key line of each name in the rune upgrades section, in file
+    // order.
+    QList<std::pair<QString, KeyLine>> m_upgradeLines;
     NumberedKeys m_runeKeys{u"rune"_s};
     NumberedKeys m_effectKeys{u"effect"_s};
 };
@@ -133,6 +139,8 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
     m_encoding = encoding;
     m_keys.reserve(lines.size());
     std::size_t current = BeforeSections;
+    std::size_t kindsSection = BeforeSections;
+    std::size_t upgradesSection = BeforeSections;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int number = int(i + 1);
         const ProfileLine line = readProfileLine(lines[i], encoding);
@@ -149,6 +157,10 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
                 current = m_sections.size();
                 m_sectionByName.insert(folded, current);
                 m_sections.push_back({name, number});
+                if (folded == foldedProfileName(ItemKinds::sectionName()))
+                    kindsSection = current;
+                else if (folded == foldedProfileName(UpgradeRecipes::sectionName()))
+                    upgradesSection = current;
             }
             continue;
         }
@@ -163,7 +175,7 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
             add(DataFile, number, u"This line in [%1] has no '=', so it is no key and the lookup passes over it."_s.arg(section));
             continue;
         }
-        if (foldedProfileName(section) == foldedProfileName(ItemKinds::sectionName()))
+        if (current == kindsSection)
             m_kindLines.append({decodeText(line.name, encoding), number});
         const qint64 at = slot(current, keyId(line.name));
         if (const auto first = m_keys.constFind(at); first != m_keys.cend()) {
@@ -171,6 +183,8 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
                                       .arg(decodeText(line.name, encoding), section).arg(first->line));
         } else {
             m_keys.insert(at, {number, line.value});
+            if (current == upgradesSection)
+                m_upgradeLines.append({decodeText(line.name, encoding), {number, line.value}});
         }
     }
 }
@@ -229,8 +243,10 @@ void Checker::checkSections(const QSet<QString> &listed, const RuneData &data)
             checkKinds(section, data.kinds());
             continue;
         }
-        if (folded == u"rune upgrades"_s)
+        if (folded == foldedProfileName(UpgradeRecipes::sectionName())) {
+            checkUpgrades(section, data.runes());
             continue;
+        }
         if (const QRegularExpressionMatch rune = runeSection.match(folded); rune.hasMatch()) {
             bool number = false;
             const int n = rune.captured(1).toInt(&number);
@@ -333,6 +349,70 @@ void Checker::checkKinds(std::size_t section, const ItemKinds &kinds)
         if (looped.contains(kind)) {
             add(DataFile, line, u"The kind %1 lies inside itself through the kinds it belongs to: a loop, so what "
                                 u"it contains is unclear."_s.arg(name));
+        }
+    }
+}
+
+void Checker::checkUpgrades(std::size_t section, const RuneTable &runes)
+{
+    using enum UpgradeValue::Problem;
+    const QString sectionName = m_sections[section].name;
+    // A rune's recipe under its name in the table and under its built-in name.
+    std::array<std::pair<const KeyLine *, const KeyLine *>, RuneCatalogue::Count> keys{};
+    for (const auto &[name, key] : m_upgradeLines) {
+        const int index = upgradeRuneIndex(name, runes);
+        if (index < 0) {
+            add(DataFile, key.line, u"[%1] has a recipe for %2, which is no rune, so it is never used."_s.arg(
+                                        sectionName, name));
+            continue;
+        }
+        auto &[table, builtIn] = keys[std::size_t(index)];
+        (name.compare(runes.name(index), Qt::CaseInsensitive) == 0 ? table : builtIn) = &key;
+    }
+    for (int index = 0; index < RuneCatalogue::Count; ++index) {
+        const auto [table, builtIn] = keys[std::size_t(index)];
+        const KeyLine *used = (table && !value(table).isEmpty()) || !builtIn ? table : builtIn;
+        if (!used)
+            continue;
+        const QString made = runes.name(index);
+        if (const KeyLine *other = used == table ? builtIn : table) {
+            add(DataFile, other->line, u"A second recipe for %1 in [%2], under another of its names: only the one on "
+                                       u"line %3 is used."_s.arg(made, sectionName).arg(used->line));
+        }
+        const QString text = value(used);
+        const UpgradeValue read = readUpgradeValue(text, runes);
+        const QString never = u"so %1 is never made by upgrading."_s.arg(made);
+        switch (read.problem) {
+        case Incomplete:
+            add(DataFile, used->line, u"The recipe for %1 is \"%2\", incomplete: it is a count and a rune, and a gem "
+                                      u"after a '+' where one is taken (\"3 Thul + Chipped Topaz\"), %3"_s
+                                          .arg(made, text, never));
+            break;
+        case NotWhole:
+            add(DataFile, used->line, u"The recipe for %1 asks for \"%2\" runes, not a whole number up to 2147483647, %3"_s.arg(
+                                          made, read.piece, never));
+            break;
+        case FewerThanOne:
+            add(DataFile, used->line, u"The recipe for %1 asks for %2 runes, fewer than 1, %3"_s.arg(made, read.piece, never));
+            break;
+        case UnknownRune:
+            add(DataFile, used->line, u"The recipe for %1 names %2, which is no rune, %3"_s.arg(made, read.piece, never));
+            break;
+        case UnknownGem:
+            add(DataFile, used->line, u"The recipe for %1 names the gem \"%2\", which is no gem (a Chipped, Flawed, "
+                                      u"Flawless or Perfect, or plain, Topaz, Amethyst, Sapphire, Ruby, Emerald, "
+                                      u"Diamond or Skull), %3"_s.arg(made, read.piece, never));
+            break;
+        case None:
+            if (read.recipe.from != index - 1) {
+                add(DataFile, used->line,
+                    u"The recipe for %1 makes it from %2, %3, %4"_s.arg(
+                        made, runes.name(read.recipe.from),
+                        index > 0 ? u"not from %1, the rune directly below it"_s.arg(runes.name(index - 1))
+                                  : u"but nothing is below the lowest rune"_s,
+                        never));
+            }
+            break;
         }
     }
 }

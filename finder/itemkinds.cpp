@@ -108,8 +108,12 @@ QList<int> ItemKinds::kindsOf(const QString &allowed, QStringList *unknown) cons
 
 bool ItemKinds::fits(const QString &allowed, int kind) const
 {
-    const QList<int> named = kindsOf(allowed);
-    return std::any_of(named.cbegin(), named.cend(),
+    return fits(kindsOf(allowed), kind);
+}
+
+bool ItemKinds::fits(const QList<int> &allowedKinds, int kind) const
+{
+    return std::any_of(allowedKinds.cbegin(), allowedKinds.cend(),
                        [this, kind](int allowedKind) { return contains(allowedKind, kind) || contains(kind, allowedKind); });
 }
 

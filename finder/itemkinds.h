@@ -49,6 +49,8 @@ public:
     // kind go to unknown.
     [[nodiscard]] QList<int> kindsOf(const QString &allowed, QStringList *unknown = nullptr) const;
     [[nodiscard]] bool fits(const QString &allowed, int kind) const;
+    // The same for the kinds an Allowed text names, found once by kindsOf().
+    [[nodiscard]] bool fits(const QList<int> &allowedKinds, int kind) const;
 
     // The kinds as a tree for a list: each under its first parent, in the
     // order of the section, with its depth.

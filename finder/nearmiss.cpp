@@ -3,6 +3,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace rcl {
 namespace {
@@ -25,7 +27,7 @@ QStringList uniqueNames(const QStringList &names)
 } // namespace
 
 QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
-                           const std::optional<QString> &itemType, int maxMissing)
+                           const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking)
 {
     const RuneWordFinder finder(data, stock);
     QList<NearMiss> found;
@@ -42,11 +44,25 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
             count += rune.count;
         if (count > maxMissing)
             continue;
-        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level});
+        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level,
+                      planRuneWord(data.upgrades(), stock, recipe).value_or(UpgradePlan())});
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const NearMiss &a, const NearMiss &b) { return a.missingCount < b.missingCount; });
-    return found;
+    // Ranked by their places, not moved about: a near miss is large.
+    std::vector<std::pair<std::pair<qint64, qint64>, qsizetype>> order;
+    order.reserve(std::size_t(found.size()));
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const NearMiss &miss = found[i];
+        order.push_back({ranking == NearMissRanking::MissingAfterUpgrades
+                             ? std::pair(miss.upgrades.missingCount, miss.missingCount)
+                             : std::pair(miss.missingCount, qint64(0)),
+                         i});
+    }
+    std::sort(order.begin(), order.end());
+    QList<NearMiss> ranked;
+    ranked.reserve(found.size());
+    for (const auto &entry : order)
+        ranked.append(std::move(found[entry.second]));
+    return ranked;
 }
 
 QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes)

@@ -3,6 +3,7 @@
 #include "runedata.h"
 #include "runestock.h"
 #include "runewordfinder.h"
+#include "upgrades.h"
 
 #include <QList>
 #include <QString>
@@ -20,21 +21,32 @@ struct NearMiss
     qint64 missingCount = 0;
     QString allowed;
     int level = 0;
+    // How the group's spare runes are cubed up into the missing ones; without
+    // recipes it makes nothing and everything stays missing.
+    UpgradePlan upgrades;
 };
 
-// The rune words of names that lack at most maxMissing runes, fewest missing
-// first and otherwise in the order of names; a name listed twice comes once.
-// Without an item type every rune word counts, whatever its Allowed text;
-// with one, as the band's filter takes it. Rune words that no counts make are
-// left out.
+enum class NearMissRanking {
+    // Fewest runes missing first.
+    Missing,
+    // Fewest runes missing after upgrades first, then fewest missing.
+    MissingAfterUpgrades,
+};
+
+// The rune words of names that lack at most maxMissing runes, ranked and
+// otherwise in the order of names; a name listed twice comes once. Without
+// an item type every rune word counts, whatever its Allowed text; with one,
+// as the band's filter takes it. Rune words that no counts make are left out.
 [[nodiscard]] QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
-                                         const std::optional<QString> &itemType, int maxMissing);
+                                         const std::optional<QString> &itemType, int maxMissing,
+                                         NearMissRanking ranking = NearMissRanking::Missing);
 
 // The missing runes as a reader writes them: "Ist, Ral x2".
 [[nodiscard]] QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes);
 
 // A rune word whose recipe names a rune, how many of it the recipe takes,
-// and whether the group can make it now.
+// and whether the group can make it now. What the rune is made from and into
+// is the data's upgrades(): recipe(index) and madeInto(index).
 struct RuneUse
 {
     QString name;

@@ -3,14 +3,15 @@
 #include "itemkinds.h"
 #include "profiledata.h"
 #include "runetable.h"
+#include "upgrades.h"
 
 #include <QByteArray>
 
 namespace rcl {
 
 // One version of rune.dat as the program reads it: the values of its
-// sections, and what the rune sections and the item kinds section make of
-// them, worked out once.
+// sections, and what the rune sections, the item kinds section and the rune
+// upgrades section make of them, worked out once.
 class RuneData final
 {
 public:
@@ -22,11 +23,13 @@ public:
     [[nodiscard]] QString value(QStringView section, QStringView key) const { return m_profile.value(section, key); }
     [[nodiscard]] const RuneTable &runes() const { return m_runes; }
     [[nodiscard]] const ItemKinds &kinds() const { return m_kinds; }
+    [[nodiscard]] const UpgradeRecipes &upgrades() const { return m_upgrades; }
 
 private:
     ProfileData m_profile;
     RuneTable m_runes;
     ItemKinds m_kinds;
+    UpgradeRecipes m_upgrades;
 };
 
 } // namespace rcl

@@ -80,6 +80,20 @@ std::optional<int> entryCountOf(const QString &value)
     return std::clamp(*count, 0, RuneWordFinder::MaxEntries);
 }
 
+void markOwned(QList<RecipeFrame> &frames, const RuneStock &stock)
+{
+    std::array<qint64, RuneCatalogue::Count> taken{};
+    for (RecipeFrame &frame : frames) {
+        if (!RuneStock::isIndex(frame.index)) {
+            frame.owned = false;
+            continue;
+        }
+        qint64 &before = taken[std::size_t(frame.index)];
+        frame.owned = stock.at(frame.index) > before;
+        ++before;
+    }
+}
+
 RuneWordFinder::RuneWordFinder(const RuneData &data, const RuneStock &stock)
     : m_data(data)
     , m_stock(stock)
@@ -160,6 +174,15 @@ QString RuneWordFinder::mode(const QString &name) const
     return m_data.value(name, ModeKey);
 }
 
+QStringList RuneWordFinder::effects(const QString &name) const
+{
+    QStringList lines;
+    const int count = entryCount(name, EffectNumKey).value_or(0);
+    for (int j = 1; j <= count; ++j)
+        lines.append(m_data.value(name, QStringLiteral("Effect") + QString::number(j)));
+    return lines;
+}
+
 bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
 {
     if (choice == QStringLiteral("All"))
@@ -185,7 +208,6 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
 
     QString runes = QStringLiteral("  Req Rune : ");
     const int count = entryCount(name, RuneNumKey).value_or(0);
-    std::array<qint64, RuneCatalogue::Count> used{};
     for (int k = 1; k <= count; ++k) {
         const QString text = entry(name, k);
         const std::optional<int> index = runeIndexOf(text);
@@ -193,12 +215,10 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
         runes += index ? m_data.runes().name(*index) : text;
         if (k < count)
             runes += QStringLiteral(" + ");
-        if (index && k <= FrameCount) {
-            qint64 &taken = used[std::size_t(*index)];
-            details.frames.append({k, *index, m_stock.at(*index) > taken});
-            ++taken;
-        }
+        if (index && k <= FrameCount)
+            details.frames.append({k, *index});
     }
+    markOwned(details.frames, m_stock);
     using panelsize::RuneWordBody;
     print(runes, RuneWordBody);
     print(QStringLiteral("  Req Lv : ") + QString::number(RuneWordLevel(name)), RuneWordBody);
@@ -207,9 +227,8 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
     // where the rune word can be made.
     print(versionLine(patch(name), mode(name)), RuneWordBody);
     print(QStringLiteral(" Effect :"), panelsize::RuneWordHeading);
-    const int effects = entryCount(name, EffectNumKey).value_or(0);
-    for (int j = 1; j <= effects; ++j)
-        print(QStringLiteral("    ") + m_data.value(name, QStringLiteral("Effect") + QString::number(j)), RuneWordBody);
+    for (const QString &effect : effects(name))
+        print(QStringLiteral("    ") + effect, RuneWordBody);
     return details;
 }
 

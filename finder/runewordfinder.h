@@ -3,6 +3,7 @@
 #include "panelline.h"
 #include "runedata.h"
 #include "runestock.h"
+#include "runewordrecipe.h"
 
 #include <QList>
 #include <QStringList>
@@ -23,24 +24,9 @@ struct RecipeFrame
     friend bool operator==(const RecipeFrame &, const RecipeFrame &) = default;
 };
 
-// A rune that a group lacks for a recipe, and how many more of it.
-struct MissingRune
-{
-    int index = 0;
-    qint64 count = 0;
-
-    friend bool operator==(const MissingRune &, const MissingRune &) = default;
-};
-
-// A recipe as the finder reads it: the rune index of each entry in order, -1
-// for an entry that names no rune, and the required level. Not readable when
-// RuneNum is not a number.
-struct Recipe
-{
-    bool readable = false;
-    QList<int> runes;
-    int level = 0;
-};
+// Marks each frame owned when the group holds more of its rune than the
+// frames before it name: a rune named twice is owned twice only with two.
+void markOwned(QList<RecipeFrame> &frames, const RuneStock &stock);
 
 struct RuneWordDetails
 {
@@ -80,6 +66,8 @@ public:
     // say.
     [[nodiscard]] QString patch(const QString &name) const;
     [[nodiscard]] QString mode(const QString &name) const;
+    // Effect1 to EffectM as they stand, M being EffectNum.
+    [[nodiscard]] QStringList effects(const QString &name) const;
 
     [[nodiscard]] Recipe recipe(const QString &name) const;
     // The runes the group lacks, each once where the recipe first names it;

@@ -1,15 +1,17 @@
-// rune.dat as any bytes: parsing, the rune and item kind sections, lookups of
-// the names the program asks for, the rune word views built from them, and
-// the data check.
+// rune.dat as any bytes: parsing, the rune, item kind and rune upgrade
+// sections, lookups of the names the program asks for, the rune word views
+// and upgrade plans built from them, and the data check.
 #include "datacheck.h"
 #include "interactionmode.h"
 #include "runedata.h"
 #include "runewordfinder.h"
+#include "upgrades.h"
 
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t size)
 {
@@ -21,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
 
     rcl::RuneStock stock;
     for (int i = 0; i < rcl::RuneCatalogue::Count; ++i)
-        stock.set(i, i % 3);
+        stock.set(i, i % 4 == 3 ? std::numeric_limits<qint32>::max() : i % 3);
     const rcl::RuneWordFinder finder(data, stock);
+    const rcl::UpgradeRecipes &upgrades = data.upgrades();
     // Section names taken from the input itself reach real sections.
     const QStringList names = QString::fromLatin1(content.left(512)).split(u'\n');
     for (const QString &line : names) {
@@ -31,6 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
         (void)finder.MatchesItemType(name, QStringLiteral("Weapon "));
         (void)finder.MatchesItemType(name, name);
         (void)finder.details(name);
+        if (const std::optional<rcl::UpgradePlan> plan = rcl::planRuneWord(upgrades, stock, finder.recipe(name)))
+            (void)rcl::upgradePlanText(*plan, data.runes());
+    }
+    for (int index = 0; index < rcl::RuneCatalogue::Count; ++index) {
+        const rcl::UpgradePlan plan = rcl::planUpgrade(upgrades, stock, index, index == 32 ? rcl::MaxUpgradeCount : 5);
+        if (plan.possible != plan.stillMissing.isEmpty())
+            __builtin_trap();
+        (void)rcl::upgradePlanText(plan, data.runes());
+        (void)rcl::upgradeCosts(upgrades, index, std::numeric_limits<qint32>::max());
+        (void)rcl::upgradeRecipeText(upgrades, index, data.runes());
     }
     (void)rcl::checkRuneData(content, content.left(4096));
     return 0;

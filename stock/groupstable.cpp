@@ -1,5 +1,6 @@
 #include "groupstable.h"
 
+#include "csvtable.h"
 #include "shiftjis.h"
 
 #include <QSaveFile>
@@ -12,13 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace rcl {
 namespace {
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
-    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
-}
 
 } // namespace
 
@@ -75,20 +69,20 @@ QList<int> GroupsTable::unreadableGroups() const
 
 QByteArray GroupsTable::csv(const QStringList &runeNames) const
 {
-    QStringList lines;
-    QStringList fields{u"Rune"_s};
+    QList<QVariantList> rows;
+    QVariantList header{u"Rune"_s};
     for (const GroupColumn &column : m_columns)
-        fields.append(csvField(column.header));
-    fields.append(u"Total"_s);
-    lines.append(fields.join(u','));
+        header.append(column.header);
+    header.append(u"Total"_s);
+    rows.append(header);
     for (int index = 0; index < RuneCatalogue::Count; ++index) {
-        fields = {csvField(index < runeNames.size() ? runeNames[index] : RuneCatalogue::name(index))};
+        QVariantList row{index < runeNames.size() ? runeNames[index] : RuneCatalogue::name(index)};
         for (const GroupColumn &column : m_columns)
-            fields.append(column.counts ? QString::number(column.counts->at(index)) : QString());
-        fields.append(QString::number(total(index)));
-        lines.append(fields.join(u','));
+            row.append(column.counts ? QVariant(column.counts->at(index)) : QVariant());
+        row.append(total(index));
+        rows.append(row);
     }
-    return "\xEF\xBB\xBF" + lines.join(u"\r\n"_s).toUtf8() + "\r\n";
+    return csvTable(rows);
 }
 
 FileResult saveWholeFile(const QString &path, const QByteArray &content)

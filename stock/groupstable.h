@@ -38,10 +38,9 @@ public:
     [[nodiscard]] RuneStock combined() const;
     [[nodiscard]] QList<int> unreadableGroups() const;
 
-    // The table as a spreadsheet reads it: UTF-8 with a byte order mark, CR LF
-    // line ends, fields quoted where RFC 4180 needs it; a header line, then
-    // one line per rune in catalogue order, named as runeNames has it (the
-    // built-in names where it has none), with its total.
+    // The table for a spreadsheet (csvtable.h): a header line, then one line
+    // per rune in catalogue order, named as runeNames has it (the built-in
+    // names where it has none), with its total.
     [[nodiscard]] QByteArray csv(const QStringList &runeNames = {}) const;
 
 private:

@@ -24,6 +24,28 @@ KeyInfo info(Settings::Key key)
         return {u"ShippedFiles/rune.dat"_s, QString()};
     case Settings::Key::ShippedRuneNames:
         return {u"ShippedFiles/runename.dat"_s, QString()};
+    case Settings::Key::FavouriteRuneWords:
+        return {u"Planner/Favourites"_s, QStringList()};
+    case Settings::Key::HiddenRuneWords:
+        return {u"Planner/Hidden"_s, QStringList()};
+    case Settings::Key::PlannerGeometry:
+        return {u"Planner/Geometry"_s, QByteArray()};
+    case Settings::Key::PlannerTab:
+        return {u"Planner/Tab"_s, 0};
+    case Settings::Key::PlannerSortNearMisses:
+        return {u"Planner/SortNearMisses"_s, QString()};
+    case Settings::Key::PlannerSortRuneWords:
+        return {u"Planner/SortRuneWords"_s, QString()};
+    case Settings::Key::PlannerSortUses:
+        return {u"Planner/SortUses"_s, QString()};
+    case Settings::Key::PlannerSortGroups:
+        return {u"Planner/SortGroups"_s, QString()};
+    case Settings::Key::PlannerSortCheck:
+        return {u"Planner/SortCheck"_s, QString()};
+    case Settings::Key::CountsOnGrid:
+        return {u"Options/CountsOnGrid"_s, false};
+    case Settings::Key::EnglishCaptions:
+        return {u"Options/EnglishCaptions"_s, false};
     }
     return {};
 }

@@ -26,6 +26,21 @@ public:
         // user never edited.
         ShippedRuneData,
         ShippedRuneNames,
+        // The planner's marks of rune words, by name.
+        FavouriteRuneWords,
+        HiddenRuneWords,
+        // The planner window's place and size, and its tab.
+        PlannerGeometry,
+        PlannerTab,
+        // How each of the planner's tables is sorted: "column order".
+        PlannerSortNearMisses,
+        PlannerSortRuneWords,
+        PlannerSortUses,
+        PlannerSortGroups,
+        PlannerSortCheck,
+        // Options, all off unless the user turns them on.
+        CountsOnGrid,
+        EnglishCaptions,
     };
 
     // An empty path keeps everything in memory (tests, and a folder without

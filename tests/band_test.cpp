@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -10,18 +11,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Ral twice, under a name wider than the panel in the name's large bold type,
+// though not in the panel's own small type.
+const QByteArray twinRal("Twin Ral of the Long and Winding Road");
+
 class BandTest : public WindowTest
 {
 protected:
     void SetUp() override
     {
-        writeFile("runename.dat", "Stealth\r\nLeaf\r\nSteel\r\nStealth\r\nLore\r\n");
+        writeFile("runename.dat", "Stealth\r\nLeaf\r\nSteel\r\nStealth\r\nLore\r\n" + twinRal + "\r\n");
         writeFile("rune.dat", "[OverAll]\r\nRune Elect=1\r\n"
                               "[Stealth]\r\nRuneNum=2\r\nRune1=7\r\nRune2=5\r\nAllowed=Body Armor\r\n"
                               "EffectNum=1\r\nEffect1=+25% Faster Run/Walk\r\n"
                               "[Leaf]\r\nRuneNum=2\r\nRune1=3\r\nRune2=8\r\nAllowed=Staff\r\nEffectNum=0\r\n"
                               "[Steel]\r\nRuneNum=2\r\nRune1=3\r\nRune2=1\r\nAllowed=Sword, Axe, Mace\r\n"
-                              "[Lore]\r\nRuneNum=2\r\nRune1=9\r\nRune2=12\r\nAllowed=Helm\r\n");
+                              "[Lore]\r\nRuneNum=2\r\nRune1=9\r\nRune2=12\r\nAllowed=Helm\r\n"
+                              "[" + twinRal + "]\r\nRuneNum=2\r\nRune1=8\r\nRune2=8\r\nAllowed=Belt\r\n");
         // Tal and Eth, Tir and Ral are owned; El, Ort and Sol are not.
         writeFile("save/rune1.sav", "0\r\n0\r\n1\r\n0\r\n1\r\n0\r\n1\r\n1\r\n");
         form = openShown();
@@ -136,4 +142,82 @@ TEST_F(BandTest, everyClickOnAnEntryShowsItButTabFocusDoesNot)
     click(ui().Command5);
     EXPECT_EQ(panel().at(0), u"  Leaf"_s);
     EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 0, 0));
+}
+
+// The frames' colours follow the counts of the group shown, whatever showed
+// them: a rune named twice is owned twice only with two; hidden frames stay
+// hidden.
+TEST_F(BandTest, frameColoursFollowTheCountsOfTheGroupShown)
+{
+    const QColor red(255, 0, 0);
+    const QColor white(255, 255, 255);
+    const auto colours = [this] {
+        return QList<QColor>{ui().Shape2[1]->borderColour(), ui().Shape2[2]->borderColour()};
+    };
+    click(ui().Command4);
+    choose(u"All"_s);
+    click(ui().Command7);
+    const QPoint twin = ui().List1->visualItemRect(ui().List1->item(5)).center();
+    QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, twin);
+    EXPECT_EQ(colours(), (QList<QColor>{red, white}));
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, pictureCentre(7));
+    EXPECT_EQ(colours(), (QList<QColor>{red, red}));
+    click(ui().Command2);
+    EXPECT_EQ(visibleFrames(), (QList<int>{1, 2}));
+    EXPECT_EQ(colours(), (QList<QColor>{white, white}));
+    click(ui().Command1);
+    EXPECT_EQ(colours(), (QList<QColor>{red, red}));
+    press(7, Qt::RightButton);
+    press(7, Qt::RightButton);
+    EXPECT_EQ(colours(), (QList<QColor>{white, white}));
+
+    // The preview after update: red while its word is makeable.
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, pictureCentre(7));
+    click(ui().Command4);
+    choose(u"Staff"_s);
+    click(ui().Command5);
+    EXPECT_EQ(colours(), (QList<QColor>{red, red}));
+    press(7, Qt::RightButton);
+    EXPECT_EQ(colours(), (QList<QColor>{red, white}));
+
+    choose(u"Shield"_s);
+    click(ui().Command5);
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, pictureCentre(7));
+    click(ui().Command2);
+    EXPECT_TRUE(visibleFrames().isEmpty());
+}
+
+// Tab stops only on what the window shows: the band's controls only while
+// it is open.
+TEST_F(BandTest, tabPassesOverTheClosedBand)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto tabStops = [this] {
+        ui().Picture1->setFocus();
+        QList<QWidget *> stops;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops.append(QApplication::focusWidget());
+        } while (stops.last() != ui().Picture1 && stops.size() < 20);
+        return stops;
+    };
+    const QList<QWidget *> closed{ui().Command2, ui().Text1,    ui().Grid1,   ui().Command3,
+                                  ui().Command4, ui().Command6, ui().Picture1};
+    EXPECT_EQ(tabStops(), closed);
+    click(ui().Command4);
+    EXPECT_EQ(tabStops(), (QList<QWidget *>{ui().Command2, ui().Text1, ui().Grid1, ui().Command3, ui().Command4,
+                                             ui().List1, ui().Command5, ui().Combo1, ui().Command6, ui().Command7,
+                                             ui().Picture1}));
+    click(ui().Command4);
+    EXPECT_EQ(tabStops(), closed);
+}
+
+// A line cut at the panel's edge can be read in the panel's tooltip.
+TEST_F(BandTest, panelTooltipHoldsTheWholeTextWhereALineIsCut)
+{
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
+    form->showRuneWord(QString::fromLatin1(twinRal));
+    EXPECT_EQ(ui().Picture1->toolTip(), panel().join(u'\n'));
+    form->showRuneWord(u"Stealth"_s);
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
 }

@@ -3,7 +3,9 @@
 #include "groupstable.h"
 #include "nearmiss.h"
 #include "runenames.h"
+#include "runewordfilter.h"
 #include "runewordfinder.h"
+#include "runewordrows.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 using namespace rcl;
@@ -28,7 +31,7 @@ RuneStock stockOf(const std::map<int, qint32> &counts)
     return stock;
 }
 
-constexpr int Tal = 6, Ral = 7, Ist = 23;
+constexpr int Ith = 5, Tal = 6, Ral = 7, Ist = 23;
 
 } // namespace
 
@@ -60,6 +63,111 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
     for (const RuneUse &use : runeUses(data, stockOf({{Ral, 2}}), names, Ral))
         uses.append(u"%1:%2:%3"_s.arg(use.name).arg(use.count).arg(use.makeable));
     EXPECT_EQ(uses, (QStringList{u"Trio:2:0"_s, u"Pair:2:1"_s, u"Bad:1:0"_s}));
+}
+
+// The rows of the planner's rune word lists: each name once, its runes
+// named ("?" for an entry that names none), effects wrapped for the panel
+// joined again, and whether the group can make it, now or with the cube's
+// upgrades; near misses and uses with their rune words.
+TEST(RuneWordRows, eachNameOnceWithWhatTheListsShow)
+{
+    const RuneData data = RuneData::parse("[Bad]\nRuneNum=2\nRune1=8\nRune2=34\nPatch=1.10\n"
+                                          "[Tal]\nRuneNum=1\nRune1=7\nAllowed=Swords\nPatch=1.9\nMode=Ladder\n"
+                                          "EffectNum=4\nEffect1=2% Chance to cast level 10\nEffect2=\"  Psychic Ward\"\n"
+                                          "Effect3=\"\twhen struck\"\nEffect4=+1 To Light Radius\n"
+                                          "[Tal Tal]\nRuneNum=2\nRune1=7\nRune2=7\nPatch=1.010\n"
+                                          "[Text]\nRuneNum=x\nPatch=v2\n[Ral]\nRuneNum=1\nRune1=8\n[Rune Upgrades]\nTal=3 Ith\n");
+    const RuneWordRows words(data, stockOf({{Tal, 1}, {Ith, 3}}), {u"Bad"_s, u"Tal"_s, u"Tal Tal"_s, u"Tal"_s, u"Text"_s, u"Ral"_s});
+    QStringList shown;
+    for (const RuneWordRow &row : words.rows())
+        shown.append(u"%1:%2:%3:%4:%5"_s.arg(row.name, row.runeNames).arg(row.sockets()).arg(row.level).arg(int(row.status)));
+    EXPECT_EQ(shown, (QStringList{u"Bad:Ral + ?:2:71:2"_s, u"Tal:Tal:1:17:0"_s, u"Tal Tal:Tal + Tal:2:17:1"_s, u"Text::0:13:2"_s,
+                           u"Ral:Ral:1:19:2"_s}));
+    EXPECT_EQ(words.find(u"Tal Tal"_s)->upgrades, u"3 Ith → Tal"_s);
+    const RuneWordRow &tal = *words.find(u"Tal"_s);
+    EXPECT_EQ(tal.effects, (QStringList{u"2% Chance to cast level 10 Psychic Ward when struck"_s, u"+1 To Light Radius"_s}));
+    EXPECT_EQ(u"%1 %2 %3"_s.arg(tal.allowed, tal.patch, tal.mode), u"Swords 1.9 Ladder"_s);
+    EXPECT_TRUE(tal.searchText.contains(u"psychic ward when"_s) && words.find(u"Bad"_s)->searchText.contains(u"ral"_s));
+    // Versions by their numbers, each once: 1.010 is 1.10.
+    EXPECT_EQ(words.patches(), (QStringList{u"1.9"_s, u"1.10"_s}));
+
+    QStringList misses;
+    for (const NearMissRow &row : words.nearMisses(1))
+        misses.append(u"%1:%2:%3"_s.arg(row.miss.name, row.missingText, row.word.runeNames));
+    EXPECT_EQ(misses, (QStringList{u"Tal::Tal"_s, u"Tal Tal:Tal:Tal + Tal"_s, u"Ral:Ral:Ral"_s}));
+    const QList<RuneUseRow> uses = words.uses(Tal);
+    ASSERT_EQ(uses.size(), 2);
+    EXPECT_EQ(uses[1].use.count, 2);
+    EXPECT_EQ(uses[1].word.name, u"Tal Tal"_s);
+}
+
+// Each part of the filter bar alone, as rows; every row keeps some rune
+// words and leaves others out, and a row of several parts combines them.
+TEST(RuneWordFilter, eachPartLetsThroughWhatItSaysAndTheyCombine)
+{
+    const QByteArray words = "[Steel]\nRuneNum=2\nRune1=3\nRune2=1\nAllowed=Swords\nPatch=1.9\n"
+                             "EffectNum=1\nEffect1=+20% Increased Attack Speed\n"
+                             "[Spirit]\nRuneNum=4\nRune1=7\nRune2=10\nRune3=9\nRune4=11\nAllowed=Swords, Shields\n"
+                             "Patch=1.10\nMode=Ladder\nEffectNum=1\nEffect1=+2 To All Skills\n"
+                             "[Lore]\nRuneNum=2\nRune1=9\nRune2=12\nAllowed=Helms\nPatch=1.11\nMode=non-LADDER\n"
+                             "EffectNum=1\nEffect1=+1 To All Skills\n"
+                             "[Zephyr]\nRuneNum=2\nRune1=9\nRune2=5\nAllowed=Bows\nMode=Seasonal\n";
+    const QByteArray kinds = "[Item Kinds]\nWeapons=\nSwords=Weapons\nBows=Weapons\nArmor=\nHelms=Armor\nShields=Armor\n";
+    const RuneData withKinds = RuneData::parse(words + kinds);
+    const RuneData withoutKinds = RuneData::parse(words);
+    Settings settings{QString()};
+    RuneWordMarks marks(settings);
+    marks.setFavourite(u"Lore"_s, true);
+    marks.setFavourite(u"Zephyr"_s, true);
+    marks.setHidden(u"Zephyr"_s, true);
+    using Mode = RuneWordFilter::Mode;
+    const auto kind = [&](const char *name) { return withKinds.kinds().indexOf(QString::fromLatin1(name)); };
+    const std::tuple<const RuneData *, std::function<void(RuneWordFilter &)>, QStringList> rows[] = {
+        {&withKinds, [](RuneWordFilter &) {}, {u"Steel"_s, u"Spirit"_s, u"Lore"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.showHidden = true; }, {u"Steel"_s, u"Spirit"_s, u"Lore"_s, u"Zephyr"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.terms = RuneWordFilter::searchTerms(u" ALL  skills "_s); },
+         {u"Spirit"_s, u"Lore"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.terms = RuneWordFilter::searchTerms(u"tir el"_s); }, {u"Steel"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.terms = RuneWordFilter::searchTerms(u"ste skill"_s); }, {}},
+        {&withKinds, [&](RuneWordFilter &f) { f.kind = kind("Weapons"); }, {u"Steel"_s, u"Spirit"_s}},
+        {&withKinds, [&](RuneWordFilter &f) { f.kind = kind("Armor"); }, {u"Spirit"_s, u"Lore"_s}},
+        {&withoutKinds, [](RuneWordFilter &f) { f.itemType = u"Shield"_s; }, {u"Spirit"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.sockets = 4; }, {u"Spirit"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.maxLevel = 26; }, {u"Steel"_s, u"Spirit"_s}},
+        {&withKinds,
+         [](RuneWordFilter &f) {
+             f.mode = Mode::Ladder;
+             f.showHidden = true;
+         },
+         {u"Steel"_s, u"Spirit"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.mode = Mode::NonLadder; }, {u"Steel"_s, u"Lore"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.patch = u"1.10"_s; }, {u"Steel"_s, u"Spirit"_s}},
+        {&withKinds,
+         [](RuneWordFilter &f) {
+             f.patch = u"1.9"_s;
+             f.showHidden = true;
+         },
+         {u"Steel"_s}},
+        {&withKinds, [](RuneWordFilter &f) { f.favouritesOnly = true; }, {u"Lore"_s}},
+        {&withKinds,
+         [&](RuneWordFilter &f) {
+             f.kind = kind("Swords");
+             f.patch = u"1.11"_s;
+             f.mode = Mode::NonLadder;
+         },
+         {u"Steel"_s}},
+    };
+    for (const auto &[data, set, expected] : rows) {
+        RuneWordFilter filter;
+        set(filter);
+        const RuneWordRows table(*data, RuneStock(), {u"Steel"_s, u"Spirit"_s, u"Lore"_s, u"Zephyr"_s});
+        QStringList passed;
+        for (const RuneWordRow &row : table.rows()) {
+            if (filter.accepts(row, *data, marks))
+                passed.append(row.name);
+        }
+        EXPECT_EQ(passed, expected) << &set - &std::get<1>(rows[0]);
+    }
 }
 
 // Group 1 is current: its counts in memory win over its file. Group 3's
@@ -124,6 +232,17 @@ TEST(DataCheck, eachProblemAtItsLine)
         {clean + "Allowed=Swords, Wands\n[Item Kinds]\nWeapons=\nSwords=Weapons, Blades\nA=B\nB=A\n", "A",
          {{"rune.dat", 8, "\"Wands\", which [Item Kinds] does not know"}, {"rune.dat", 11, "\"Blades\""},
           {"rune.dat", 12, "loop"}, {"rune.dat", 13, "loop"}}},
+        // Rune upgrades.
+        {"[Rune Upgrades]\nRal=3 Tal\nAmn=3 thul + chipped TOPAZ\nMal=2 Um+Topaz\n", "", {}},
+        {"[Rune Upgrades]\nOrt=3\nThul=3 Ort +\nAmn=0 Thul\nSol=2.5 Amn\n", "",
+         {{"rune.dat", 2, "incomplete"}, {"rune.dat", 3, "incomplete"}, {"rune.dat", 4, "fewer than 1"},
+          {"rune.dat", 5, "not a whole number"}}},
+        {"[Rune Upgrades]\nOrt=3 Foo\nFoo=3 Ral\nAmn=3 Thul + Onyx\nEl=3 El\nTal=3 Eth\n", "",
+         {{"rune.dat", 2, "names Foo, which is no rune"}, {"rune.dat", 3, "recipe for Foo"},
+          {"rune.dat", 4, "\"Onyx\", which is no gem"}, {"rune.dat", 5, "nothing is below"},
+          {"rune.dat", 6, "not from Ith"}}},
+        {"[Rune#13]\nName=Shael\nLevel=29\nWeapon1=w\nArmor1=a\n[Rune Upgrades]\nShae=3 Sol\nShael=3 Sol\n"
+         "Dol=3 Shae + Ruby\n", "", {{"rune.dat", 7, "second recipe for Shael"}}},
     };
     for (const auto &[data, names, expected] : rows) {
         const QList<DataProblem> found = checkRuneData(data, names);

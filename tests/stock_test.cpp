@@ -1,3 +1,4 @@
+#include "csvtable.h"
 #include "datalocation.h"
 #include "decimalnumber.h"
 #include "quantitytext.h"
@@ -75,6 +76,18 @@ TEST(QuantityText, parsesLikeTheSaveFilesNeed)
     };
     for (const auto &[text, expected] : rows)
         EXPECT_EQ(parseQuantity(text), expected) << '"' << text << '"';
+}
+
+// The count on a rune's picture stays within four characters, which is all
+// its corner holds.
+TEST(QuantityText, countOnAPictureFitsItsCorner)
+{
+    const std::pair<qint32, const char *> rows[] = {
+        {0, "0"}, {12, "12"}, {-3, "-3"}, {9999, "9999"}, {10000, "10k+"}, {Max, "10k+"}, {-999, "-999"},
+        {-1000, "<-1k"}, {Min, "<-1k"},
+    };
+    for (const auto &[quantity, expected] : rows)
+        EXPECT_EQ(countBadgeText(quantity), QString::fromLatin1(expected)) << quantity;
 }
 
 // Halves round to even after the readers' own arithmetic: a rune entry less
@@ -364,4 +377,27 @@ TEST(Settings, fileThatFailsKeepsDefaultsAndSaysSoOnce)
         EXPECT_EQ(settings.takeProblem(), QString());
     }
     EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/inside")).isDir());
+}
+
+// Numbers stay numbers; a text that a spreadsheet would run as a formula
+// does not, and quoting follows RFC 4180.
+TEST(CsvTable, numbersStayNumbersAndTextNeverRuns)
+{
+    const std::pair<QVariant, QByteArray> cells[] = {
+        {-5, "-5"},
+        {qint64(1) << 40, "1099511627776"},
+        {QStringLiteral("-5"), "'-5"},
+        {QStringLiteral("=HYPERLINK(\"x\")"), "\"'=HYPERLINK(\"\"x\"\")\""},
+        {QStringLiteral("+50% Enhanced Defense"), "'+50% Enhanced Defense"},
+        {QStringLiteral("@SUM(A1)"), "'@SUM(A1)"},
+        {QStringLiteral("\tx"), "'\tx"},
+        {QStringLiteral("a=b-c"), "a=b-c"},
+        {QStringLiteral("Ist, Ral x2"), "\"Ist, Ral x2\""},
+        {QStringLiteral("two\nlines"), "\"two\nlines\""},
+        {QStringLiteral("★ Zod"), "\xE2\x98\x85 Zod"},
+        {QVariant(), ""},
+    };
+    for (const auto &[cell, field] : cells)
+        EXPECT_EQ(csvTable({{cell, 1}}), "\xEF\xBB\xBF" + field + ",1\r\n") << cell.toString().toStdString();
+    EXPECT_EQ(csvTable({{1}, {}, {2}}), "\xEF\xBB\xBF" "1\r\n\r\n2\r\n");
 }

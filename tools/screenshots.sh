@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Makes the README's pictures again: docs/main-window.png (the main window
-# with the rune word band open and a rune word shown) and docs/planner.png
-# (the Rune Planner), from the example rune word files and a few counts, on a
-# virtual screen. Needs Xvfb, xdotool and ImageMagick's import. With
-# --windows, the program of the Windows zip under Wine instead, and only the
-# main window: docs/windows-wine.png.
+# with the rune word band open and a rune word shown) and one picture of each
+# tab of the Rune Planner, docs/planner-*.png, from the example rune word
+# files and a few counts, on a virtual screen. Needs Xvfb, xdotool and
+# ImageMagick's import. With --windows, the program of the Windows zip under
+# Wine instead, and only the main window: docs/windows-wine.png.
 #
 #   tools/screenshots.sh [build folder]     (default: build)
 #   tools/screenshots.sh --windows build-windows/RuneCheckList-<version>-windows-x64.zip
@@ -41,8 +41,8 @@ cleanup() {
 trap cleanup EXIT
 
 # A portable program folder: the program with the example files beside it,
-# group 1 ("Main") holding enough runes for a dozen rune words, group 2
-# ("Mule") a few more.
+# group 1 ("Main") holding enough runes for a dozen rune words and spare Ort
+# for the cube, group 2 ("Mule") a few more.
 if [ -n "$windows_zip" ]; then
     unzip -q "$windows_zip" -d "$work"
     folder=$work/$(basename "$windows_zip" .zip)
@@ -61,12 +61,15 @@ counts() {
         shift || true
     done
 }
-counts 2 0 3 1 2 1 2 2 1 0 1 1 >"$folder/save/rune1.sav"
+counts 2 0 3 1 2 1 2 2 4 0 1 1 >"$folder/save/rune1.sav"
 counts 0 1 0 0 1 0 0 1 0 1 0 0 1 0 1 0 1 >"$folder/save/rune2.sav"
 printf 'Main\r\nMule\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$folder/save/group.dat"
+# A section that no list shows, with a rune number too high, for the data
+# check to find.
+printf '\r\n[Mirage]\r\nRuneNum=2\r\nRune1=8\r\nRune2=34\r\n' >>"$folder/rune.dat"
 
 # A screen of its own, on the first free display number.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/display" ] && break
@@ -106,9 +109,33 @@ if [ -n "$windows_zip" ]; then
 fi
 import -window "$main" "$here/docs/main-window.png"
 
+# The planner opens on its first tab, beside the main window; Ctrl+Tab goes
+# on to the next tab.
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+p
 planner=$(xdotool search --sync --onlyvisible --name 'Rune Planner')
+xdotool windowfocus --sync "$planner"
 sleep 1
-import -window "$planner" "$here/docs/planner.png"
-echo "Wrote docs/main-window.png and docs/planner.png"
+import -window "$planner" "$here/docs/planner-near-misses.png"
+
+# Rune words: a search for the rune words of Thul, and Spirit starred from
+# the keyboard and shown whole below the table. Tab goes from the search box
+# over the nine controls of the filter bar to the table, where typing a name
+# in its column finds the rune word.
+xdotool key ctrl+Tab
+sleep 0.5
+xdotool key ctrl+f
+xdotool type --delay 50 'thul'
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Home Right
+xdotool type --delay 50 'Spirit'
+xdotool key ctrl+d
+sleep 0.5
+import -window "$planner" "$here/docs/planner-rune-words.png"
+xdotool key ctrl+f ctrl+a BackSpace
+
+for tab in uses groups check; do
+    xdotool key ctrl+Tab
+    sleep 0.5
+    import -window "$planner" "$here/docs/planner-$tab.png"
+done
+echo "Wrote docs/main-window.png and docs/planner-*.png"

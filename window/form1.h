@@ -10,12 +10,16 @@
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
+#include "runewordfinder.h"
 #include "runecontrols.h"
 #include "gridaction.h"
 #include "runestock.h"
 #include "settings.h"
 #include "stockfiles.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <array>
@@ -23,7 +27,9 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
+class QToolButton;
 
 namespace rcl {
 
@@ -43,6 +49,7 @@ struct Form1Controls
     QComboBox *Combo1 = nullptr;
     InfoPanel *Picture1 = nullptr;
     OutlineShape *Shape1 = nullptr;
+    RuneGridFocus *Grid1 = nullptr;
     std::array<OutlineShape *, 7> Shape2{};
     std::array<RunePicture *, RuneCatalogue::Count> runeimg1{};
     std::array<RuneLabel *, RuneCatalogue::Count> Label1{};
@@ -68,6 +75,15 @@ public:
     [[nodiscard]] Settings &settings() { return *m_settings; }
     // Says, once, why the settings file could not be read or written.
     void tellSettingsProblem(QWidget *parent);
+
+    // The options (form1_options.cpp): counts on the grid and English
+    // captions. Setting one applies it at once, keeps it in the settings
+    // file and says, once, when that file fails; parent holds that message.
+    [[nodiscard]] bool option(Settings::Key key) const { return m_settings->flag(key); }
+    void setOption(Settings::Key key, bool on, QWidget *parent);
+    // The options as check items, for the window's menus and the planner's.
+    void addOptionActions(QMenu &menu, QWidget *parent);
+    [[nodiscard]] QToolButton *makeOptionsButton(QWidget *parent);
 
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
@@ -107,6 +123,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -119,6 +136,11 @@ private:
     void Form_Unload(bool &cancel);
     void ShowFirstRune();
     void printPanel(const QList<PanelLine> &lines);
+    void printRune(int index, bool firstRuneLayout);
+    void clearPanel();
+    // Shows a changed count where it shows: in the panel when it shows that
+    // rune, and in the colours of the recipe frames.
+    void showCountChange(int index);
     void loadCurrentGroup();
     void showGroupName(const QString &name);
 
@@ -142,6 +164,7 @@ private:
     void runeimg2_DblClick(int index);
     void Label1_Click(int index);
     void applyGridAction(GridAction action, int index);
+    void Grid1_KeyDown(int keyCode, int shift);
 
     void Command4_Click();
     void Command5_Click();
@@ -149,8 +172,10 @@ private:
     void List1_Click();
     void ExpandRuneWordPanel();
     void CollapseRuneWordPanel();
-    void ShowRuneWordDetails(const QString &name, bool colourFrames);
+    void setBandFocusable(bool focusable);
+    void ShowRuneWordDetails(const QString &name);
     void hideRecipeFrames();
+    void colourRecipeFrames();
     [[nodiscard]] QStringList readRuneNames() const;
     [[nodiscard]] QString itemTypeChoice() const;
 
@@ -170,20 +195,50 @@ private:
     // The version of rune.dat whose rune names the grid shows.
     std::shared_ptr<const RuneData> m_namedBy;
     RuneStock m_stock;
-    // The counts as the current group's file gave them, and whether it could
-    // be read at all.
-    RuneStock m_loadedStock;
+    // The counts as the current group's file holds them (as it was read, or
+    // as the last save wrote it), and whether it could be read at all.
+    RuneStock m_storedStock;
     FileResult m_loadFailure;
     qint16 m_currentGroup = 1;
     // The entry selected when a press on the list began: a press on it
     // changes no selection, yet is a click on an entry.
     int m_rowBeforePress = -1;
     Form1Controls m_ui;
+    // The rune the info panel shows when a rune view printed it last, -1
+    // when something else did, and whether in the layout of the first rune.
+    int m_panelRune = -1;
+    bool m_panelFirstRune = false;
+    // The recipe entries that the visible frames Shape2 stand for.
+    QList<RecipeFrame> m_recipeFrames;
+    // The band's controls with the focus they take while the band is open.
+    QList<std::pair<QWidget *, Qt::FocusPolicy>> m_bandFocus;
 
     void connectPlanner();
     int m_selectedRune = 0;
     QString m_shippedDirectory;
     RunePlanner *m_planner = nullptr;
+
+    // Options, names for screen readers and the autosave
+    // (form1_options.cpp, form1_access.cpp, form1_counts.cpp).
+    void applyOptions();
+    void retranslateCaptions();
+    void showContextMenu(const QPoint &globalPos);
+    void nameControls();
+    [[nodiscard]] QString cellName(int index) const;
+    void nameGrid();
+    // After every handler: the counts on the grid and in the cells' names
+    // follow the stock, and a changed group is saved a second after its last
+    // change, or five seconds after its first unsaved one while changes go
+    // on.
+    void followState();
+    void showCounts(bool all);
+    void autosave();
+    QTranslator m_english;
+    bool m_englishInstalled = false;
+    bool m_countsOnGrid = false;
+    RuneStock m_shownStock;
+    QTimer m_autosave;
+    QElapsedTimer m_unsavedSince;
 };
 
 } // namespace rcl

@@ -32,6 +32,7 @@ void Form1::ExpandRuneWordPanel()
     m_ui.Command4->setText(Open);
     setOuterHeight(form::ExpandedHeight);
     m_ui.Picture1->resize(m_ui.Picture1->width(), twipsToPixels(form::Picture1ExpandedHeight));
+    setBandFocusable(true);
 }
 
 void Form1::CollapseRuneWordPanel()
@@ -39,12 +40,33 @@ void Form1::CollapseRuneWordPanel()
     m_ui.Command4->setText(Closed);
     setOuterHeight(form::CollapsedHeight);
     m_ui.Picture1->resize(m_ui.Picture1->width(), twipsToPixels(form::Picture1CollapsedHeight));
+    setBandFocusable(false);
+}
+
+// The band's controls lie below the closed window, where Tab must not stop.
+void Form1::setBandFocusable(bool focusable)
+{
+    for (const auto &[control, policy] : std::as_const(m_bandFocus))
+        control->setFocusPolicy(focusable ? policy : Qt::NoFocus);
 }
 
 void Form1::hideRecipeFrames()
 {
     for (OutlineShape *frame : m_ui.Shape2)
         frame->hide();
+    m_recipeFrames.clear();
+}
+
+// Red where the group holds the rune, white where it lacks it. The frames
+// stay when a count or the group changes, so they are coloured again then,
+// by the counts shown now.
+void Form1::colourRecipeFrames()
+{
+    markOwned(m_recipeFrames, m_stock);
+    for (const RecipeFrame &recipe : std::as_const(m_recipeFrames)) {
+        const QColor colour = recipe.owned ? QColor(255, 0, 0) : QColor(255, 255, 255);
+        m_ui.Shape2[std::size_t(recipe.frame)]->setBorderColour(colour);
+    }
 }
 
 // The button's caption is the band's state.
@@ -69,9 +91,9 @@ void Form1::Command5_Click()
     // The first entry is previewed without being selected; with no entry the
     // panel is left blank.
     if (m_ui.List1->count() > 0) {
-        ShowRuneWordDetails(m_ui.List1->item(0)->text(), false);
+        ShowRuneWordDetails(m_ui.List1->item(0)->text());
     } else {
-        m_ui.Picture1->Cls();
+        clearPanel();
     }
 }
 
@@ -89,24 +111,24 @@ void Form1::List1_Click()
 {
     const QList<QListWidgetItem *> selected = m_ui.List1->selectedItems();
     if (!selected.isEmpty())
-        ShowRuneWordDetails(selected.first()->text(), true);
+        ShowRuneWordDetails(selected.first()->text());
 }
 
-void Form1::ShowRuneWordDetails(const QString &name, bool colourFrames)
+// The preview after update colours its frames as a click on the list does;
+// its rune word is makeable, so they are red.
+void Form1::ShowRuneWordDetails(const QString &name)
 {
     const auto data = runeData();
     const RuneWordDetails details = RuneWordFinder(*data, m_stock).details(name);
     printPanel(details.lines);
     hideRecipeFrames();
-    // The preview after update shows a makeable rune word, so every frame is
-    // red; a white one left from an earlier view would call an owned rune
-    // missing.
     for (const RecipeFrame &recipe : details.frames) {
         OutlineShape *frame = m_ui.Shape2[std::size_t(recipe.frame)];
         placeFrame(frame, recipe.index);
-        frame->setBorderColour(!colourFrames || recipe.owned ? QColor(255, 0, 0) : QColor(255, 255, 255));
         frame->show();
     }
+    m_recipeFrames = details.frames;
+    colourRecipeFrames();
 }
 
 } // namespace rcl

@@ -20,11 +20,17 @@ std::shared_ptr<const RuneData> Form1::runeData()
 
 void Form1::nameRunes(const RuneTable &runes)
 {
+    bool renamed = false;
     for (int index = 0; index < RuneCatalogue::Count; ++index) {
         RuneLabel *label = m_ui.Label1[std::size_t(index)];
-        if (label->text() != runes.name(index))
+        if (label->text() != runes.name(index)) {
             label->setText(runes.name(index));
+            renamed = true;
+        }
     }
+    // The names that screen readers give the cells follow the labels.
+    if (renamed)
+        showCounts(true);
 }
 
 QString Form1::ReadRuneData(const QString &section, const QString &key)
@@ -42,7 +48,7 @@ void Form1::ShowRuneInfo(int index)
 {
     if (!RuneStock::isIndex(index))
         return;
-    printPanel(runeInfoLines(runeData()->runes(), index, m_stock.at(index)));
+    printRune(index, false);
     placeFrame(m_ui.Shape1, index);
 }
 
@@ -78,8 +84,6 @@ void Form1::Label1_Click(int index)
     applyGridAction(gridAction(GridEvent::LabelClick, 0, readInteractionMode()), index);
 }
 
-// A changed count is not shown at once: the panel goes on showing what it
-// showed until the rune is pointed at or selected again.
 void Form1::applyGridAction(GridAction action, int index)
 {
     switch (action) {
@@ -87,21 +91,35 @@ void Form1::applyGridAction(GridAction action, int index)
         break;
     case GridAction::AddOne:
         m_stock.addOne(index);
+        showCountChange(index);
         break;
     case GridAction::TakeOneOff:
         m_stock.takeOneOff(index);
+        showCountChange(index);
         break;
     case GridAction::Clear:
         if (m_prompter.askYesNo(this, QStringLiteral("RuneQuantity"), QStringLiteral("Clear?"),
                                 Prompter::Icon::Information)) {
             m_stock.set(index, 0);
-            m_ui.Picture1->Cls();
+            // A panel showing another rune or a rune word goes blank; one
+            // showing this rune shows its 0.
+            if (index != m_panelRune)
+                clearPanel();
+            showCountChange(index);
         }
         break;
     case GridAction::Select:
         ShowRuneInfo(index);
         break;
     }
+}
+
+// The selection frame stays where it is.
+void Form1::showCountChange(int index)
+{
+    if (index == m_panelRune)
+        printRune(index, m_panelFirstRune);
+    colourRecipeFrames();
 }
 
 } // namespace rcl

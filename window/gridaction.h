@@ -21,7 +21,11 @@ enum class GridAction { Nothing, AddOne, TakeOneOff, Clear, Select };
     case GridEvent::Release:
         return mode == InteractionMode::Click && button == 2 ? GridAction::TakeOneOff : GridAction::Nothing;
     case GridEvent::DoubleClick:
-        return mode == InteractionMode::Click ? GridAction::AddOne : GridAction::Nothing;
+        // In click mode it is the one edit of a double-click, whose first
+        // press selects; in hover mode it is the second of two quick left
+        // presses and adds one as the first did.
+        return mode == InteractionMode::Click || mode == InteractionMode::Hover ? GridAction::AddOne
+                                                                               : GridAction::Nothing;
     case GridEvent::LabelClick:
         // A label click carries no button, so in hover mode it neither edits
         // nor asks anything.

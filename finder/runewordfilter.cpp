@@ -1,0 +1,50 @@
+#include "runewordfilter.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace rcl {
+namespace {
+
+bool modeAccepts(RuneWordFilter::Mode wanted, const QString &mode)
+{
+    if (wanted == RuneWordFilter::Mode::Any || mode.isEmpty())
+        return true;
+    const QString only = wanted == RuneWordFilter::Mode::Ladder ? u"Ladder"_s : u"Non-ladder"_s;
+    return mode.compare(only, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QStringList RuneWordFilter::searchTerms(const QString &text)
+{
+    return text.toCaseFolded().simplified().split(u' ', Qt::SkipEmptyParts);
+}
+
+bool RuneWordFilter::accepts(const RuneWordRow &row, const RuneData &data, const RuneWordMarks &marks) const
+{
+    if (!showHidden && marks.isHidden(row.name))
+        return false;
+    if (favouritesOnly && !marks.isFavourite(row.name))
+        return false;
+    if (sockets > 0 && row.sockets() != sockets)
+        return false;
+    if (maxLevel > 0 && row.level > maxLevel)
+        return false;
+    if (!modeAccepts(mode, row.mode))
+        return false;
+    if (!patch.isEmpty()) {
+        const std::optional<QList<int>> limit = versionNumbers(patch);
+        const std::optional<QList<int>> version = versionNumbers(row.patch);
+        if (!limit || !version || versionLess(*limit, *version))
+            return false;
+    }
+    if (kind >= 0 && !data.kinds().fits(row.kinds, kind))
+        return false;
+    if (kind < 0 && !itemType.isEmpty() && !RuneWordFinder(data, RuneStock()).allowedMatches(row.allowed, itemType))
+        return false;
+    return std::all_of(terms.cbegin(), terms.cend(), [&row](const QString &term) { return row.searchText.contains(term); });
+}
+
+} // namespace rcl

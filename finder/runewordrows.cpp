@@ -1,0 +1,159 @@
+#include "runewordrows.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace rcl {
+namespace {
+
+bool startsWithBlank(const QString &line)
+{
+    return !line.isEmpty() && (line.front() == u' ' || line.front() == u'\t');
+}
+
+RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const RuneStock &stock, const QString &name)
+{
+    RuneWordRow row;
+    row.name = name;
+    const Recipe recipe = finder.recipe(name);
+    row.runes = recipe.runes;
+    row.level = recipe.level;
+    QStringList runeNames;
+    for (const int index : recipe.runes)
+        runeNames.append(index >= 0 ? data.runes().name(index) : u"?"_s);
+    row.runeNames = runeNames.join(u" + "_s);
+    row.allowed = finder.allowed(name);
+    row.kinds = data.kinds().kindsOf(row.allowed);
+    row.patch = finder.patch(name);
+    row.mode = finder.mode(name);
+    row.effects = joinedLines(finder.effects(name));
+    UpgradePlan plan;
+    row.status = makeStatus(data, stock, recipe, &plan);
+    if (row.status == MakeStatus::WithUpgrades)
+        row.upgrades = upgradePlanText(plan, data.runes());
+    row.searchText = (name + u'\n' + runeNames.join(u' ') + u'\n' + row.effects.join(u'\n')).toCaseFolded();
+    return row;
+}
+
+} // namespace
+
+MakeStatus makeStatus(const RuneData &data, const RuneStock &stock, const Recipe &recipe, UpgradePlan *plan)
+{
+    const std::optional<QList<MissingRune>> missing = RuneWordFinder(data, stock).missingRunes(recipe);
+    if (!missing)
+        return MakeStatus::No;
+    if (missing->isEmpty())
+        return MakeStatus::Now;
+    std::optional<UpgradePlan> upgrades = planRuneWord(data.upgrades(), stock, recipe);
+    if (!upgrades || !upgrades->possible)
+        return MakeStatus::No;
+    if (plan)
+        *plan = std::move(*upgrades);
+    return MakeStatus::WithUpgrades;
+}
+
+RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names)
+    : m_data(data)
+    , m_stock(stock)
+    , m_names(names)
+{
+    const RuneWordFinder finder(data, stock);
+    m_byName.reserve(names.size());
+    for (const QString &name : names) {
+        if (m_byName.contains(name))
+            continue;
+        m_byName.insert(name, m_rows.size());
+        m_rows.append(rowOf(finder, data, stock, name));
+    }
+}
+
+const RuneWordRow *RuneWordRows::find(const QString &name) const
+{
+    const auto found = m_byName.constFind(name);
+    return found == m_byName.cend() ? nullptr : &m_rows[*found];
+}
+
+QList<NearMissRow> RuneWordRows::nearMisses(int maxMissing) const
+{
+    QList<NearMissRow> rows;
+    for (NearMiss &miss : rcl::nearMisses(m_data, m_stock, m_names, std::nullopt, maxMissing)) {
+        if (const RuneWordRow *word = find(miss.name)) {
+            QString missing = missingRunesText(miss.missing, m_data.runes());
+            rows.append({std::move(miss), std::move(missing), *word});
+        }
+    }
+    return rows;
+}
+
+QList<RuneUseRow> RuneWordRows::uses(int index) const
+{
+    QList<RuneUseRow> rows;
+    for (RuneUse &use : runeUses(m_data, m_stock, m_names, index)) {
+        if (const RuneWordRow *word = find(use.name))
+            rows.append({std::move(use), *word});
+    }
+    return rows;
+}
+
+QStringList RuneWordRows::patches() const
+{
+    QList<std::pair<QList<int>, QString>> versions;
+    for (const RuneWordRow &row : m_rows) {
+        const std::optional<QList<int>> numbers = versionNumbers(row.patch);
+        if (numbers && std::none_of(versions.cbegin(), versions.cend(), [&](const auto &v) { return v.first == *numbers; }))
+            versions.append({*numbers, row.patch});
+    }
+    std::sort(versions.begin(), versions.end(), [](const auto &a, const auto &b) { return versionLess(a.first, b.first); });
+    QStringList patches;
+    for (const auto &[numbers, text] : versions)
+        patches.append(text);
+    return patches;
+}
+
+QStringList joinedLines(const QStringList &lines)
+{
+    QStringList joined;
+    for (const QString &line : lines) {
+        if (!joined.isEmpty() && startsWithBlank(line))
+            joined.last() += u' ' + line.trimmed();
+        else
+            joined.append(line);
+    }
+    return joined;
+}
+
+std::optional<QList<int>> versionNumbers(QStringView version)
+{
+    QList<int> numbers;
+    for (const QStringView part : version.split(u'.')) {
+        const bool digits =
+            !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        bool ok = false;
+        const int number = digits ? part.toInt(&ok) : 0;
+        if (!ok)
+            return std::nullopt;
+        numbers.append(number);
+    }
+    if (numbers.size() < 2)
+        return std::nullopt;
+    return numbers;
+}
+
+bool versionLess(const QList<int> &a, const QList<int> &b)
+{
+    return std::lexicographical_compare(a.cbegin(), a.cend(), b.cbegin(), b.cend());
+}
+
+QString versionSortKey(const QString &version)
+{
+    const std::optional<QList<int>> numbers = versionNumbers(version);
+    if (!numbers)
+        return {};
+    QString key;
+    for (const int number : *numbers)
+        key += u"%1."_s.arg(number, 10, 10, QChar(u'0'));
+    return key;
+}
+
+} // namespace rcl

@@ -1,0 +1,359 @@
+#include "upgrades.h"
+
+#include "decimalnumber.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace rcl {
+namespace {
+
+constexpr int Levels = RuneCatalogue::Count;
+using PerRune = std::array<qint64, Levels>;
+
+const std::array<QString, 5> GradeNames{u"Chipped"_s, u"Flawed"_s, QString(), u"Flawless"_s, u"Perfect"_s};
+const std::array<QString, 7> KindNames{u"Topaz"_s,   u"Amethyst"_s, u"Sapphire"_s, u"Ruby"_s,
+                                       u"Emerald"_s, u"Diamond"_s,  u"Skull"_s};
+
+// Counts here are never negative.
+qint64 added(qint64 a, qint64 b)
+{
+    return a > MaxUpgradeCount - b ? MaxUpgradeCount : a + b;
+}
+
+qint64 multiplied(qint64 a, qint64 b)
+{
+    if (a == 0 || b == 0)
+        return 0;
+    return a > MaxUpgradeCount / b ? MaxUpgradeCount : a * b;
+}
+
+void addGem(QList<GemCount> &gems, const Gem &gem, qint64 count, bool atFront = false)
+{
+    for (GemCount &entry : gems) {
+        if (entry.gem == gem) {
+            entry.count = added(entry.count, count);
+            return;
+        }
+    }
+    if (atFront)
+        gems.prepend({gem, count});
+    else
+        gems.append({gem, count});
+}
+
+template<std::size_t N>
+int nameIndex(const std::array<QString, N> &names, QStringView name)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!names[i].isEmpty() && name.compare(names[i], Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+// The demand at each level met from the top down: spare runes of a level
+// first, then the recipe from the level below for the rest. Spares serve
+// nothing but the demand at their own level, so this is the cheapest way,
+// and whether it meets everything is whether anything does.
+struct Flow
+{
+    bool met = true;
+    // Spare runes used, and runes made, at each level.
+    PerRune used{};
+    PerRune made{};
+};
+
+Flow flowOf(const UpgradeRecipes &recipes, const PerRune &spares, PerRune demand)
+{
+    Flow flow;
+    for (int level = Levels - 1; level >= 0; --level) {
+        const auto i = std::size_t(level);
+        flow.used[i] = std::min(spares[i], demand[i]);
+        const qint64 rest = demand[i] - flow.used[i];
+        if (rest == 0)
+            continue;
+        const std::optional<UpgradeRecipe> &recipe = recipes.recipe(level);
+        if (!recipe || level == 0) {
+            flow.met = false;
+            return flow;
+        }
+        flow.made[i] = rest;
+        demand[i - 1] = added(demand[i - 1], multiplied(rest, recipe->count));
+    }
+    return flow;
+}
+
+// All of missing when the spares make it; else as much as they make, the
+// lowest rune first: a higher rune is made through the levels of a lower one
+// and costs at least one of it, so this makes the most runes.
+UpgradePlan planFor(const UpgradeRecipes &recipes, const PerRune &spares, const PerRune &missing)
+{
+    PerRune made = missing;
+    Flow flow = flowOf(recipes, spares, made);
+    if (!flow.met) {
+        // The flow of what is made so far; of nothing at first.
+        flow = Flow();
+        made.fill(0);
+        for (std::size_t level = 0; level < missing.size(); ++level) {
+            if (missing[level] == 0)
+                continue;
+            made[level] = missing[level];
+            if (Flow tried = flowOf(recipes, spares, made); tried.met) {
+                flow = tried;
+                continue;
+            }
+            // Making lo is met, making hi is not.
+            qint64 lo = 0;
+            qint64 hi = missing[level];
+            while (hi - lo > 1) {
+                made[level] = lo + (hi - lo) / 2;
+                if (Flow tried = flowOf(recipes, spares, made); tried.met) {
+                    lo = made[level];
+                    flow = tried;
+                } else {
+                    hi = made[level];
+                }
+            }
+            made[level] = lo;
+        }
+    }
+
+    UpgradePlan plan;
+    plan.possible = made == missing;
+    for (int level = 1; level < Levels; ++level) {
+        const qint64 times = flow.made[std::size_t(level)];
+        if (times == 0)
+            continue;
+        const UpgradeRecipe &recipe = *recipes.recipe(level);
+        plan.steps.append({recipe.from, level, times, multiplied(times, recipe.count), recipe.gem});
+        if (recipe.gem)
+            addGem(plan.gems, *recipe.gem, times);
+    }
+    for (int level = 0; level < Levels; ++level) {
+        const auto i = std::size_t(level);
+        if (flow.used[i] > 0) {
+            plan.spent.append({level, flow.used[i]});
+            plan.runesSpent = added(plan.runesSpent, flow.used[i]);
+        }
+        if (missing[i] > made[i]) {
+            plan.stillMissing.append({level, missing[i] - made[i]});
+            plan.missingCount = added(plan.missingCount, missing[i] - made[i]);
+        }
+    }
+    return plan;
+}
+
+qint64 held(const RuneStock &stock, int index)
+{
+    return std::max<qint64>(0, stock.at(index));
+}
+
+} // namespace
+
+QString gemName(const Gem &gem)
+{
+    const QString &grade = GradeNames[std::size_t(gem.grade)];
+    const QString &kind = KindNames[std::size_t(gem.kind)];
+    return grade.isEmpty() ? kind : grade + u' ' + kind;
+}
+
+std::optional<Gem> gemOf(QStringView text)
+{
+    static const QRegularExpression blanks(u"\\s+"_s);
+    const QList<QStringView> words = text.trimmed().split(blanks, Qt::SkipEmptyParts);
+    if (words.isEmpty() || words.size() > 2)
+        return std::nullopt;
+    const int kind = nameIndex(KindNames, words.back());
+    const int grade = words.size() == 2 ? nameIndex(GradeNames, words.front()) : int(GemGrade::Standard);
+    if (kind < 0 || grade < 0)
+        return std::nullopt;
+    return Gem{GemGrade(grade), GemKind(kind)};
+}
+
+int upgradeRuneIndex(QStringView name, const RuneTable &runes)
+{
+    if (const int index = runes.indexOf(name); index >= 0)
+        return index;
+    for (int index = 0; index < RuneCatalogue::Count; ++index) {
+        if (name.compare(RuneCatalogue::name(index), Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return -1;
+}
+
+UpgradeValue readUpgradeValue(QStringView value, const RuneTable &runes)
+{
+    using enum UpgradeValue::Problem;
+    static const QRegularExpression anyBlank(u"\\s"_s);
+    value = value.trimmed();
+    const qsizetype blank = value.indexOf(anyBlank);
+    const QStringView countText = blank < 0 ? value : value.first(blank);
+    const QStringView rest = blank < 0 ? QStringView() : value.sliced(blank).trimmed();
+    const qsizetype plus = rest.indexOf(u'+');
+    const QStringView rune = plus < 0 ? rest : rest.first(plus).trimmed();
+    const QStringView gem = plus < 0 ? QStringView() : rest.sliced(plus + 1).trimmed();
+    if (rune.isEmpty() || (plus >= 0 && gem.isEmpty()))
+        return {Incomplete, value.toString(), {}};
+
+    UpgradeValue read;
+    const std::optional<DecimalNumber> number = DecimalNumber::parse(countText);
+    const std::optional<qint32> count = number ? number->rounded() : std::nullopt;
+    if (!count || number->compare(*count) != 0)
+        return {NotWhole, countText.toString(), {}};
+    if (*count < 1)
+        return {FewerThanOne, countText.toString(), {}};
+    read.recipe.count = *count;
+    read.recipe.from = upgradeRuneIndex(rune, runes);
+    if (read.recipe.from < 0)
+        return {UnknownRune, rune.toString(), {}};
+    if (plus >= 0) {
+        read.recipe.gem = gemOf(gem);
+        if (!read.recipe.gem)
+            return {UnknownGem, gem.toString(), {}};
+    }
+    return read;
+}
+
+QString UpgradeRecipes::sectionName()
+{
+    return u"Rune Upgrades"_s;
+}
+
+UpgradeRecipes UpgradeRecipes::fromData(const ProfileData &data, const RuneTable &runes)
+{
+    UpgradeRecipes recipes;
+    const ProfileData::SectionHandle section = data.section(sectionName());
+    if (!section)
+        return recipes;
+    // Each rune's keys are looked up, not every key read: a section of a
+    // million other keys costs nothing here.
+    for (int index = 1; index < RuneCatalogue::Count; ++index) {
+        const UpgradeValue read = readUpgradeValue(upgradeValueOf(data, section, index, runes), runes);
+        if (read.problem == UpgradeValue::Problem::None && read.recipe.from == index - 1)
+            recipes.m_recipes[std::size_t(index)] = read.recipe;
+    }
+    return recipes;
+}
+
+QString upgradeValueOf(const ProfileData &data, ProfileData::SectionHandle section, int index, const RuneTable &runes)
+{
+    QString value = data.value(section, runes.name(index));
+    const QString builtIn = RuneCatalogue::name(index);
+    if (value.isEmpty() && upgradeRuneIndex(builtIn, runes) == index)
+        value = data.value(section, builtIn);
+    return value;
+}
+
+bool UpgradeRecipes::isEmpty() const
+{
+    return std::none_of(m_recipes.begin(), m_recipes.end(), [](const auto &recipe) { return recipe.has_value(); });
+}
+
+const std::optional<UpgradeRecipe> &UpgradeRecipes::recipe(int index) const
+{
+    static const std::optional<UpgradeRecipe> none;
+    return RuneStock::isIndex(index) ? m_recipes[std::size_t(index)] : none;
+}
+
+int UpgradeRecipes::madeInto(int index) const
+{
+    return RuneStock::isIndex(index) && recipe(index + 1) ? index + 1 : -1;
+}
+
+std::optional<UpgradePlan> planRuneWord(const UpgradeRecipes &recipes, const RuneStock &stock, const Recipe &recipe)
+{
+    if (!recipe.readable || recipe.runes.contains(-1))
+        return std::nullopt;
+    PerRune needed{};
+    for (const int index : recipe.runes)
+        ++needed[std::size_t(index)];
+    PerRune spares{};
+    PerRune missing{};
+    for (int index = 0; index < Levels; ++index) {
+        const auto i = std::size_t(index);
+        spares[i] = std::max<qint64>(0, held(stock, index) - needed[i]);
+        missing[i] = std::max<qint64>(0, needed[i] - held(stock, index));
+    }
+    UpgradePlan plan = planFor(recipes, spares, missing);
+    // What stays missing in the recipe's order, as the near misses name it.
+    if (plan.stillMissing.size() > 1)
+        std::stable_sort(plan.stillMissing.begin(), plan.stillMissing.end(),
+                         [&recipe](const MissingRune &a, const MissingRune &b) {
+                             return recipe.runes.indexOf(a.index) < recipe.runes.indexOf(b.index);
+                         });
+    return plan;
+}
+
+UpgradePlan planUpgrade(const UpgradeRecipes &recipes, const RuneStock &stock, int index, qint64 count)
+{
+    if (!RuneStock::isIndex(index))
+        return {};
+    PerRune spares{};
+    for (int below = 0; below < index; ++below)
+        spares[std::size_t(below)] = held(stock, below);
+    PerRune missing{};
+    missing[std::size_t(index)] = std::max<qint64>(0, count);
+    return planFor(recipes, spares, missing);
+}
+
+QList<UpgradeCost> upgradeCosts(const UpgradeRecipes &recipes, int index, qint64 count)
+{
+    QList<UpgradeCost> costs;
+    qint64 runes = std::max<qint64>(0, count);
+    QList<GemCount> gems;
+    for (int level = index; runes > 0 && recipes.recipe(level); --level) {
+        const UpgradeRecipe &recipe = *recipes.recipe(level);
+        // Lower steps are done first, so their gems go in front.
+        if (recipe.gem)
+            addGem(gems, *recipe.gem, runes, true);
+        runes = multiplied(runes, recipe.count);
+        costs.append({recipe.from, runes, gems});
+    }
+    return costs;
+}
+
+QString upgradeStepText(const UpgradeStep &step, const RuneTable &runes)
+{
+    const QString made = step.times == 1 ? runes.name(step.to) : u"%1 %2"_s.arg(step.times).arg(runes.name(step.to));
+    return u"%1 %2 \u2192 %3"_s.arg(step.runes).arg(runes.name(step.from), made);
+}
+
+QString gemCountText(const GemCount &gems)
+{
+    return u"%1 %2"_s.arg(gems.count).arg(gemName(gems.gem));
+}
+
+QString gemsText(const QList<GemCount> &gems)
+{
+    QStringList parts;
+    for (const GemCount &entry : gems)
+        parts.append(gemCountText(entry));
+    return parts.join(u", "_s);
+}
+
+QString upgradePlanText(const UpgradePlan &plan, const RuneTable &runes)
+{
+    QStringList steps;
+    for (const UpgradeStep &step : plan.steps)
+        steps.append(upgradeStepText(step, runes));
+    QString text = steps.join(u", "_s);
+    if (!plan.gems.isEmpty())
+        text += u"; "_s + gemsText(plan.gems);
+    return text;
+}
+
+QString upgradeRecipeText(const UpgradeRecipes &recipes, int index, const RuneTable &runes)
+{
+    const std::optional<UpgradeRecipe> &recipe = recipes.recipe(index);
+    if (!recipe)
+        return {};
+    const QString gem = recipe->gem ? u" + "_s + gemName(*recipe->gem) : QString();
+    return u"%1 %2%3 \u2192 %4"_s.arg(recipe->count).arg(runes.name(recipe->from), gem, runes.name(index));
+}
+
+} // namespace rcl

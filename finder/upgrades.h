@@ -1,0 +1,188 @@
+#pragma once
+
+#include "profiledata.h"
+#include "runestock.h"
+#include "runetable.h"
+#include "runewordrecipe.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <limits>
+#include <optional>
+
+namespace rcl {
+
+// The cube's rune recipes, from rune.dat's optional [Rune Upgrades] section:
+// each key the rune made, its value how many of the rune directly below it
+// that takes and, from some point on, a gem.
+//
+//   [Rune Upgrades]
+//   Ral=3 Tal
+//   Amn=3 Thul + Chipped Topaz
+//   Mal=2 Um + Topaz
+//
+// A gem is a kind (Topaz, Amethyst, Sapphire, Ruby, Emerald, Diamond, Skull)
+// after an optional grade (Chipped, Flawed, Flawless, Perfect); no grade is
+// the standard gem. Runes are named as the rune table names them, or by
+// their built-in names where the data renamed them, without regard to ASCII
+// letter case; where both names have a value, the table's wins. Only a
+// recipe from the rune directly below counts.
+
+enum class GemGrade { Chipped, Flawed, Standard, Flawless, Perfect };
+enum class GemKind { Topaz, Amethyst, Sapphire, Ruby, Emerald, Diamond, Skull };
+
+struct Gem
+{
+    GemGrade grade = GemGrade::Standard;
+    GemKind kind = GemKind::Topaz;
+
+    friend bool operator==(const Gem &, const Gem &) = default;
+};
+
+// "Chipped Topaz", "Topaz".
+[[nodiscard]] QString gemName(const Gem &gem);
+[[nodiscard]] std::optional<Gem> gemOf(QStringView text);
+
+struct UpgradeRecipe
+{
+    int from = -1;
+    qint32 count = 0;
+    std::optional<Gem> gem;
+
+    friend bool operator==(const UpgradeRecipe &, const UpgradeRecipe &) = default;
+};
+
+// One value of the section as it reads, for the section's parse and for the
+// data check, which says why a value is no recipe.
+struct UpgradeValue
+{
+    enum class Problem {
+        None,
+        Incomplete,   // no count, no rune, or nothing after the '+'
+        NotWhole,     // a count that is no whole number of 32 bits
+        FewerThanOne,
+        UnknownRune,
+        UnknownGem,
+    };
+
+    Problem problem = Problem::None;
+    // The piece at fault: the count, the rune's or the gem's name.
+    QString piece;
+    UpgradeRecipe recipe;
+};
+[[nodiscard]] UpgradeValue readUpgradeValue(QStringView value, const RuneTable &runes);
+// The rune of a name in the section: as the table names it, else by its
+// built-in name; -1 for none.
+[[nodiscard]] int upgradeRuneIndex(QStringView name, const RuneTable &runes);
+// The value that stands for the rune at index in the section.
+[[nodiscard]] QString upgradeValueOf(const ProfileData &data, ProfileData::SectionHandle section, int index,
+                                     const RuneTable &runes);
+
+class UpgradeRecipes final
+{
+public:
+    [[nodiscard]] static QString sectionName();
+    [[nodiscard]] static UpgradeRecipes fromData(const ProfileData &data, const RuneTable &runes);
+
+    [[nodiscard]] bool isEmpty() const;
+    // How the rune at index is made; none when the data has no recipe for it.
+    [[nodiscard]] const std::optional<UpgradeRecipe> &recipe(int index) const;
+    // The rune that the rune at index is made into; -1 for none.
+    [[nodiscard]] int madeInto(int index) const;
+
+private:
+    std::array<std::optional<UpgradeRecipe>, RuneCatalogue::Count> m_recipes;
+};
+
+struct RuneCount
+{
+    int index = 0;
+    qint64 count = 0;
+
+    friend bool operator==(const RuneCount &, const RuneCount &) = default;
+};
+
+struct GemCount
+{
+    Gem gem;
+    qint64 count = 0;
+
+    friend bool operator==(const GemCount &, const GemCount &) = default;
+};
+
+// One recipe used times over: runes of from (times x its count) make times
+// of to, each with the recipe's gem.
+struct UpgradeStep
+{
+    int from = 0;
+    int to = 0;
+    qint64 times = 0;
+    qint64 runes = 0;
+    std::optional<Gem> gem;
+
+    friend bool operator==(const UpgradeStep &, const UpgradeStep &) = default;
+};
+
+// How spare runes are cubed up into missing ones. Spare runes at the level
+// nearest below a missing rune go first, which spends the fewest runes. When
+// not everything can be made, the plan makes as many of the missing runes as
+// it can, the lowest first, and says what stays missing.
+struct UpgradePlan
+{
+    // Everything missing is made (also when nothing was missing).
+    bool possible = false;
+    // In the order they are done: the lowest rune first.
+    QList<UpgradeStep> steps;
+    // Each gem once, in the order the steps first need it.
+    QList<GemCount> gems;
+    // The group's runes that the steps use up, by rune, and their sum.
+    QList<RuneCount> spent;
+    qint64 runesSpent = 0;
+    // What the upgrades do not make, and its sum.
+    QList<MissingRune> stillMissing;
+    qint64 missingCount = 0;
+};
+
+// Counts of rune words, recipes and gems grow no further than this: a chain
+// of 32 recipes of three is beyond 64 bits.
+inline constexpr qint64 MaxUpgradeCount = std::numeric_limits<qint64>::max();
+
+// The plan for a rune word: the runes the group holds beyond what the recipe
+// takes are spare, and all its missing runes draw on them together. None for
+// a recipe that no counts make (not readable, or an entry that is no rune).
+[[nodiscard]] std::optional<UpgradePlan> planRuneWord(const UpgradeRecipes &recipes, const RuneStock &stock,
+                                                      const Recipe &recipe);
+// The plan for count more of the rune at index, from every rune the group
+// holds below it.
+[[nodiscard]] UpgradePlan planUpgrade(const UpgradeRecipes &recipes, const RuneStock &stock, int index, qint64 count);
+
+// count of the rune at index from the runes of one lower rune alone, and the
+// gems on the way; saturated at MaxUpgradeCount.
+struct UpgradeCost
+{
+    int index = 0;
+    qint64 runes = 0;
+    QList<GemCount> gems;
+
+    friend bool operator==(const UpgradeCost &, const UpgradeCost &) = default;
+};
+// For each rune below the one at index that its recipes reach, the nearest
+// first; the last is the cost from scratch.
+[[nodiscard]] QList<UpgradeCost> upgradeCosts(const UpgradeRecipes &recipes, int index, qint64 count);
+
+// "3 Tal → Ral", "9 Tal → 3 Ral".
+[[nodiscard]] QString upgradeStepText(const UpgradeStep &step, const RuneTable &runes);
+// "1 Chipped Topaz", several joined by ", ".
+[[nodiscard]] QString gemCountText(const GemCount &gems);
+[[nodiscard]] QString gemsText(const QList<GemCount> &gems);
+// The steps joined by ", ", then the gems after "; ":
+// "3 Tal → Ral, 6 Thul → 2 Amn; 2 Chipped Topaz". Empty without steps.
+[[nodiscard]] QString upgradePlanText(const UpgradePlan &plan, const RuneTable &runes);
+// A recipe as a reader writes it: "3 Thul + Chipped Topaz → Amn"; empty when
+// the rune at index has none.
+[[nodiscard]] QString upgradeRecipeText(const UpgradeRecipes &recipes, int index, const RuneTable &runes);
+
+} // namespace rcl

@@ -1,0 +1,422 @@
+#include "formfixture.h"
+#include "placement.h"
+#include "planner.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+
+using namespace rcl;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Three rune words: group 1 can make Steel, lacks Sol for Lore and three
+// runes for Spirit, whose effects are wrapped for the panel and one of them
+// longer than any window.
+const QByteArray RuneWords = "[Steel]\r\nRuneNum=2\r\nRune1=3\r\nRune2=1\r\nAllowed=Swords\r\nPatch=1.9\r\n"
+                             "EffectNum=1\r\nEffect1=+20% Increased Attack Speed\r\n"
+                             "[Spirit]\r\nRuneNum=4\r\nRune1=7\r\nRune2=10\r\nRune3=9\r\nRune4=11\r\n"
+                             "Allowed=Swords, Shields\r\nPatch=1.10\r\nMode=Ladder\r\nEffectNum=3\r\n"
+                             "Effect1=2% Chance to cast level 10\r\nEffect2=\"  Psychic Ward when struck\"\r\n"
+                             "Effect3=" + QByteArray("+1 to a skill ").repeated(15) + "\r\n"
+                             "[Lore]\r\nRuneNum=2\r\nRune1=9\r\nRune2=12\r\nAllowed=Helms\r\nPatch=1.11\r\n"
+                             "EffectNum=1\r\nEffect1=+1 To All Skills\r\n"
+                             "[Item Kinds]\r\nWeapons=\r\nSwords=Weapons\r\nArmor=\r\nHelms=Armor\r\nShields=Armor\r\n";
+
+bool becomesActive(QWidget *window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+class PlannerTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        writeFile("runename.dat", "Steel\r\nSpirit\r\nLore\r\n");
+        writeFile("rune.dat", RuneWords);
+        // El, Tir, Ort.
+        writeFile("save/rune1.sav", "1\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
+    }
+
+    // The main window in `form`, and its planner opened by Ctrl+P.
+    RunePlanner *openPlanner()
+    {
+        form = openShown();
+        EXPECT_TRUE(becomesActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+        planner = form->findChild<RunePlanner *>();
+        EXPECT_TRUE(planner && becomesActive(planner));
+        return planner;
+    }
+
+    template<typename Control = QWidget>
+    Control *find(const char *name) const
+    {
+        auto *control = planner->findChild<Control *>(QString::fromLatin1(name));
+        EXPECT_TRUE(control) << name;
+        return control;
+    }
+    QTableView *table(const char *name) const { return find<QTableView>(name); }
+    QTabWidget *tabs() const { return planner->findChild<QTabWidget *>(); }
+    void showTab(int tab) const
+    {
+        QTabBar *bar = tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+
+    static QString cell(const QTableView *view, int row, int column)
+    {
+        return view->model()->index(row, column).data().toString();
+    }
+    // The rune word names a list shows, in its order.
+    static QStringList names(const QTableView *view)
+    {
+        QStringList shown;
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            shown.append(cell(view, row, 1));
+        return shown;
+    }
+    static QPoint rowCentre(const QTableView *view, int row)
+    {
+        return view->visualRect(view->model()->index(row, 1)).center();
+    }
+    static void clickRow(QTableView *view, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(view->viewport(), button, {}, rowCentre(view, row));
+    }
+    static void clickHeader(QTableView *view, int column)
+    {
+        QHeaderView *header = view->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
+    }
+
+    RunePlanner *planner = nullptr;
+};
+
+} // namespace
+
+// The planner opens on Ctrl+P, follows the grid and the group, shows a rune
+// word in the main window at a double-click, saves the groups table through
+// the prompter, and closes with the main window.
+TEST_F(WindowTest, plannerFollowsTheMainWindow)
+{
+    writeFile("save/rune2.sav", "4\r\n");
+    writeFile("runename.dat", "Tir Ral\r\n");
+    writeFile("rune.dat", "[Tir Ral]\r\nRuneNum=2\r\nRune1=3\r\nRune2=8\r\n");
+    const auto form = openShown();
+    ASSERT_TRUE(becomesActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    auto *planner = form->findChild<RunePlanner *>();
+    ASSERT_TRUE(planner && becomesActive(planner));
+    EXPECT_TRUE(planner->windowTitle().contains(u"Rune Planner"_s));
+
+    // A double-click on a near miss frames its runes, white where missing,
+    // and brings the main window to the front.
+    auto *nearMisses = planner->findChild<QTableView *>(u"nearMisses"_s);
+    ASSERT_EQ(nearMisses->model()->rowCount(), 1);
+    QTest::mouseClick(form->controls().runeimg2[2], Qt::LeftButton);
+    EXPECT_EQ(nearMisses->model()->index(0, 2).data().toString(), u"Ral"_s);
+    const QPoint row = nearMisses->visualRect(nearMisses->model()->index(0, 1)).center();
+    QTest::mouseClick(nearMisses->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(nearMisses->viewport(), Qt::LeftButton, {}, row);
+    EXPECT_EQ(form->controls().Picture1->text().texts().value(0), u"  Tir Ral"_s);
+    EXPECT_EQ(form->controls().Shape2[2]->borderColour(), QColor(Qt::white));
+    EXPECT_TRUE(becomesActive(form.get()));
+
+    planner->findChild<QTabWidget *>()->setCurrentIndex(RunePlanner::Groups);
+    const QAbstractItemModel *groups = planner->findChild<QTableView *>(u"groups"_s)->model();
+    QTest::mouseClick(form->controls().runeimg2[0], Qt::LeftButton);
+    EXPECT_EQ(groups->index(0, 1).data(), QVariant(1));
+    EXPECT_EQ(groups->index(0, GroupCount + 1).data().toString(), u"5"_s);
+    QTest::mouseClick(form->controls().Command2, Qt::LeftButton);
+    EXPECT_EQ(groups->index(2, GroupCount + 1).data().toString(), u"1"_s);
+
+    // A second Ctrl+P brings the same window back: no other one is active.
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(becomesActive(planner));
+    prompter.answerSaveFileName(path("groups.csv"));
+    prompter.answerSaveFileName(path("no folder/groups.csv"));
+    QTest::keyClick(planner, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(planner, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(readFile("groups.csv").contains("\r\nEl,1,4,0,"));
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told[0].prompt.contains(u"no folder"_s));
+
+    form->close();
+    EXPECT_FALSE(planner->isVisible());
+}
+
+// The one filter bar stands over the list in view, and each of its controls
+// narrows that list; the count of rows shown follows.
+TEST_F(PlannerTest, filterBarNarrowsEveryRuneWordList)
+{
+    openPlanner();
+    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::NearMisses);
+    auto *search = find<QLineEdit>("search");
+    auto *shown = find<QLabel>("shown");
+    QTableView *nearMisses = table("nearMisses");
+    EXPECT_EQ(names(nearMisses), (QStringList{u"Steel"_s, u"Lore"_s}));
+    QTest::keyClicks(search, u"All SKILLS"_s);
+    EXPECT_EQ(names(nearMisses), QStringList{u"Lore"_s});
+    EXPECT_EQ(shown->text(), u"1 of 2 shown"_s);
+
+    showTab(RunePlanner::RuneWords);
+    QTableView *runeWords = table("runeWords");
+    EXPECT_TRUE(search->isVisible() && tabs()->currentWidget()->isAncestorOf(search));
+    EXPECT_EQ(names(runeWords), QStringList{u"Lore"_s});
+    EXPECT_EQ(shown->text(), u"1 of 3 shown"_s);
+    search->clear();
+
+    auto *kind = find<QComboBox>("itemKind");
+    auto *sockets = find<QComboBox>("sockets");
+    auto *level = find<QSpinBox>("maxLevel");
+    auto *mode = find<QComboBox>("mode");
+    auto *patch = find<QComboBox>("patch");
+    const auto choose = [](QComboBox *combo, const QString &text) {
+        ASSERT_GE(combo->findText(text), 0) << text.toStdString();
+        combo->setCurrentIndex(combo->findText(text));
+    };
+    const std::pair<std::function<void()>, QStringList> rows[] = {
+        // The kinds of the data, indented under the kinds they belong to.
+        {[&] { choose(kind, u"    Shields"_s); }, {u"Spirit"_s}},
+        {[&] { choose(kind, u"Weapons"_s); }, {u"Steel"_s, u"Spirit"_s}},
+        {[&] { choose(sockets, u"4"_s); }, {u"Spirit"_s}},
+        {[&] {
+             level->setFocus();
+             QTest::keyClick(level, Qt::Key_A, Qt::ControlModifier);
+             QTest::keyClicks(level, u"20"_s);
+         },
+         {u"Steel"_s}},
+        {[&] { choose(mode, u"Non-ladder"_s); }, {u"Steel"_s, u"Lore"_s}},
+        {[&] { choose(patch, u"1.10"_s); }, {u"Steel"_s, u"Spirit"_s}},
+    };
+    for (const auto &[set, expected] : rows) {
+        set();
+        EXPECT_EQ(names(runeWords), expected) << expected.join(u' ').toStdString();
+        for (QComboBox *combo : {kind, sockets, mode, patch})
+            combo->setCurrentIndex(0);
+        level->setValue(0);
+    }
+    EXPECT_EQ(shown->text(), u"3 of 3 shown"_s);
+}
+
+// A star and a hide mark, by key and by the context menu, show in every list
+// and are kept for the next start; favourites sort first.
+TEST_F(PlannerTest, marksShowInEveryListAndAreKept)
+{
+    openPlanner();
+    showTab(RunePlanner::RuneWords);
+    QTableView *runeWords = table("runeWords");
+    clickRow(runeWords, 1);
+    QTest::keyClick(runeWords, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(cell(runeWords, 1, 0), u"★"_s);
+
+    clickRow(runeWords, 2, Qt::RightButton);
+    QTimer::singleShot(0, planner, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        for (QAction *action : menu->actions()) {
+            if (action->text() == u"Hide"_s)
+                menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, rowCentre(runeWords, 2),
+                                runeWords->viewport()->mapToGlobal(rowCentre(runeWords, 2)));
+    QApplication::sendEvent(runeWords->viewport(), &menuEvent);
+    EXPECT_EQ(names(runeWords), (QStringList{u"Steel"_s, u"Spirit"_s}));
+    EXPECT_EQ(find<QLabel>("shown")->text(), u"2 of 3 shown"_s);
+
+    showTab(RunePlanner::NearMisses);
+    QTableView *nearMisses = table("nearMisses");
+    EXPECT_EQ(names(nearMisses), QStringList{u"Steel"_s});
+    find<QCheckBox>("showHidden")->click();
+    EXPECT_EQ(names(nearMisses), (QStringList{u"Steel"_s, u"Lore"_s}));
+    EXPECT_EQ(cell(nearMisses, 1, 0), u"hidden"_s);
+    EXPECT_TRUE(nearMisses->model()->index(1, 1).data(Qt::FontRole).value<QFont>().italic());
+    find<QCheckBox>("favouritesOnly")->click();
+    EXPECT_EQ(names(nearMisses), QStringList{});
+
+    form->close();
+    openPlanner();
+    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::NearMisses);
+    showTab(RunePlanner::RuneWords);
+    runeWords = table("runeWords");
+    EXPECT_EQ(names(runeWords), (QStringList{u"Steel"_s, u"Spirit"_s}));
+    clickHeader(runeWords, 0);
+    EXPECT_EQ(names(runeWords), (QStringList{u"Spirit"_s, u"Steel"_s}));
+}
+
+// A click on a header sorts numbers as numbers and versions by their parts;
+// the sort, the tab and the window's place are there at the next start.
+TEST_F(PlannerTest, sortTabAndPlaceAreKeptAcrossStarts)
+{
+    writeFile("save/rune1.sav", "9\r\n10\r\n100\r\n");
+    openPlanner();
+    showTab(RunePlanner::RuneWords);
+    const QStringList byPatch{u"Steel"_s, u"Spirit"_s, u"Lore"_s};
+    clickHeader(table("runeWords"), 6);
+    EXPECT_EQ(names(table("runeWords")), byPatch);
+    showTab(RunePlanner::Groups);
+    const auto firstRunes = [this] {
+        QTableView *groups = table("groups");
+        return QStringList{cell(groups, 0, 0), cell(groups, 1, 0), cell(groups, 2, 0)};
+    };
+    clickHeader(table("groups"), 1);
+    clickHeader(table("groups"), 1);
+    EXPECT_EQ(firstRunes(), (QStringList{u"Tir"_s, u"Eld"_s, u"El"_s}));
+    planner->setGeometry(40, 30, 640, 420);
+    const QRect place = planner->geometry();
+
+    form->close();
+    openPlanner();
+    EXPECT_EQ(planner->geometry(), place);
+    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::Groups);
+    EXPECT_EQ(firstRunes(), (QStringList{u"Tir"_s, u"Eld"_s, u"El"_s}));
+    // The filter bar is in a tab of its own, out of sight.
+    EXPECT_FALSE(find<QLineEdit>("search")->isVisible());
+    showTab(RunePlanner::RuneWords);
+    EXPECT_EQ(names(table("runeWords")), byPatch);
+    EXPECT_EQ(table("runeWords")->horizontalHeader()->sortIndicatorSection(), 6);
+}
+
+// The details show the chosen rune word whole, each effect on one line,
+// and whether the chosen counts make it.
+TEST_F(PlannerTest, runeWordsTabShowsTheWholeRuneWord)
+{
+    writeFile("save/rune2.sav", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n1\r\n");
+    openPlanner();
+    showTab(RunePlanner::RuneWords);
+    QTableView *runeWords = table("runeWords");
+    EXPECT_EQ(cell(runeWords, 0, 8), u"Now"_s);
+    EXPECT_EQ(cell(runeWords, 1, 8), u"No"_s);
+    clickRow(runeWords, 1);
+    auto *details = find<QTextEdit>("details");
+    const QStringList lines = details->toPlainText().split(u'\n');
+    EXPECT_TRUE(lines.contains(u"2% Chance to cast level 10 Psychic Ward when struck"_s)) << lines.join(u'|').toStdString();
+    EXPECT_TRUE(lines.contains(u"+1 to a skill "_s.repeated(15).trimmed()));
+    EXPECT_TRUE(details->toPlainText().contains(u"This group can make it:"_s));
+    // Laid out whole, the text is wider than the pane: it scrolls sideways.
+    EXPECT_GT(details->document()->size().width(), details->viewport()->width());
+    for (QTextBlock block = details->document()->begin(); block.isValid(); block = block.next())
+        EXPECT_LE(block.layout()->lineCount(), 1) << block.text().toStdString();
+
+    find<QComboBox>("counts")->setCurrentIndex(1);
+    EXPECT_EQ(cell(runeWords, 1, 8), u"Now"_s);
+    EXPECT_TRUE(details->toPlainText().contains(u"All groups can make it:"_s));
+}
+
+// Ctrl+E saves what the tab in view shows, as it is sorted and filtered;
+// Ctrl+S still saves the groups table, whichever tab is in view.
+TEST_F(PlannerTest, ctrlESavesTheRowsShownAndCtrlSTheGroups)
+{
+    openPlanner();
+    showTab(RunePlanner::RuneWords);
+    QTableView *runeWords = table("runeWords");
+    QTest::keyClicks(find<QLineEdit>("search"), u"s"_s);
+    clickHeader(runeWords, 5);
+    clickHeader(runeWords, 5);
+    clickRow(runeWords, 0);
+    QTest::keyClick(runeWords, Qt::Key_D, Qt::ControlModifier);
+    prompter.answerSaveFileName(path("shown.csv"));
+    prompter.answerSaveFileName(path("groups.csv"));
+    prompter.answerSaveFileName(path("no folder/shown.csv"));
+    QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(planner, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(readFile("shown.csv"),
+              "\xEF\xBB\xBF\xE2\x98\x85,Rune word,Sockets,Runes,Item kinds,Level,Patch,Mode,Can make\r\n"
+              "\xE2\x98\x85,Lore,2,Ort + Sol,Helms,27,1.11,,No\r\n"
+              ",Spirit,4,Tal + Thul + Ort + Amn,\"Swords, Shields\",25,1.10,Ladder,No\r\n"
+              ",Steel,2,Tir + El,Swords,13,1.9,,Now\r\n");
+    EXPECT_TRUE(readFile("groups.csv").startsWith("\xEF\xBB\xBFRune,Group 1,"));
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told[0].prompt.contains(u"no folder"_s));
+}
+
+// Ctrl+F finds the search box from any tab; Tab goes down the tab in view;
+// a rune word shows in the main window at Return.
+TEST_F(PlannerTest, keyboardReachesEveryControlInOrder)
+{
+    openPlanner();
+    showTab(RunePlanner::Groups);
+    QTest::keyClick(planner, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::RuneWords);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited.join(u' '), u"search itemKind sockets maxLevel mode patch favouritesOnly showHidden counts "
+                                  u"runeWords details"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), tabs()->tabBar());
+
+    QTableView *runeWords = table("runeWords");
+    runeWords->setFocus();
+    QTest::keyClick(runeWords, Qt::Key_Home);
+    QTest::keyClick(runeWords, Qt::Key_Down);
+    QTest::keyClick(runeWords, Qt::Key_Return);
+    EXPECT_EQ(form->controls().Picture1->text().texts().value(0), u"  Spirit"_s);
+}
+
+// A settings file that cannot be written says so once; the marks hold for
+// the run, and the counts are saved as ever.
+TEST_F(PlannerTest, unwritableSettingsAreToldOnce)
+{
+    writeFile("settings", "");
+    Settings settings(path("settings/runechecklist.ini"));
+    form = std::make_unique<Form1>(prompter, dir.path(), &settings);
+    form->show();
+    ASSERT_TRUE(becomesActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    planner = form->findChild<RunePlanner *>();
+    ASSERT_TRUE(planner && becomesActive(planner));
+    QTableView *nearMisses = table("nearMisses");
+    clickRow(nearMisses, 0);
+    QTest::keyClick(nearMisses, Qt::Key_D, Qt::ControlModifier);
+    clickRow(nearMisses, 1);
+    QTest::keyClick(nearMisses, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ((QStringList{cell(nearMisses, 0, 0), cell(nearMisses, 1, 0)}), (QStringList{u"★"_s, u"★"_s}));
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told[0].prompt.contains(u"settings"_s));
+    QTest::mouseClick(form->controls().runeimg2[4], Qt::LeftButton);
+    form->close();
+    EXPECT_TRUE(readFile("save/rune1.sav").startsWith(" 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n"));
+}
+
+// Beside the main window on its screen: right, else left, else as far right
+// as the screen allows; never off the screen.
+TEST(PlannerPlacement, besideTheMainWindowWithinTheScreen)
+{
+    const QRect screen(0, 0, 1920, 1080);
+    const std::tuple<QRect, QSize, QRect, QRect> rows[] = {
+        {{0, 0, 704, 400}, {900, 600}, screen, {704, 0, 900, 600}},
+        {{1000, 100, 704, 400}, {900, 600}, screen, {100, 100, 900, 600}},
+        {{0, 0, 704, 400}, {900, 600}, {0, 0, 1280, 800}, {380, 0, 900, 600}},
+        {{0, 700, 704, 400}, {900, 600}, screen, {704, 480, 900, 600}},
+        {{0, 0, 704, 400}, {2000, 1200}, screen, {0, 0, 1920, 1080}},
+        {{1930, 50, 704, 400}, {900, 600}, {1920, 30, 1920, 1050}, {2634, 50, 900, 600}},
+    };
+    for (const auto &[main, size, available, expected] : rows)
+        EXPECT_EQ(placeBeside(main, size, available), expected) << main.x() << ',' << main.y();
+}

@@ -1,0 +1,166 @@
+#include "nearmiss.h"
+#include "upgrades.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+using namespace rcl;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 Most = std::numeric_limits<qint32>::max();
+constexpr qint32 Least = std::numeric_limits<qint32>::min();
+
+// Three of each rune make the next up to Amn and Sol, which take a gem; none
+// makes Shae, and Dol takes two Shae.
+const QByteArray Chain = "[Rune Upgrades]\nEld=3 El\nTir=3 Eld\nNef=3 Tir\nEth=3 Nef\nIth=3 Eth\nTal=3 Ith\n"
+                         "Ral=3 Tal\nOrt=3 Ral\nThul=3 Ort\nAmn=3 Thul + Chipped Topaz\n"
+                         "Sol=3 Amn + Chipped Amethyst\nDol=2 Shae + Ruby\n";
+
+int rune(const char *name)
+{
+    return RuneTable().indexOf(QString::fromLatin1(name));
+}
+
+RuneStock stockOf(const std::map<const char *, qint32> &counts)
+{
+    RuneStock stock;
+    for (const auto &[name, count] : counts)
+        stock.set(rune(name), count);
+    return stock;
+}
+
+// "possible|steps; gems|runes spent|still missing".
+std::string planText(const UpgradePlan &plan)
+{
+    return u"%1|%2|%3|%4"_s.arg(int(plan.possible))
+        .arg(upgradePlanText(plan, RuneTable()))
+        .arg(plan.runesSpent)
+        .arg(missingRunesText(plan.stillMissing, RuneTable()))
+        .toStdString();
+}
+
+} // namespace
+
+// Spare runes are those beyond what the rune word takes; its missing runes
+// draw on them together, the lowest made first when they do not reach.
+TEST(UpgradePlan, runeWordsDrawOnOneSharedPool)
+{
+    const UpgradeRecipes recipes = RuneData::parse(Chain).upgrades();
+    const std::tuple<std::map<const char *, qint32>, std::vector<const char *>, const char *> rows[] = {
+        {{{"Tal", 81}}, {"Amn"}, "1|81 Tal → 27 Ral, 27 Ral → 9 Ort, 9 Ort → 3 Thul, 3 Thul → Amn; 1 Chipped Topaz|81|"},
+        {{{"Tal", 20}, {"Ral", 2}, {"Ort", 1}}, {"Thul"}, "1|12 Tal → 4 Ral, 6 Ral → 2 Ort, 3 Ort → Thul|15|"},
+        {{{"Tal", 12}}, {"Ort", "Ral"}, "1|12 Tal → 4 Ral, 3 Ral → Ort|12|"},
+        {{{"Tal", 11}}, {"Ort", "Ral"}, "0|3 Tal → Ral|3|Ort"},
+        {{{"Ral", 1}, {"Tal", 5}}, {"Ral", "Tal", "Ral", "Tal"}, "1|3 Tal → Ral|3|"},
+        {{{"Ral", 1}, {"Tal", 4}}, {"Ral", "Tal", "Ral", "Tal"}, "0||0|Ral"},
+        {{{"Shae", 3}}, {"Dol", "Dol"}, "0|2 Shae → Dol; 1 Ruby|2|Dol"},
+        {{{"Amn", Most}}, {"Dol"}, "0||0|Dol"},
+        {{{"Tal", Most}, {"Ral", Least}}, {"Ral"}, "1|3 Tal → Ral|3|"},
+        {{{"Ral", 1}}, {"Ral"}, "1||0|"},
+        {{}, {"Sol", "Ral"}, "0||0|Sol, Ral"},
+    };
+    for (const auto &[counts, names, expected] : rows) {
+        Recipe recipe{true, {}, 0};
+        for (const char *name : names)
+            recipe.runes.append(rune(name));
+        const std::optional<UpgradePlan> plan = planRuneWord(recipes, stockOf(counts), recipe);
+        ASSERT_TRUE(plan);
+        EXPECT_EQ(planText(*plan), expected);
+    }
+    EXPECT_FALSE(planRuneWord(recipes, RuneStock(), Recipe{true, {7, -1}, 0}));
+    EXPECT_FALSE(planRuneWord(recipes, RuneStock(), Recipe{false, {}, 0}));
+}
+
+// The calculator: count of a rune from all the runes below it, and what it
+// costs from each lower rune alone; counts at the ends of 64 bits saturate.
+TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
+{
+    const UpgradeRecipes recipes = RuneData::parse(Chain).upgrades();
+    const std::tuple<std::map<const char *, qint32>, const char *, qint64, const char *> rows[] = {
+        {{{"Ral", 5}, {"Tal", 3}}, "Ral", 1, "1|3 Tal → Ral|3|"},
+        {{{"Tal", 3}}, "Ral", 0, "1||0|"},
+        {{{"Tal", 3}}, "Ral", -5, "1||0|"},
+        {{{"El", Most}}, "Ral", MaxUpgradeCount,
+         "0|2147483097 El → 715827699 Eld, 715827699 Eld → 238609233 Tir, 238609233 Tir → 79536411 Nef, "
+         "79536411 Nef → 26512137 Eth, 26512137 Eth → 8837379 Ith, 8837379 Ith → 2945793 Tal, "
+         "2945793 Tal → 981931 Ral|2147483097|Ral x9223372036853793876"},
+    };
+    for (const auto &[counts, name, count, expected] : rows)
+        EXPECT_EQ(planText(planUpgrade(recipes, stockOf(counts), rune(name), count)), expected);
+
+    const QList<UpgradeCost> sol = upgradeCosts(recipes, rune("Sol"), 2);
+    ASSERT_EQ(sol.size(), 11);
+    EXPECT_EQ(sol.first(), (UpgradeCost{rune("Amn"), 6, {{{GemGrade::Chipped, GemKind::Amethyst}, 2}}}));
+    EXPECT_EQ(u"%1 %2; %3"_s.arg(sol.last().index).arg(sol.last().runes).arg(gemsText(sol.last().gems)),
+              u"0 354294; 6 Chipped Topaz, 2 Chipped Amethyst"_s);
+    EXPECT_TRUE(upgradeCosts(recipes, rune("Dol"), 1).size() == 1 && upgradeCosts(recipes, 40, 1).isEmpty());
+
+    // Every rune from the one below at the largest count: 64 bits saturate.
+    QByteArray huge = "[Rune Upgrades]\n";
+    for (int index = 1; index < RuneCatalogue::Count; ++index)
+        huge += RuneCatalogue::name(index).toLatin1() + "=2147483647 " + RuneCatalogue::name(index - 1).toLatin1() + "\n";
+    const UpgradeRecipes steep = RuneData::parse(huge).upgrades();
+    EXPECT_EQ(upgradeCosts(steep, 32, MaxUpgradeCount).last().runes, MaxUpgradeCount);
+    RuneStock all;
+    for (int index = 0; index < RuneCatalogue::Count; ++index)
+        all.set(index, Most);
+    EXPECT_EQ(planText(planUpgrade(steep, all, 32, MaxUpgradeCount)),
+              "0|2147483647 Cham → Zod|2147483647|Zod x9223372036854775806");
+}
+
+// With recipes a near miss says how upgrades make it, and a choice ranks by
+// what stays missing after them; without, both rankings give today's list.
+TEST(NearMisses, rankByRunesMissingAfterUpgrades)
+{
+    const QByteArray words = "[Ist Ral]\nRuneNum=2\nRune1=24\nRune2=8\n[Ort Ral]\nRuneNum=2\nRune1=9\nRune2=8\n"
+                             "[Tal]\nRuneNum=1\nRune1=7\n";
+    const QStringList names{u"Ist Ral"_s, u"Ort Ral"_s, u"Tal"_s};
+    const RuneStock stock = stockOf({{"Tal", 12}});
+    const auto listed = [&](const QByteArray &file, NearMissRanking ranking) {
+        const RuneData data = RuneData::parse(file);
+        QStringList found;
+        for (const NearMiss &miss : nearMisses(data, stock, names, std::nullopt, 2, ranking))
+            found.append(u"%1:%2:%3"_s.arg(miss.name).arg(miss.upgrades.missingCount).arg(upgradePlanText(miss.upgrades, data.runes())));
+        return found;
+    };
+    const QStringList today{u"Tal:0:"_s, u"Ist Ral:2:"_s, u"Ort Ral:2:"_s};
+    EXPECT_EQ(listed(words, NearMissRanking::Missing), today);
+    EXPECT_EQ(listed(words, NearMissRanking::MissingAfterUpgrades), today);
+    EXPECT_EQ(listed(words + Chain, NearMissRanking::Missing),
+              (QStringList{u"Tal:0:"_s, u"Ist Ral:1:3 Tal → Ral"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s}));
+    EXPECT_EQ(listed(words + Chain, NearMissRanking::MissingAfterUpgrades),
+              (QStringList{u"Tal:0:"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s, u"Ist Ral:1:3 Tal → Ral"_s}));
+}
+
+// The shipped recipes: one for every rune but El, under the names the data
+// gives them, and a worked example, checked by hand: Insight (Ral Tir Tal
+// Sol) for a group of Tir, ten Tal, nine Thul and an Amn. Ral comes from
+// three of the nine spare Tal; Sol from three Amn, the one held and two made
+// from six Thul.
+TEST(ShippedData, upgradeRecipesAndAWorkedExample)
+{
+    QFile file(QStringLiteral(RCL_DATA_DIR) + u"/rune.dat"_s);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const RuneData data = RuneData::parse(file.readAll());
+    const UpgradeRecipes &recipes = data.upgrades();
+    for (int index = 1; index < RuneCatalogue::Count; ++index)
+        EXPECT_TRUE(recipes.recipe(index)) << index;
+    EXPECT_EQ(upgradeRecipeText(recipes, rune("Shae"), data.runes()), u"3 Sol + Chipped Sapphire → Shael"_s);
+    EXPECT_EQ(upgradeRecipeText(recipes, 32, data.runes()), u"2 Cham + Flawless Emerald → Zod"_s);
+    EXPECT_EQ(std::pair(recipes.madeInto(rune("Thul")), recipes.madeInto(32)), std::pair(rune("Amn"), -1));
+
+    const RuneWordFinder finder(data, RuneStock());
+    const RuneStock group = stockOf({{"Tir", 1}, {"Tal", 10}, {"Thul", 9}, {"Amn", 1}});
+    const std::optional<UpgradePlan> insight = planRuneWord(recipes, group, finder.recipe(u"Insight"_s));
+    ASSERT_TRUE(insight);
+    EXPECT_EQ(planText(*insight), "1|3 Tal → Ral, 6 Thul → 2 Amn, 3 Amn → Sol; 2 Chipped Topaz, 1 Chipped Amethyst|10|");
+}

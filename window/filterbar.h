@@ -1,0 +1,62 @@
+#pragma once
+
+#include "runedata.h"
+#include "runewordfilter.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+namespace rcl {
+
+// The planner's one filter bar over its lists of rune words: a search, the
+// item kind, sockets, a highest level, mode, patch, favourites only, show
+// hidden, and whose counts the lists judge by.
+class FilterBar final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FilterBar)
+
+public:
+    explicit FilterBar(QWidget *parent = nullptr);
+
+    // The item kinds of data (its [Item Kinds] section as an indented tree,
+    // or the band's item types without one) and the given patches; a choice
+    // still offered stays chosen.
+    void offer(const RuneData &data, const QStringList &patches);
+    [[nodiscard]] RuneWordFilter filter() const;
+    // The counts of all groups together rather than of the main window's.
+    [[nodiscard]] bool allGroups() const;
+
+    void setShown(int shown, int total);
+    // Groups left out of all groups together; empty for none.
+    void setLeftOut(const QString &text);
+    [[nodiscard]] QLineEdit *searchBox() const { return m_search; }
+    // In the order Tab visits them.
+    [[nodiscard]] QList<QWidget *> controls() const;
+
+Q_SIGNALS:
+    void filterChanged();
+    void groupsChanged();
+
+private:
+    [[nodiscard]] static bool offerItems(QComboBox *combo, const QList<std::pair<QString, QVariant>> &items);
+
+    QLineEdit *m_search = nullptr;
+    QComboBox *m_kind = nullptr;
+    QComboBox *m_sockets = nullptr;
+    QSpinBox *m_level = nullptr;
+    QComboBox *m_mode = nullptr;
+    QComboBox *m_patch = nullptr;
+    QCheckBox *m_favouritesOnly = nullptr;
+    QCheckBox *m_showHidden = nullptr;
+    QComboBox *m_groups = nullptr;
+    QLabel *m_shown = nullptr;
+    QLabel *m_leftOut = nullptr;
+};
+
+} // namespace rcl
