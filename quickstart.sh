@@ -49,7 +49,7 @@ fi
 if [ "$mode" = windows ]; then
     # The mingw-w64 compiler, Wine and a virtual screen to test with, and
     # what `apt-get source` needs to fetch Qt's source.
-    packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth zip unzip dpkg-dev xz-utils perl)
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth zip unzip dpkg-dev xz-utils perl)
 fi
 
 sudo=()
