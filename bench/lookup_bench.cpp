@@ -131,13 +131,13 @@ void BM_BuildList(benchmark::State &state)
         const QStringList names = rcl::ReadRuneNames(namesFile());
         switch (list) {
         case List::Makeable:
-            found = finder.makeable(names).size();
+            found = finder.select(names, true, std::nullopt).size();
             break;
         case List::MakeableOfItemType:
-            found = finder.makeableOfItemType(names, choice).size();
+            found = finder.select(names, true, choice).size();
             break;
         case List::OfItemType:
-            found = finder.ofItemType(names, choice).size();
+            found = finder.select(names, false, choice).size();
             break;
         }
     }
@@ -178,8 +178,8 @@ void BM_ShowAllLargeSection(benchmark::State &state)
         rcl::RuneDataFile data(folder.filePath(QStringLiteral("rune.dat")));
         const auto current = data.current();
         const rcl::RuneWordFinder finder(*current, stock);
-        const QStringList listed = finder.ofItemType(rcl::ReadRuneNames(folder.filePath(QStringLiteral("runename.dat"))),
-                                                     QStringLiteral("Sword"));
+        const QStringList listed = finder.select(rcl::ReadRuneNames(folder.filePath(QStringLiteral("runename.dat"))),
+                                                     false, QStringLiteral("Sword"));
         lines = listed.isEmpty() ? 0 : finder.details(listed.first()).lines.size();
     }
     state.counters["panel lines"] = double(lines);

@@ -4,6 +4,7 @@
 #include "filereader.h"
 #include "interactionmode.h"
 #include "legacytext.h"
+#include "numberedkeys.h"
 #include "profiledata.h"
 #include "runedatafile.h"
 #include "runedata.h"
@@ -33,25 +34,6 @@ const QString NamesFile = u"runename.dat"_s;
 constexpr int MaxRunes = 7;
 // Missing effect keys named in one sentence; the rest are counted.
 constexpr qsizetype NamedKeys = 5;
-
-// Numbered key names as the lookup compares them ("rune1", "effect3"),
-// each made once.
-class NumberedKeys
-{
-public:
-    explicit NumberedKeys(QString stem) : m_stem(std::move(stem)) {}
-
-    [[nodiscard]] const QString &operator[](int k)
-    {
-        while (m_keys.size() <= k)
-            m_keys.append(m_stem + QString::number(m_keys.size()));
-        return m_keys[k];
-    }
-
-private:
-    QString m_stem;
-    QStringList m_keys;
-};
 
 // The first line of a key in the first section of its name: the one the
 // lookup reads.

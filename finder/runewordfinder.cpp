@@ -18,18 +18,6 @@ const QString ModeKey = QStringLiteral("Mode");
 
 constexpr int LowestLevel = 13;
 
-// "Rune1", "Rune2", ...: the names of the first few entries are made once.
-QString runeKey(int k)
-{
-    static const QStringList common = [] {
-        QStringList keys;
-        for (int i = 0; i <= 8; ++i)
-            keys.append(QStringLiteral("Rune") + QString::number(i));
-        return keys;
-    }();
-    return k < common.size() ? common[k] : QStringLiteral("Rune") + QString::number(k);
-}
-
 std::optional<int> runeIndexOf(const std::optional<DecimalNumber> &number)
 {
     if (!number)
@@ -107,7 +95,7 @@ std::optional<int> RuneWordFinder::entryCount(const QString &name, const QString
 
 QString RuneWordFinder::entry(const QString &name, int k) const
 {
-    return m_data.value(name, runeKey(k));
+    return m_data.value(name, m_runeKeys[k]);
 }
 
 bool RuneWordFinder::IsRuneWordMakeable(const QString &name) const
@@ -130,7 +118,7 @@ Recipe RuneWordFinder::recipe(const QString &name) const
     recipe.readable = true;
     recipe.runes.reserve(*count);
     for (int k = 1; k <= *count; ++k) {
-        const std::optional<DecimalNumber> number = DecimalNumber::parse(data.value(section, runeKey(k)));
+        const std::optional<DecimalNumber> number = DecimalNumber::parse(data.value(section, m_runeKeys[k]));
         recipe.runes.append(runeIndexOf(number).value_or(-1));
         recipe.level = std::max(recipe.level, levelOf(number));
     }
@@ -179,7 +167,7 @@ QStringList RuneWordFinder::effects(const QString &name) const
     QStringList lines;
     const int count = entryCount(name, EffectNumKey).value_or(0);
     for (int j = 1; j <= count; ++j)
-        lines.append(m_data.value(name, QStringLiteral("Effect") + QString::number(j)));
+        lines.append(m_data.value(name, m_effectKeys[j]));
     return lines;
 }
 
@@ -232,31 +220,12 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
     return details;
 }
 
-QStringList RuneWordFinder::makeable(const QStringList &names) const
+QStringList RuneWordFinder::select(const QStringList &names, bool makeableOnly,
+                                   const std::optional<QString> &itemType) const
 {
     QStringList found;
     for (const QString &name : names) {
-        if (IsRuneWordMakeable(name))
-            found.append(name);
-    }
-    return found;
-}
-
-QStringList RuneWordFinder::makeableOfItemType(const QStringList &names, const QString &choice) const
-{
-    QStringList found;
-    for (const QString &name : names) {
-        if (IsRuneWordMakeable(name) && MatchesItemType(name, choice))
-            found.append(name);
-    }
-    return found;
-}
-
-QStringList RuneWordFinder::ofItemType(const QStringList &names, const QString &choice) const
-{
-    QStringList found;
-    for (const QString &name : names) {
-        if (MatchesItemType(name, choice))
+        if ((!makeableOnly || IsRuneWordMakeable(name)) && (!itemType || MatchesItemType(name, *itemType)))
             found.append(name);
     }
     return found;

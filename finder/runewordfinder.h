@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panelline.h"
+#include "numberedkeys.h"
 #include "runedata.h"
 #include "runestock.h"
 #include "runewordrecipe.h"
@@ -74,15 +75,19 @@ public:
     // empty for a makeable rune word, none for one that no counts make.
     [[nodiscard]] std::optional<QList<MissingRune>> missingRunes(const Recipe &recipe) const;
 
-    [[nodiscard]] QStringList makeable(const QStringList &names) const;
-    [[nodiscard]] QStringList makeableOfItemType(const QStringList &names, const QString &choice) const;
-    [[nodiscard]] QStringList ofItemType(const QStringList &names, const QString &choice) const;
+    // The names, in their order, of the rune words that the group can make
+    // (when makeableOnly) and that match the item type (when one is given):
+    // the band's three lists.
+    [[nodiscard]] QStringList select(const QStringList &names, bool makeableOnly,
+                                     const std::optional<QString> &itemType) const;
 
 private:
     [[nodiscard]] std::optional<int> entryCount(const QString &name, const QString &key) const;
     [[nodiscard]] QString entry(const QString &name, int k) const;
 
     const RuneData &m_data;
+    mutable NumberedKeys m_runeKeys{QStringLiteral("Rune")};
+    mutable NumberedKeys m_effectKeys{QStringLiteral("Effect")};
     const RuneStock &m_stock;
 };
 

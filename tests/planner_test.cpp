@@ -291,7 +291,7 @@ TEST(ShippedData, checksCleanAndFitsKinds)
         {u"Shield"_s, {u"Exile"_s, u"Spirit"_s}, {u"Lore"_s}},
     };
     for (const auto &[choice, listed, left] : rows) {
-        const QStringList found = finder.ofItemType(names, choice);
+        const QStringList found = finder.select(names, false, choice);
         for (const QString &name : listed)
             EXPECT_TRUE(found.contains(name)) << choice.toStdString() << ": " << name.toStdString();
         for (const QString &name : left)
