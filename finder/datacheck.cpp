@@ -174,12 +174,14 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
 QSet<QString> Checker::readNames(const QList<QByteArrayView> &lines, TextEncoding encoding)
 {
     QSet<QString> listed;
+    // The lists count names as they stand, a name listed twice twice.
+    qsizetype read = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int number = int(i + 1);
         const QByteArrayView trimmed = trimmedProfileBlanks(lines[i]);
         if (trimmed.isEmpty())
             continue;
-        if (listed.size() == MaxNames) {
+        if (read++ == MaxNames) {
             add(NamesFile, number, u"The names from this line on are not read: a list holds at most %L1."_s.arg(MaxNames));
             break;
         }
