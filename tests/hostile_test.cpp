@@ -126,6 +126,12 @@ TEST_F(HostileTest, lockFilesThatCannotBeTrusted)
         for (const bool answer : {false, true}) {
             SCOPED_TRACE((QByteArray(lock) + (answer ? " / yes" : " / no")).toStdString());
             writeFile("save/runechecklist.lock", lock);
+            // An hour old: no age makes a lock stale, a checklist stays open
+            // for hours.
+            QFile old(path("save/runechecklist.lock"));
+            ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+            old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+            old.close();
             ScriptedPrompter user;
             if (asks)
                 user.answerYesNo(answer);
