@@ -12,11 +12,9 @@
 using namespace Qt::StringLiterals;
 
 namespace rcl {
-namespace {
 
-} // namespace
-
-GroupsTable GroupsTable::read(const StockFiles &files, int currentGroup, const RuneStock &current)
+GroupsTable GroupsTable::read(const StockFiles &files, int currentGroup, const RuneStock &current,
+                              const FileResult &currentLoad)
 {
     GroupsTable table;
     const GroupNameLines names = files.readGroupNameLines();
@@ -26,7 +24,7 @@ GroupsTable GroupsTable::read(const StockFiles &files, int currentGroup, const R
         if (column.header.trimmed().isEmpty())
             column.header = u"Group %1"_s.arg(group);
         RuneStock counts = current;
-        const FileResult loaded = group == currentGroup ? FileResult() : files.LoadRuneStock(counts, group);
+        const FileResult loaded = group == currentGroup ? currentLoad : files.LoadRuneStock(counts, group);
         if (loaded.ok) {
             column.counts = counts;
         } else {

@@ -7,6 +7,7 @@
 // those libraries answer into the info panel.
 
 #include "datacheck.h"
+#include "groupstable.h"
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
@@ -106,6 +107,12 @@ public:
     // As a click on the name in List1 shows it.
     void showRuneWord(const QString &name);
     [[nodiscard]] const StockFiles &files() const { return m_files; }
+    // The nine groups side by side, the current one as it stands in memory
+    // unless its file could not be read.
+    [[nodiscard]] GroupsTable groupsTable() const
+    {
+        return GroupsTable::read(m_files, m_currentGroup, m_stock, m_loadFailure);
+    }
     [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const;

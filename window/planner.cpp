@@ -353,7 +353,7 @@ void RunePlanner::saveGroupsTable()
                                                     QDir::home().filePath(u"rune groups.csv"_s), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    const GroupsTable groups = GroupsTable::read(m_form.files(), m_form.currentGroup(), m_form.runeStock());
+    const GroupsTable groups = m_form.groupsTable();
     const FileResult saved = saveWholeFile(path, groups.csv(m_form.currentRuneData()->runes().names()));
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),

@@ -132,7 +132,7 @@ void RunePlanner::showRuneWordLists(Tab tab)
     RuneStock stock = m_form.runeStock();
     QString leftOut;
     if (m_bar->allGroups()) {
-        const GroupsTable groups = GroupsTable::read(m_form.files(), m_form.currentGroup(), stock);
+        const GroupsTable groups = m_form.groupsTable();
         stock = groups.combined();
         QStringList unreadable;
         for (const int group : groups.unreadableGroups())
@@ -204,7 +204,7 @@ void RunePlanner::showDetails()
 void RunePlanner::showGroups()
 {
     m_runeNames = m_form.currentRuneData()->runes().names();
-    m_groupsTable = GroupsTable::read(m_form.files(), m_form.currentGroup(), m_form.runeStock());
+    m_groupsTable = m_form.groupsTable();
     for (std::size_t group = 0; group < GroupCount; ++group) {
         const GroupColumn &column = m_groupsTable.columns()[group];
         m_groups->setHeader(int(group) + 1, column.header, column.problem);
