@@ -36,8 +36,11 @@ public:
         PlannerSortNearMisses,
         PlannerSortRuneWords,
         PlannerSortUses,
+        PlannerSortCalculator,
         PlannerSortGroups,
         PlannerSortCheck,
+        // How the near misses are ranked: "missing" or "after upgrades".
+        PlannerNearMissRanking,
     };
 
     // An empty path keeps everything in memory (tests, and a folder without

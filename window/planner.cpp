@@ -37,6 +37,8 @@ Settings::Key sortKey(RunePlanner::Tab tab)
         return Settings::Key::PlannerSortRuneWords;
     case RunePlanner::Uses:
         return Settings::Key::PlannerSortUses;
+    case RunePlanner::Calculator:
+        return Settings::Key::PlannerSortCalculator;
     case RunePlanner::Groups:
         return Settings::Key::PlannerSortGroups;
     case RunePlanner::Check:
@@ -80,6 +82,7 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
     m_tabs->addTab(createNearMissTab(), tr("Near misses"));
     m_tabs->addTab(createRuneWordsTab(), tr("Rune words"));
     m_tabs->addTab(createUsesTab(), tr("Uses of a rune"));
+    m_tabs->addTab(createCalculatorTab(), tr("Upgrade calculator"));
     m_tabs->addTab(createGroupsTab(), tr("All groups"));
     m_tabs->addTab(createCheckTab(), tr("Data check"));
     (new QVBoxLayout(this))->addWidget(m_tabs);
@@ -202,7 +205,8 @@ void RunePlanner::orderTabs()
 {
     QList<QWidget *> order{m_tabs->tabBar()};
     order += m_bar->controls();
-    order += {m_limit, m_tables[NearMisses].view, m_tables[RuneWords].view, m_details, m_rune, m_tables[Uses].view,
+    order += {m_limit, m_ranking, m_tables[NearMisses].view, m_tables[RuneWords].view, m_details, m_rune,
+              m_tables[Uses].view, m_calculatorRune, m_calculatorCount, m_calculatorCounts, m_tables[Calculator].view,
               m_tables[Groups].view, m_saveGroups, m_tables[Check].view};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -269,6 +273,8 @@ void RunePlanner::refresh()
     const auto tab = Tab(m_tabs->currentIndex());
     if (listsRuneWords(tab))
         showRuneWordLists(tab);
+    else if (tab == Calculator)
+        showCalculator();
     else if (tab == Groups)
         showGroups();
     else if (tab == Check)
