@@ -31,6 +31,7 @@ esac
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools
     libgtest-dev googletest libbenchmark-dev
     fonts-ipafont-gothic fonts-liberation
 )

@@ -19,4 +19,13 @@ QByteArray formatQuantity(qint32 quantity)
     return line;
 }
 
+QString countBadgeText(qint32 quantity)
+{
+    if (quantity > 9999)
+        return QStringLiteral("10k+");
+    if (quantity < -999)
+        return QStringLiteral("<-1k");
+    return QString::number(quantity);
+}
+
 } // namespace rcl

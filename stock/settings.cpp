@@ -46,6 +46,10 @@ KeyInfo info(Settings::Key key)
         return {u"Planner/SortCheck"_s, QString()};
     case Settings::Key::PlannerNearMissRanking:
         return {u"Planner/NearMissRanking"_s, QString()};
+    case Settings::Key::CountsOnGrid:
+        return {u"Options/CountsOnGrid"_s, false};
+    case Settings::Key::EnglishCaptions:
+        return {u"Options/EnglishCaptions"_s, false};
     }
     return {};
 }

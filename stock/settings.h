@@ -41,6 +41,9 @@ public:
         PlannerSortCheck,
         // How the near misses are ranked: "missing" or "after upgrades".
         PlannerNearMissRanking,
+        // Options, all off unless the user turns them on.
+        CountsOnGrid,
+        EnglishCaptions,
     };
 
     // An empty path keeps everything in memory (tests, and a folder without

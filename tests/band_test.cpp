@@ -201,12 +201,13 @@ TEST_F(BandTest, tabPassesOverTheClosedBand)
         } while (stops.last() != ui().Picture1 && stops.size() < 20);
         return stops;
     };
-    const QList<QWidget *> closed{ui().Command2, ui().Text1,    ui().Command3,
+    const QList<QWidget *> closed{ui().Command2, ui().Text1,    ui().Grid1,   ui().Command3,
                                   ui().Command4, ui().Command6, ui().Picture1};
     EXPECT_EQ(tabStops(), closed);
     click(ui().Command4);
-    EXPECT_EQ(tabStops(), (QList<QWidget *>{ui().Command2, ui().Text1, ui().Command3, ui().Command4, ui().List1,
-                                             ui().Command5, ui().Combo1, ui().Command6, ui().Command7, ui().Picture1}));
+    EXPECT_EQ(tabStops(), (QList<QWidget *>{ui().Command2, ui().Text1, ui().Grid1, ui().Command3, ui().Command4,
+                                             ui().List1, ui().Command5, ui().Combo1, ui().Command6, ui().Command7,
+                                             ui().Picture1}));
     click(ui().Command4);
     EXPECT_EQ(tabStops(), closed);
 }

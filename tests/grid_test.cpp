@@ -1,7 +1,13 @@
 #include "formfixture.h"
+#include "gridkeys.h"
 #include "runeinfo.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
 using namespace rcl;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -154,4 +160,97 @@ TEST_F(GridTest, otherModeNumbersOnlySelect)
         pointAt(pictureCentre(0));
         EXPECT_EQ(panel().at(1), QStringLiteral("  Name  : Shae"));
     }
+}
+
+// Arrows stop at the grid's edges, and the short last row has nothing below
+// Ohm and Lo; only hover and click mode let keys edit.
+TEST(GridKeys, moveWithinTheGridAndEditWhereTheMouseMay)
+{
+    const std::tuple<int, GridKey, int> moves[] = {
+        {0, GridKey::Left, 0},     {6, GridKey::Right, 6},     {7, GridKey::Left, 7},   {6, GridKey::Left, 5},
+        {3, GridKey::Up, 3},       {21, GridKey::Down, 28},    {25, GridKey::Down, 32}, {26, GridKey::Down, 26},
+        {28, GridKey::Up, 21},     {32, GridKey::Right, 32},   {30, GridKey::RowEnd, 32}, {10, GridKey::RowStart, 7},
+        {10, GridKey::RowEnd, 13}, {10, GridKey::First, 0},    {10, GridKey::Last, 32}, {10, GridKey::Plus, 10},
+    };
+    for (const auto &[from, key, to] : moves)
+        EXPECT_EQ(gridStep(from, key), to) << from << " key " << int(key);
+
+    using enum InteractionMode;
+    const std::tuple<GridKey, InteractionMode, GridAction> actions[] = {
+        {GridKey::Plus, Hover, GridAction::AddOne},       {GridKey::Plus, Click, GridAction::AddOne},
+        {GridKey::Minus, Click, GridAction::TakeOneOff},  {GridKey::Delete, Hover, GridAction::Clear},
+        {GridKey::Plus, SelectOnly, GridAction::Nothing}, {GridKey::Delete, SelectOnly, GridAction::Nothing},
+        {GridKey::Down, SelectOnly, GridAction::Select},
+    };
+    for (const auto &[key, mode, action] : actions)
+        EXPECT_EQ(gridKeyAction(key, mode), action) << int(key) << " mode " << int(mode);
+    EXPECT_EQ(gridKey(Qt::Key_Home, Qt::ControlModifier), GridKey::First);
+    EXPECT_EQ(gridKey(Qt::Key_Left, Qt::AltModifier), std::nullopt);
+}
+
+// The grid is one stop in the focus order, between the group name and the
+// rename button; there the keys select, and edit where the mouse may. The
+// focus is marked once the keyboard is used, never after a click alone.
+TEST_F(GridTest, keyboardSelectsAndEditsOnTheGrid)
+{
+    const Form1Controls &ui = form->controls();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    // A white dot of the focus mark, in the margin left of the framed picture.
+    const auto focusMarked = [&] {
+        const QImage image = form->grab().toImage();
+        for (int y = frame().top() + 3; y < frame().bottom() - 3; ++y) {
+            if (image.pixelColor(frame().left() + 3, y) == QColor(Qt::white))
+                return true;
+        }
+        return false;
+    };
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ui.Text1);
+    EXPECT_FALSE(focusMarked());
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ui.Grid1);
+    EXPECT_TRUE(focusMarked());
+
+    key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
+    EXPECT_EQ(frame(), frameAround(8));
+    EXPECT_TRUE(focusMarked());
+    key(Qt::Key_Plus);
+    key(Qt::Key_Plus);
+    key(Qt::Key_Minus);
+    EXPECT_EQ(count(8), 1);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 1));
+    prompter.answerYesNo(false);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(count(8), 1);
+    prompter.answerYesNo(true);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(count(8), 0);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
+    ASSERT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prompter.asked[0].prompt, u"Clear?"_s);
+
+    setRuneElect("1");
+    key(Qt::Key_Plus);
+    EXPECT_EQ(count(8), 1);
+    setRuneElect("2");
+    key(Qt::Key_Plus);
+    key(Qt::Key_Delete);
+    key(Qt::Key_End);
+    EXPECT_EQ(count(8), 1);
+    EXPECT_EQ(frame(), frameAround(13));
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ui.Command3);
+
+    // A click takes the focus without a mark, until a key is pressed.
+    press(20);
+    EXPECT_EQ(QApplication::focusWidget(), ui.Grid1);
+    EXPECT_EQ(frame(), frameAround(20));
+    EXPECT_FALSE(focusMarked());
+    key(Qt::Key_Left);
+    EXPECT_EQ(frame(), frameAround(19));
+    EXPECT_TRUE(focusMarked());
 }

@@ -1,5 +1,6 @@
 #include "formfixture.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -106,4 +107,54 @@ TEST_F(GroupsTest, clearAsksThenZeroesTheGroupInMemory)
     EXPECT_TRUE(form->close());
     EXPECT_EQ(readFile("save/rune1.sav"), QByteArray(" 0 \r\n").repeated(33));
     EXPECT_FALSE(QFile::exists(path("save/group.dat")));
+}
+
+// A changed group is written a moment after its last change. A failed
+// autosave says nothing and is tried again at the next change; closing asks
+// only about changes that no save has written.
+TEST_F(GroupsTest, autosaveWritesSoonAndLeavesOnlyTheUnsavedToAsk)
+{
+    const auto savedWith = [this](const QByteArray &start) {
+        return QTest::qWaitFor([&] { return readFile("save/rune1.sav").startsWith(start); }, 2000);
+    };
+    const auto breakSaving = [this](bool broken) {
+        ASSERT_TRUE(broken ? QDir(dir.path()).rename(u"save"_s, u"moved"_s) && (writeFile("save", "x"), true)
+                           : QFile::remove(path("save")) && QDir(dir.path()).rename(u"moved"_s, u"save"_s));
+    };
+    press(3);
+    EXPECT_FALSE(QFile::exists(path("save/rune1.sav")));
+    EXPECT_TRUE(savedWith(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n"));
+
+    breakSaving(true);
+    press(4);
+    QTest::qWait(1500);
+    EXPECT_TRUE(prompter.told.isEmpty());
+    breakSaving(false);
+    press(4);
+    EXPECT_TRUE(savedWith(" 0 \r\n 0 \r\n 0 \r\n 1 \r\n 2 \r\n"));
+
+    breakSaving(true);
+    press(5);
+    QTest::qWait(1500);
+    prompter.answerYesNo(false);
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(prompter.asked.size(), 1);
+    press(5, Qt::RightButton);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(prompter.asked.size(), 1);
+    EXPECT_TRUE(prompter.told.isEmpty());
+}
+
+// Clicks that never pause for a second still reach the disk within five
+// seconds of the first.
+TEST_F(GroupsTest, autosaveWritesWhileClicksGoOn)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(path("save/rune1.sav")) && clock.elapsed() < 8000) {
+        press(3);
+        QTest::qWait(400);
+    }
+    EXPECT_LT(clock.elapsed(), 6000);
+    EXPECT_TRUE(readFile("save/rune1.sav").startsWith(" 0 \r\n 0 \r\n 0 \r\n"));
 }

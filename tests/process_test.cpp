@@ -180,3 +180,24 @@ TEST(ProcessEnd, killDuringSaveLeavesAWholeFile)
     EXPECT_GT(sawA, 0);
     EXPECT_GT(sawB, 0);
 }
+
+// Killed two seconds after a count changed, the program has the change on
+// disk: the autosave wrote it, whole.
+TEST(ProcessEnd, killedTwoSecondsAfterAChangeKeepsIt)
+{
+    QTemporaryDir dir;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(RCL_CLICK_AND_WAIT_PATH), {dir.path()});
+    ASSERT_TRUE(program.waitForReadyRead(10000));
+    ASSERT_EQ(program.readAll().trimmed(), "clicked");
+    QThread::msleep(2000);
+    ::kill(pid_t(program.processId()), SIGKILL);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    RuneStock thul;
+    thul.set(9, 1);
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save/rune1.sav"))), formatSaveFile(thul));
+}

@@ -72,6 +72,18 @@ TEST(QuantityText, parsesLikeTheSaveFilesNeed)
         EXPECT_EQ(parseQuantity(text), expected) << '"' << text << '"';
 }
 
+// The count on a rune's picture stays within four characters, which is all
+// its corner holds.
+TEST(QuantityText, countOnAPictureFitsItsCorner)
+{
+    const std::pair<qint32, const char *> rows[] = {
+        {0, "0"}, {12, "12"}, {-3, "-3"}, {9999, "9999"}, {10000, "10k+"}, {Max, "10k+"}, {-999, "-999"},
+        {-1000, "<-1k"}, {Min, "<-1k"},
+    };
+    for (const auto &[quantity, expected] : rows)
+        EXPECT_EQ(countBadgeText(quantity), QString::fromLatin1(expected)) << quantity;
+}
+
 // Halves round to even after the readers' own arithmetic: a rune entry less
 // one, a level of twice the rune number plus three.
 TEST(DecimalNumber, roundsExactlyAfterArithmetic)

@@ -47,6 +47,12 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings
     connectHandlers();
     connectPlanner();
     Form_Load();
+    nameControls();
+    applyOptions();
+    m_autosave.setSingleShot(true);
+    connect(&m_autosave, &QTimer::timeout, this, &Form1::autosave);
+    connect(this, &Form1::stateChanged, this, &Form1::followState);
+    followState();
 }
 
 Form1::~Form1() = default;
@@ -66,6 +72,7 @@ void Form1::createControls()
     // event areas over everything in the grid, so a press on a picture reaches
     // its event area.
     m_ui.Shape1 = place(new OutlineShape(QColor(0, 0, 255), this), form::Shape1);
+    m_ui.Grid1 = place(new RuneGridFocus(this), form::Shape1);
     for (int i = 0; i < form::Shape2Count; ++i) {
         auto *frame = place(new OutlineShape(QColor(255, 0, 0), this), form::shape2(i));
         frame->hide();
@@ -77,6 +84,12 @@ void Form1::createControls()
         m_ui.Label1[std::size_t(i)] = place(new RuneLabel(i, RuneCatalogue::name(i), this), grid::labelRect(i));
     for (int i = 0; i < RuneCatalogue::Count; ++i)
         m_ui.runeimg2[std::size_t(i)] = place(new RuneEventArea(i, this), grid::eventAreaRect(i));
+    // A click on a rune gives the grid the keyboard (eventFilter). The runes
+    // are not the grid's focus proxies: Tab would stop at them.
+    for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
+        m_ui.runeimg2[i]->installEventFilter(this);
+        m_ui.Label1[i]->installEventFilter(this);
+    }
 
     const QFont buttonFont = fonts::terminal(9.75);
     m_ui.Picture1 = place(new InfoPanel(this), form::Picture1);
@@ -84,27 +97,30 @@ void Form1::createControls()
     // First in the tab order, and where the focus is at start: Space and
     // Return do nothing there.
     m_ui.Picture1->setFocusPolicy(Qt::StrongFocus);
-    m_ui.Command1 = button(QStringLiteral("前"), buttonFont, form::Command1, this);
+    // The Japanese captions are set, or translated, by retranslateCaptions().
+    m_ui.Command1 = button(QString(), buttonFont, form::Command1, this);
     m_ui.Command1->setEnabled(false);
-    m_ui.Command2 = button(QStringLiteral("次"), buttonFont, form::Command2, this);
+    m_ui.Command2 = button(QString(), buttonFont, form::Command2, this);
     m_ui.Text1 = place(new QLineEdit(QStringLiteral("Group1"), this), form::Text1);
     m_ui.Text1->setFont(fonts::terminal(13.5));
     m_ui.Text1->setReadOnly(true);
-    m_ui.Command3 = button(QStringLiteral("名称変更"), buttonFont, form::Command3, this);
+    m_ui.Command3 = button(QString(), buttonFont, form::Command3, this);
     m_ui.Command4 = button(QStringLiteral("Rune Word >>"), font(), form::Command4, this);
     m_ui.List1 = place(new QListWidget(this), form::List1);
     m_ui.List1->setFont(fonts::timesNewRoman(12));
-    m_ui.Command5 = button(QStringLiteral("更新"), buttonFont, form::Command5, this);
+    m_ui.Command5 = button(QString(), buttonFont, form::Command5, this);
     m_ui.Combo1 = place(new QComboBox(this), form::Combo1);
     m_ui.Combo1->setFont(fonts::timesNewRoman(11.25));
     for (const ItemTypeChoice &choice : itemTypeChoices())
         m_ui.Combo1->addItem(choice.text);
     m_ui.Combo1->setCurrentIndex(-1);
-    m_ui.Command6 = button(QStringLiteral("消去"), buttonFont, form::Command6, this);
-    m_ui.Command7 = button(QStringLiteral("全て表示"), buttonFont, form::Command7, this);
+    m_ui.Command6 = button(QString(), buttonFont, form::Command6, this);
+    m_ui.Command7 = button(QString(), buttonFont, form::Command7, this);
+    retranslateCaptions();
 
-    QWidget *tabOrder[] = {m_ui.Picture1, m_ui.Command1, m_ui.Command2, m_ui.Text1, m_ui.Command3, m_ui.Command4,
-                           m_ui.List1,    m_ui.Command5, m_ui.Combo1,   m_ui.Command6, m_ui.Command7};
+    // The grid stands where the labels stood in the focus order.
+    QWidget *tabOrder[] = {m_ui.Picture1, m_ui.Command1, m_ui.Command2, m_ui.Text1,   m_ui.Grid1,    m_ui.Command3,
+                           m_ui.Command4, m_ui.List1,    m_ui.Command5, m_ui.Combo1, m_ui.Command6, m_ui.Command7};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     for (QWidget *control : std::initializer_list<QWidget *>{m_ui.List1, m_ui.Command5, m_ui.Combo1, m_ui.Command7})
@@ -125,6 +141,7 @@ void Form1::connectHandlers()
         connect(label, &RuneLabel::mouseMove, this, &Form1::Label1_MouseMove);
         connect(label, &RuneLabel::click, this, &Form1::Label1_Click);
     }
+    connect(m_ui.Grid1, &RuneGridFocus::keyDown, this, &Form1::Grid1_KeyDown);
     connect(m_ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(m_ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(m_ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -149,6 +166,9 @@ void Form1::connectHandlers()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        && (qobject_cast<RuneEventArea *>(watched) || qobject_cast<RuneLabel *>(watched)))
+        m_ui.Grid1->setFocus(Qt::MouseFocusReason);
     if (watched == m_ui.List1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const QList<QListWidgetItem *> selected = m_ui.List1->selectedItems();
         m_rowBeforePress = selected.isEmpty() ? -1 : m_ui.List1->row(selected.first());
@@ -168,9 +188,13 @@ void Form1::setOuterHeight(int twips)
 
 void Form1::placeFrame(OutlineShape *frame, int runeIndex)
 {
-    frame->setGeometry(toPixels(grid::frameAround(grid::pictureRect(runeIndex))));
-    if (frame == m_ui.Shape1)
-        m_selectedRune = runeIndex;
+    const QRect around = toPixels(grid::frameAround(grid::pictureRect(runeIndex)));
+    frame->setGeometry(around);
+    if (frame == m_ui.Shape1) {
+        m_ui.Grid1->setGeometry(around);
+        if (std::exchange(m_selectedRune, runeIndex) != runeIndex)
+            nameGrid();
+    }
 }
 
 void Form1::closeEvent(QCloseEvent *event)

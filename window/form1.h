@@ -17,6 +17,9 @@
 #include "settings.h"
 #include "stockfiles.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <array>
@@ -24,7 +27,9 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
+class QToolButton;
 
 namespace rcl {
 
@@ -44,6 +49,7 @@ struct Form1Controls
     QComboBox *Combo1 = nullptr;
     InfoPanel *Picture1 = nullptr;
     OutlineShape *Shape1 = nullptr;
+    RuneGridFocus *Grid1 = nullptr;
     std::array<OutlineShape *, 7> Shape2{};
     std::array<RunePicture *, RuneCatalogue::Count> runeimg1{};
     std::array<RuneLabel *, RuneCatalogue::Count> Label1{};
@@ -69,6 +75,15 @@ public:
     [[nodiscard]] Settings &settings() { return *m_settings; }
     // Says, once, why the settings file could not be read or written.
     void tellSettingsProblem(QWidget *parent);
+
+    // The options (form1_options.cpp): counts on the grid and English
+    // captions. Setting one applies it at once, keeps it in the settings
+    // file and says, once, when that file fails; parent holds that message.
+    [[nodiscard]] bool option(Settings::Key key) const { return m_settings->flag(key); }
+    void setOption(Settings::Key key, bool on, QWidget *parent);
+    // The options as check items, for the window's menus and the planner's.
+    void addOptionActions(QMenu &menu, QWidget *parent);
+    [[nodiscard]] QToolButton *makeOptionsButton(QWidget *parent);
 
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
@@ -108,6 +123,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -148,6 +164,7 @@ private:
     void runeimg2_DblClick(int index);
     void Label1_Click(int index);
     void applyGridAction(GridAction action, int index);
+    void Grid1_KeyDown(int keyCode, int shift);
 
     void Command4_Click();
     void Command5_Click();
@@ -178,9 +195,9 @@ private:
     // The version of rune.dat whose rune names the grid shows.
     std::shared_ptr<const RuneData> m_namedBy;
     RuneStock m_stock;
-    // The counts as the current group's file gave them, and whether it could
-    // be read at all.
-    RuneStock m_loadedStock;
+    // The counts as the current group's file holds them (as it was read, or
+    // as the last save wrote it), and whether it could be read at all.
+    RuneStock m_storedStock;
     FileResult m_loadFailure;
     qint16 m_currentGroup = 1;
     // The entry selected when a press on the list began: a press on it
@@ -200,6 +217,28 @@ private:
     int m_selectedRune = 0;
     QString m_shippedDirectory;
     RunePlanner *m_planner = nullptr;
+
+    // Options, names for screen readers and the autosave
+    // (form1_options.cpp, form1_access.cpp, form1_counts.cpp).
+    void applyOptions();
+    void retranslateCaptions();
+    void showContextMenu(const QPoint &globalPos);
+    void nameControls();
+    [[nodiscard]] QString cellName(int index) const;
+    void nameGrid();
+    // After every handler: the counts on the grid and in the cells' names
+    // follow the stock, and a changed group is saved a second after its last
+    // change, or five seconds after its first unsaved one while changes go
+    // on.
+    void followState();
+    void showCounts(bool all);
+    void autosave();
+    QTranslator m_english;
+    bool m_englishInstalled = false;
+    bool m_countsOnGrid = false;
+    RuneStock m_shownStock;
+    QTimer m_autosave;
+    QElapsedTimer m_unsavedSince;
 };
 
 } // namespace rcl

@@ -20,11 +20,17 @@ std::shared_ptr<const RuneData> Form1::runeData()
 
 void Form1::nameRunes(const RuneTable &runes)
 {
+    bool renamed = false;
     for (int index = 0; index < RuneCatalogue::Count; ++index) {
         RuneLabel *label = m_ui.Label1[std::size_t(index)];
-        if (label->text() != runes.name(index))
+        if (label->text() != runes.name(index)) {
             label->setText(runes.name(index));
+            renamed = true;
+        }
     }
+    // The names that screen readers give the cells follow the labels.
+    if (renamed)
+        showCounts(true);
 }
 
 QString Form1::ReadRuneData(const QString &section, const QString &key)

@@ -40,9 +40,8 @@ void Form1::moveToGroup(int step)
 
 void Form1::Command3_Click()
 {
-    const QString answer = m_prompter.askText(this, QStringLiteral("グループ名称変更"),
-                                              QStringLiteral("グループ名 ") + m_ui.Text1->text()
-                                                  + QStringLiteral(" を変更します。"));
+    const QString answer =
+        m_prompter.askText(this, tr("グループ名称変更"), tr("グループ名 %1 を変更します。").arg(m_ui.Text1->text()));
     if (answer.isEmpty())
         return;
     const std::optional<QByteArray> stored = encodeGroupName(answer);
@@ -50,13 +49,13 @@ void Form1::Command3_Click()
         const QString why = shiftjis::available()
             ? tr("The name \"%1\" has characters that the group names file (Shift-JIS) cannot hold.")
             : tr("The name \"%1\" is not plain ASCII, and this build of Qt cannot write Shift-JIS.");
-        m_prompter.tell(this, QStringLiteral("グループ名称変更"), why.arg(answer) + tr(" Nothing was changed."),
+        m_prompter.tell(this, tr("グループ名称変更"), why.arg(answer) + tr(" Nothing was changed."),
                         Prompter::Icon::Warning);
         return;
     }
     const FileResult written = m_files.renameGroup(m_currentGroup, *stored);
     if (!written.ok) {
-        m_prompter.tell(this, QStringLiteral("グループ名称変更"),
+        m_prompter.tell(this, tr("グループ名称変更"),
                         tr("The group name could not be saved:\n%1").arg(describeFailure(written)),
                         Prompter::Icon::Critical);
         return;
@@ -66,10 +65,11 @@ void Form1::Command3_Click()
 
 void Form1::Command6_Click()
 {
-    const bool clear = m_prompter.askYesNo(
-        this, QStringLiteral("RuneQuantity"),
-        QStringLiteral("このグループ内の全ての登録データを消去します。\u3000よろしいですか\uFF1F"),
-        Prompter::Icon::Information);
+    // An ideographic space (U+3000) between the sentences, and a full-width
+    // question mark (U+FF1F) at the end.
+    const bool clear = m_prompter.askYesNo(this, QStringLiteral("RuneQuantity"),
+                                           tr("このグループ内の全ての登録データを消去します。　よろしいですか？"),
+                                           Prompter::Icon::Information);
     if (clear) {
         m_stock.clear();
         clearPanel();

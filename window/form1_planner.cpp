@@ -4,7 +4,6 @@
 #include "planner.h"
 
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -25,6 +24,7 @@ void Form1::connectPlanner()
         connect(m_ui.runeimg2[i], &RuneEventArea::dblClick, this, changed);
         connect(m_ui.Label1[i], &RuneLabel::click, this, changed);
     }
+    connect(m_ui.Grid1, &RuneGridFocus::keyDown, this, changed);
     for (QPushButton *button : {m_ui.Command1, m_ui.Command2, m_ui.Command3, m_ui.Command4, m_ui.Command5,
                                 m_ui.Command6, m_ui.Command7})
         connect(button, &QPushButton::clicked, this, changed);
@@ -34,11 +34,8 @@ void Form1::connectPlanner()
     for (QWidget *control : std::initializer_list<QWidget *>{m_ui.Picture1, m_ui.List1}) {
         QWidget *area = control == m_ui.List1 ? m_ui.List1->viewport() : control;
         control->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(control, &QWidget::customContextMenuRequested, this, [this, area](const QPoint &pos) {
-            QMenu menu(this);
-            menu.addAction(tr("Planner..."), this, &Form1::openPlanner);
-            menu.exec(area->mapToGlobal(pos));
-        });
+        connect(control, &QWidget::customContextMenuRequested, this,
+                [this, area](const QPoint &pos) { showContextMenu(area->mapToGlobal(pos)); });
     }
 }
 

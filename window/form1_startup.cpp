@@ -29,7 +29,7 @@ void Form1::Form_Load()
 void Form1::loadCurrentGroup()
 {
     m_loadFailure = m_files.LoadRuneStock(m_stock, m_currentGroup);
-    m_loadedStock = m_stock;
+    m_storedStock = m_stock;
 }
 
 // The text box shows the start of a long name, not its end.
@@ -68,7 +68,7 @@ void Form1::tellLoadFailure()
 
 bool Form1::storeCurrentGroup(Leaving leaving)
 {
-    const bool changed = m_stock != m_loadedStock;
+    const bool changed = m_stock != m_storedStock;
     if (!m_loadFailure.ok) {
         // Nothing shown came from the file, so nothing may replace it
         // unasked.
@@ -87,8 +87,14 @@ bool Form1::storeCurrentGroup(Leaving leaving)
         }
     }
     const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
-    // Counts unchanged since the group was loaded are in their file already.
-    if (saved.ok || !changed)
+    if (saved.ok) {
+        m_storedStock = m_stock;
+        m_autosave.stop();
+        return true;
+    }
+    // Counts unchanged since the group was loaded or last saved are in their
+    // file already.
+    if (!changed)
         return true;
     return askToLeaveWithoutSaving(tr("They could not be saved:\n%1").arg(describeFailure(saved)), leaving);
 }
@@ -136,9 +142,20 @@ void Form1::printPanel(const QList<PanelLine> &lines)
     panel.setBold(false);
 }
 
+// The same save as leaving the group, without its questions: a failure says
+// nothing and is tried again at the next change, on leaving and on closing.
+// A file that could not be read is never written unasked.
+void Form1::autosave()
+{
+    if (!m_loadFailure.ok || m_stock == m_storedStock)
+        return;
+    if (m_files.SaveRuneStock(m_stock, m_currentGroup).ok)
+        m_storedStock = m_stock;
+}
+
 bool Form1::saveAtSessionEnd()
 {
-    const bool changed = m_stock != m_loadedStock;
+    const bool changed = m_stock != m_storedStock;
     const auto report = [this](const QString &why) {
         std::fprintf(stderr, "runechecklist: the counts of group %d were not saved: %s\n", int(m_currentGroup),
                      qPrintable(why));

@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +86,7 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
     m_tabs->addTab(createCalculatorTab(), tr("Upgrade calculator"));
     m_tabs->addTab(createGroupsTab(), tr("All groups"));
     m_tabs->addTab(createCheckTab(), tr("Data check"));
+    m_tabs->setCornerWidget(m_form.makeOptionsButton(m_tabs));
     (new QVBoxLayout(this))->addWidget(m_tabs);
     for (int tab = 0; tab < TabCount; ++tab)
         m_tables[std::size_t(tab)].view->setAccessibleName(m_tabs->tabText(tab));
@@ -199,11 +201,12 @@ void RunePlanner::addRuneWordActions(Tab tab)
     showMarks();
 }
 
-// Top to bottom: the tabs, the filter bar where it shows, then each tab's
-// own controls and tables; Tab passes over those of the tabs not in view.
+// Top to bottom: the tabs and the options, the filter bar where it shows,
+// then each tab's own controls and tables; Tab passes over those of the tabs
+// not in view.
 void RunePlanner::orderTabs()
 {
-    QList<QWidget *> order{m_tabs->tabBar()};
+    QList<QWidget *> order{m_tabs->tabBar(), m_tabs->cornerWidget()};
     order += m_bar->controls();
     order += {m_limit, m_ranking, m_tables[NearMisses].view, m_tables[RuneWords].view, m_details, m_rune,
               m_tables[Uses].view, m_calculatorRune, m_calculatorCount, m_calculatorCounts, m_tables[Calculator].view,

@@ -1,7 +1,11 @@
 #include "runecontrols.h"
 
 #include "formgeometry.h"
+#include "gridkeys.h"
+#include "quantitytext.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -51,6 +55,8 @@ RuneEventArea::RuneEventArea(int index, QWidget *parent)
     , m_index(index)
 {
     setMouseTracking(true);
+    // The right button counts on a rune; it opens no menu there.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void RuneEventArea::mousePressEvent(QMouseEvent *event)
@@ -91,6 +97,7 @@ RuneLabel::RuneLabel(int index, const QString &caption, QWidget *parent)
     , m_index(index)
 {
     setMouseTracking(true);
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::white);
@@ -126,6 +133,89 @@ RunePicture::RunePicture(int index, QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPixmap(QPixmap(QStringLiteral(":/pictures/rune%1.gif").arg(index, 2, 10, QLatin1Char('0'))));
+    QFont countFont = font();
+    countFont.setPixelSize(9);
+    countFont.setBold(true);
+    setFont(countFont);
+    m_countText.setTextFormat(Qt::PlainText);
+    m_countText.setPerformanceHint(QStaticText::AggressiveCaching);
+}
+
+// The box and the text are laid out here, so that a repaint (the frames move
+// over the pictures at every pointer movement) only fills and draws.
+void RunePicture::showCount(std::optional<qint32> count)
+{
+    const QString text = count ? countBadgeText(*count) : QString();
+    if (text == m_countText.text())
+        return;
+    m_countText.setText(text);
+    m_zero = count == 0;
+    if (!text.isEmpty()) {
+        m_countText.prepare({}, font());
+        const QSize size = m_countText.size().toSize() + QSize(2, 0);
+        const QSize picture = pixmap().size();
+        m_countBox = QRect(QPoint(picture.width() - size.width(), picture.height() - size.height()), size);
+    }
+    update();
+}
+
+void RunePicture::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (m_countText.text().isEmpty())
+        return;
+    QPainter painter(this);
+    painter.fillRect(m_countBox, Qt::black);
+    painter.setFont(font());
+    painter.setPen(m_zero ? QColor(160, 160, 160) : QColor(Qt::white));
+    painter.drawStaticText(m_countBox.topLeft() + QPoint(1, 0), m_countText);
+}
+
+RuneGridFocus::RuneGridFocus(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void RuneGridFocus::keyPressEvent(QKeyEvent *event)
+{
+    if (!gridKey(event->key(), event->modifiers())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!m_focusShown) {
+        m_focusShown = true;
+        update();
+    }
+    Q_EMIT keyDown(event->key(), shiftState(event->modifiers()));
+}
+
+// Focus that comes by a click stays unmarked until a key is pressed; focus
+// that comes back from a box or another window keeps its mark as it was.
+void RuneGridFocus::focusInEvent(QFocusEvent *event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+        || event->reason() == Qt::ShortcutFocusReason)
+        m_focusShown = true;
+    else if (event->reason() == Qt::MouseFocusReason)
+        m_focusShown = false;
+    update();
+}
+
+void RuneGridFocus::focusOutEvent(QFocusEvent *)
+{
+    update();
+}
+
+void RuneGridFocus::paintEvent(QPaintEvent *)
+{
+    if (!focusShown())
+        return;
+    // Inside the selection frame, in the black margin around the picture.
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 
 OutlineShape::OutlineShape(const QColor &borderColour, QWidget *parent)

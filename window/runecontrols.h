@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QStaticText>
 #include <QWidget>
+
+#include <optional>
 
 namespace rcl {
 
@@ -63,7 +66,9 @@ private:
     Qt::MouseButton m_pressed = Qt::NoButton;
 };
 
-// runeimg1: a rune's picture; it takes no events.
+// runeimg1: a rune's picture; it takes no events. It can show a count in
+// the bottom right corner of the picture, white on black (grey for 0) so that
+// it reads on every picture.
 class RunePicture final : public QLabel
 {
     Q_OBJECT
@@ -71,6 +76,46 @@ class RunePicture final : public QLabel
 
 public:
     RunePicture(int index, QWidget *parent);
+
+    // None hides the count. Repaints only when the text shown changes.
+    void showCount(std::optional<qint32> count);
+    // The count as shown; empty when none is.
+    [[nodiscard]] QString countText() const { return m_countText.text(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QStaticText m_countText;
+    QRect m_countBox;
+    bool m_zero = false;
+};
+
+// Grid1: the one keyboard stop of the rune grid. It stands over the
+// selection frame and marks the focus inside it, but only once the keyboard
+// is in use (Tab, or a key), so that a click on a rune changes no pixel. The
+// mouse passes through it to the runes, whose clicks give it the focus.
+class RuneGridFocus final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RuneGridFocus)
+
+public:
+    explicit RuneGridFocus(QWidget *parent);
+    [[nodiscard]] bool focusShown() const { return m_focusShown && hasFocus(); }
+
+Q_SIGNALS:
+    // A key that the grid takes (gridkeys.h); shift as for the mouse events.
+    void keyDown(int keyCode, int shift);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_focusShown = false;
 };
 
 // Shape1 and Shape2: a one-pixel rectangle outline over the grid, transparent

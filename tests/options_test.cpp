@@ -1,0 +1,227 @@
+#include "formfixture.h"
+#include "planner.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace rcl;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class OptionsTest : public WindowTest
+{
+protected:
+    void SetUp() override { form = openShown(); }
+
+    QList<QPushButton *> japaneseCaptioned() const
+    {
+        return {ui().Command1, ui().Command2, ui().Command3, ui().Command5, ui().Command6, ui().Command7};
+    }
+    QStringList captions() const
+    {
+        QStringList texts;
+        for (const QPushButton *button : japaneseCaptioned())
+            texts.append(button->text());
+        return texts;
+    }
+    // Opens a context menu as `open` does and returns its items, choosing
+    // `choose` among them; none when no menu opened.
+    template<typename Open>
+    QStringList menuItems(Open open, const QString &choose = {})
+    {
+        QStringList items;
+        QTimer::singleShot(0, form.get(), [&items, choose] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                items.append(action->text());
+                if (action->text() == choose)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        open();
+        QCoreApplication::processEvents();
+        return items;
+    }
+    QStringList rightClickMenu(QPoint at, const QString &choose = {})
+    {
+        return menuItems([&] { QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, at); }, choose);
+    }
+    bool option(Settings::Key key) const { return form->option(key); }
+    RunePicture *picture(int index) const { return ui().runeimg1[std::size_t(index)]; }
+    // The picture exactly as the rune's own, with nothing drawn over it.
+    bool plain(int index) const
+    {
+        const QPixmap own = picture(index)->pixmap();
+        return picture(index)->grab({{}, own.size()}).toImage()
+            == own.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    static bool english(const QString &text)
+    {
+        return !text.isEmpty()
+            && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x2000; });
+    }
+    static QString accessible(QWidget *control, QAccessible::Text text = QAccessible::Name)
+    {
+        return QAccessible::queryAccessibleInterface(control)->text(text);
+    }
+};
+
+} // namespace
+
+// The counts show in a corner of every picture, light on black whatever the
+// picture, follow every change and group, and are gone again when the option
+// is off: then every picture is exactly the rune's own. A right click on a
+// rune counts and opens no menu; beside the runes it opens the options.
+TEST_F(OptionsTest, countsOnTheGridFollowTheStock)
+{
+    writeFile("save/rune2.sav", "5\r\n");
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        EXPECT_TRUE(plain(i)) << i;
+    const QPoint besideTheRunes = toPixels(form::Command4).bottomRight() + QPoint(-2, 10);
+    EXPECT_TRUE(rightClickMenu(besideTheRunes, u"Show counts on the grid"_s).contains(u"Planner..."_s));
+    EXPECT_TRUE(option(Settings::Key::CountsOnGrid));
+    press(9);
+    press(9);
+    press(9);
+    EXPECT_TRUE(rightClickMenu(pictureCentre(9)).isEmpty());
+    for (int i = 0; i < RuneCatalogue::Count; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(picture(i)->countText(), i == 9 ? u"2"_s : u"0"_s);
+        // What the count changes is grey: black around light digits.
+        const QImage own = picture(i)->pixmap().toImage();
+        const QImage shown = picture(i)->grab({{}, own.size()}).toImage();
+        int black = 0;
+        int light = 0;
+        for (int y = 0; y < own.height(); ++y) {
+            for (int x = 0; x < own.width(); ++x) {
+                const QColor colour = shown.pixelColor(x, y);
+                if (colour == own.pixelColor(x, y))
+                    continue;
+                black += colour == QColor(Qt::black);
+                light += colour.lightness() > 120;
+                EXPECT_TRUE(colour.red() == colour.green() && colour.green() == colour.blue()) << x << "," << y;
+            }
+        }
+        EXPECT_GT(black, 10);
+        EXPECT_GT(light, 4);
+    }
+    click(ui().Command2);
+    EXPECT_EQ(picture(0)->countText(), u"5"_s);
+    EXPECT_EQ(picture(9)->countText(), u"0"_s);
+
+    // Kept for the next start, until turned off.
+    form = openShown();
+    EXPECT_EQ(picture(9)->countText(), u"2"_s);
+    form->setOption(Settings::Key::CountsOnGrid, false, form.get());
+    EXPECT_TRUE(plain(9));
+    EXPECT_TRUE(prompter.told.isEmpty());
+}
+
+// English captions replace the Japanese ones and prompts at once, fit their
+// buttons, and are kept; turned off, every text is as it was, byte for byte.
+// The English tooltips stay in both.
+TEST_F(OptionsTest, englishCaptionsComeAndGoAtOnce)
+{
+    const QStringList japanese = captions();
+    const QString japaneseRename = (prompter.answerText({}), click(ui().Command3), prompter.asked.takeLast().prompt);
+    EXPECT_TRUE(menuItems([&] {
+                    QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, ui().Grid1->mapToGlobal(QPoint()));
+                    QApplication::sendEvent(ui().Grid1, &event);
+                },
+                          u"English captions"_s)
+                    .contains(u"Show counts on the grid"_s));
+    EXPECT_EQ(captions(), (QStringList{u"Prev"_s, u"Next"_s, u"Rename"_s, u"Update"_s, u"Clear"_s, u"Show all"_s}));
+    for (QPushButton *button : japaneseCaptioned()) {
+        const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 2 * frame + 2, button->width())
+            << button->text().toStdString();
+    }
+    prompter.answerText({});
+    click(ui().Command3);
+    prompter.answerYesNo(false);
+    click(ui().Command6);
+    ASSERT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prompter.asked[0].title, u"Rename Group"_s);
+    EXPECT_TRUE(english(prompter.asked[0].prompt));
+    EXPECT_TRUE(english(prompter.asked[1].prompt));
+
+    form = openShown();
+    EXPECT_EQ(captions()[0], u"Prev"_s);
+    auto planner = std::make_unique<RunePlanner>(*form, prompter);
+    auto *options = planner->findChild<QToolButton *>(u"options"_s);
+    ASSERT_TRUE(options);
+    options->menu()->popup({});
+    for (QAction *action : options->menu()->actions()) {
+        EXPECT_EQ(action->isChecked(), action->text() == u"English captions"_s);
+        if (action->isChecked())
+            action->trigger();
+    }
+    options->menu()->close();
+    EXPECT_EQ(captions(), japanese);
+    prompter.answerText({});
+    click(ui().Command3);
+    EXPECT_EQ(prompter.asked.takeLast().prompt, japaneseRename);
+    for (QPushButton *button : japaneseCaptioned())
+        EXPECT_TRUE(english(button->toolTip())) << button->text().toStdString();
+}
+
+// A settings file that cannot be written keeps the option for this run and
+// says so once.
+TEST_F(OptionsTest, unwritableSettingsSayOnce)
+{
+    writeFile("blocked", "a file where the settings folder would be");
+    Settings settings(path("blocked/runechecklist.ini"));
+    form = std::make_unique<Form1>(prompter, dir.path(), &settings);
+    form->setOption(Settings::Key::CountsOnGrid, true, form.get());
+    form->setOption(Settings::Key::EnglishCaptions, true, form.get());
+    EXPECT_EQ(prompter.told.size(), 1);
+    EXPECT_EQ(picture(0)->countText(), u"0"_s);
+    EXPECT_EQ(captions()[1], u"Next"_s);
+}
+
+// Every control has an English name, in both caption settings; a rune's cell
+// and the grid name the rune as its label does and its count, kept current,
+// and the panel gives its text.
+TEST_F(OptionsTest, screenReadersFindEnglishNamesAndCurrentCounts)
+{
+    for (const bool englishCaptions : {false, true}) {
+        form->setOption(Settings::Key::EnglishCaptions, englishCaptions, form.get());
+        for (QWidget *control : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(english(accessible(control)))
+                << control->metaObject()->className() << " " << accessible(control).toStdString();
+        }
+    }
+    EXPECT_EQ(accessible(ui().Combo1), u"Item type"_s);
+    EXPECT_EQ(accessible(ui().Text1, QAccessible::Description), u"Group 1 of 9"_s);
+
+    press(6);
+    press(6);
+    press(6);
+    EXPECT_EQ(accessible(ui().runeimg2[6]), u"Tal, 3 owned"_s);
+    EXPECT_EQ(accessible(ui().Grid1), u"Tal, 3 owned"_s);
+    pointAt(pictureCentre(6));
+    const QString panelText = accessible(ui().Picture1, QAccessible::Description);
+    EXPECT_TRUE(panelText.startsWith(u"Name  : Tal\n"_s) && panelText.contains(u"\nQuantity : 3\n"_s));
+    click(ui().Command2);
+    EXPECT_EQ(accessible(ui().runeimg2[6]), u"Tal, 0 owned"_s);
+    EXPECT_EQ(accessible(ui().Grid1), u"El, 0 owned"_s);
+    EXPECT_EQ(accessible(ui().Text1, QAccessible::Description), u"Group 2 of 9"_s);
+
+    // A rune that rune.dat names anew is called so by its cell and picture.
+    writeFile("rune.dat", "[Rune#7]\r\nName=Tally\r\nLevel=17\r\nWeapon1=W\r\nArmor1=A\r\n");
+    pointAt(pictureCentre(6));
+    EXPECT_EQ(accessible(ui().runeimg2[6]), u"Tally, 0 owned"_s);
+    EXPECT_EQ(accessible(ui().runeimg1[6]), u"Picture of Tally"_s);
+}
