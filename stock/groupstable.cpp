@@ -3,7 +3,6 @@
 #include "csvtable.h"
 #include "shiftjis.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -81,19 +80,6 @@ QByteArray GroupsTable::csv(const QStringList &runeNames) const
         rows.append(row);
     }
     return csvTable(rows);
-}
-
-FileResult saveWholeFile(const QString &path, const QByteArray &content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileResult::failure(path, reason);
-    }
-    if (!file.commit())
-        return FileResult::failure(path, file.errorString());
-    return {};
 }
 
 } // namespace rcl

@@ -51,7 +51,5 @@ private:
     std::array<GroupColumn, GroupCount> m_columns;
 };
 
-// Writes the whole file or nothing.
-[[nodiscard]] FileResult saveWholeFile(const QString &path, const QByteArray &content);
 
 } // namespace rcl

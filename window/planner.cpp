@@ -1,6 +1,7 @@
 #include "planner.h"
 
 #include "csvtable.h"
+#include "filewriter.h"
 #include "filterbar.h"
 #include "form1.h"
 #include "placement.h"
@@ -360,7 +361,7 @@ void RunePlanner::saveGroupsTable()
     if (path.isEmpty())
         return;
     const GroupsTable groups = m_form.groupsTable();
-    const FileResult saved = saveWholeFile(path, groups.csv(m_form.currentRuneData()->runes().names()));
+    const FileResult saved = writeWholeFile(path, groups.csv(m_form.currentRuneData()->runes().names()));
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),
                         tr("The table could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),
@@ -395,7 +396,7 @@ void RunePlanner::saveShownRows()
             cells.append(table.proxy->index(row, column).data(Qt::DisplayRole));
         rows.append(cells);
     }
-    const FileResult saved = saveWholeFile(path, csvTable(rows));
+    const FileResult saved = writeWholeFile(path, csvTable(rows));
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),
                         tr("The rows could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),
