@@ -57,15 +57,28 @@ std::optional<int> runeIndexOf(const QString &entry)
     return runeIndexOf(DecimalNumber::parse(entry));
 }
 
-std::optional<int> entryCountOf(const QString &value)
+namespace {
+
+std::optional<int> entryCountOf(const std::optional<DecimalNumber> &number)
 {
-    const std::optional<DecimalNumber> number = DecimalNumber::parse(value);
     if (!number)
         return std::nullopt;
     const std::optional<qint32> count = number->rounded();
     if (!count)
         return std::nullopt;
     return std::clamp(*count, 0, RuneWordFinder::MaxEntries);
+}
+
+} // namespace
+
+std::optional<int> entryCountOf(const QString &value)
+{
+    return entryCountOf(DecimalNumber::parse(value));
+}
+
+std::optional<int> entryCountOf(QByteArrayView value)
+{
+    return entryCountOf(DecimalNumber::parse(value));
 }
 
 void markOwned(QList<RecipeFrame> &frames, const RuneStock &stock)
@@ -106,19 +119,23 @@ bool RuneWordFinder::IsRuneWordMakeable(const QString &name) const
 
 Recipe RuneWordFinder::recipe(const QString &name) const
 {
+    return recipe(m_data.profile().section(name));
+}
+
+// The numbers are read from the value's bytes: lists read the recipes of
+// thousands of rune words, and no number needs decoding.
+Recipe RuneWordFinder::recipe(ProfileData::SectionHandle section) const
+{
     Recipe recipe;
     recipe.level = LowestLevel;
-    // Found once for all its keys: lists read the recipes of thousands of
-    // rune words.
     const ProfileData &data = m_data.profile();
-    const ProfileData::SectionHandle section = data.section(name);
-    const std::optional<int> count = entryCountOf(data.value(section, RuneNumKey));
+    const std::optional<int> count = entryCountOf(data.rawValue(section, RuneNumKey));
     if (!count)
         return recipe;
     recipe.readable = true;
     recipe.runes.reserve(*count);
     for (int k = 1; k <= *count; ++k) {
-        const std::optional<DecimalNumber> number = DecimalNumber::parse(data.value(section, m_runeKeys[k]));
+        const std::optional<DecimalNumber> number = DecimalNumber::parse(data.rawValue(section, m_runeKeys[k]));
         recipe.runes.append(runeIndexOf(number).value_or(-1));
         recipe.level = std::max(recipe.level, levelOf(number));
     }
@@ -171,15 +188,23 @@ QStringList RuneWordFinder::effects(const QString &name) const
     return lines;
 }
 
+int RuneWordFinder::kindOf(const QString &choice) const
+{
+    const ItemKinds &kinds = m_data.kinds();
+    return choice.isEmpty() || kinds.isEmpty() ? -1 : kinds.indexOf(kindOfChoice(choice));
+}
+
 bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
+{
+    return allowedMatches(allowed, choice, kindOf(choice));
+}
+
+bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice, int kind) const
 {
     if (choice == QStringLiteral("All"))
         return true;
-    const ItemKinds &kinds = m_data.kinds();
-    if (!choice.isEmpty() && !kinds.isEmpty()) {
-        if (const int kind = kinds.indexOf(kindOfChoice(choice)); kind >= 0)
-            return kinds.fits(allowed, kind);
-    }
+    if (kind >= 0)
+        return m_data.kinds().fits(allowed, kind);
     return !allowed.isEmpty() && allowed.contains(choice.left(3), Qt::CaseSensitive);
 }
 
@@ -223,10 +248,19 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
 QStringList RuneWordFinder::select(const QStringList &names, bool makeableOnly,
                                    const std::optional<QString> &itemType) const
 {
+    const ProfileData &data = m_data.profile();
+    const int kind = itemType ? kindOf(*itemType) : -1;
     QStringList found;
     for (const QString &name : names) {
-        if ((!makeableOnly || IsRuneWordMakeable(name)) && (!itemType || MatchesItemType(name, *itemType)))
-            found.append(name);
+        const ProfileData::SectionHandle section = data.section(name);
+        if (makeableOnly) {
+            const std::optional<QList<MissingRune>> missing = missingRunes(recipe(section));
+            if (!missing || !missing->isEmpty())
+                continue;
+        }
+        if (itemType && !allowedMatches(data.value(section, AllowedKey), *itemType, kind))
+            continue;
+        found.append(name);
     }
     return found;
 }

@@ -59,6 +59,10 @@ public:
     // Allowed.
     [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
     [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice) const;
+    // The kind of the data's kinds section that a choice stands for; -1 for
+    // none, where the text match applies.
+    [[nodiscard]] int kindOf(const QString &choice) const;
+    [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice, int kind) const;
     [[nodiscard]] int RuneWordLevel(const QString &name) const;
     [[nodiscard]] RuneWordDetails details(const QString &name) const;
     [[nodiscard]] QString allowed(const QString &name) const;
@@ -71,6 +75,7 @@ public:
     [[nodiscard]] QStringList effects(const QString &name) const;
 
     [[nodiscard]] Recipe recipe(const QString &name) const;
+    [[nodiscard]] Recipe recipe(ProfileData::SectionHandle section) const;
     // The runes the group lacks, each once where the recipe first names it;
     // empty for a makeable rune word, none for one that no counts make.
     [[nodiscard]] std::optional<QList<MissingRune>> missingRunes(const Recipe &recipe) const;
@@ -98,6 +103,7 @@ private:
 // The number of entries a RuneNum or EffectNum value gives: rounded, from 0
 // to RuneWordFinder::MaxEntries; none when it is not a number.
 [[nodiscard]] std::optional<int> entryCountOf(const QString &value);
+[[nodiscard]] std::optional<int> entryCountOf(QByteArrayView value);
 
 // The rune index of a recipe entry: its rune number less one, rounded; none
 // when that is not a number or not a rune.
