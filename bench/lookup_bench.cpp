@@ -5,10 +5,10 @@
 // handlers build them; and show all on a 14 MB file whose one rune word has a
 // million other keys before its RuneNum and 900 effects. Then the rune
 // planner's work: near misses and the data check over the same 10,000 rune
-// words, near misses again with the cube's rune upgrades, the upgrade
-// calculator, the table of nine groups' files, and the rune words table of
-// the 10,000 rune words refiltered at a keystroke in the search box and
-// sorted by a column.
+// words, near misses again with the cube's rune upgrades and as the near-miss
+// tab shows them, the upgrade calculator, the table of nine groups' files,
+// and the rune words table of the 10,000 rune words refiltered at a
+// keystroke in the search box and sorted by a column.
 
 #include "datacheck.h"
 #include "groupstable.h"
@@ -21,6 +21,7 @@
 #include "runewordfinder.h"
 #include "runewordrows.h"
 #include "settings.h"
+#include "upgraderows.h"
 #include "upgrades.h"
 
 #include <QDir>
@@ -131,13 +132,13 @@ void BM_BuildList(benchmark::State &state)
         const QStringList names = rcl::ReadRuneNames(namesFile());
         switch (list) {
         case List::Makeable:
-            found = finder.makeable(names).size();
+            found = finder.select(names, true, std::nullopt).size();
             break;
         case List::MakeableOfItemType:
-            found = finder.makeableOfItemType(names, choice).size();
+            found = finder.select(names, true, choice).size();
             break;
         case List::OfItemType:
-            found = finder.ofItemType(names, choice).size();
+            found = finder.select(names, false, choice).size();
             break;
         }
     }
@@ -178,8 +179,8 @@ void BM_ShowAllLargeSection(benchmark::State &state)
         rcl::RuneDataFile data(folder.filePath(QStringLiteral("rune.dat")));
         const auto current = data.current();
         const rcl::RuneWordFinder finder(*current, stock);
-        const QStringList listed = finder.ofItemType(rcl::ReadRuneNames(folder.filePath(QStringLiteral("runename.dat"))),
-                                                     QStringLiteral("Sword"));
+        const QStringList listed = finder.select(rcl::ReadRuneNames(folder.filePath(QStringLiteral("runename.dat"))),
+                                                     false, QStringLiteral("Sword"));
         lines = listed.isEmpty() ? 0 : finder.details(listed.first()).lines.size();
     }
     state.counters["panel lines"] = double(lines);
@@ -254,19 +255,38 @@ void BM_NearMissesWithUpgrades(benchmark::State &state)
 }
 BENCHMARK(BM_NearMissesWithUpgrades)->Unit(benchmark::kMillisecond);
 
+// The near-miss tab made anew, as at a click on the grid: the rows of the
+// 10,000 rune words with whether upgrades make them, then the near misses
+// ranked after upgrades with the text of their Upgrades column.
+void BM_PlannerNearMissRows(benchmark::State &state)
+{
+    QFile file(dataFile());
+    if (!file.open(QIODevice::ReadOnly))
+        state.SkipWithError("rune.dat cannot be read");
+    const rcl::RuneData data = rcl::RuneData::parse(file.readAll() + upgradeSection());
+    const QStringList names = rcl::ReadRuneNames(namesFile());
+    const rcl::RuneStock stock = mixedGroup();
+    qsizetype found = 0;
+    for (auto _ : state) {
+        const rcl::RuneWordRows rows(data, stock, names);
+        found = rows.nearMisses(7, rcl::NearMissRanking::MissingAfterUpgrades).size();
+    }
+    state.counters["entries"] = double(found);
+}
+BENCHMARK(BM_PlannerNearMissRows)->Unit(benchmark::kMillisecond);
+
 // The calculator for count of Zod: its cost from each lower rune, and the
-// group's plan, which for a large count finds how many it can make.
+// group's plan, which for a large count finds how many it can make, with the
+// texts the tab shows.
 void BM_UpgradeCalculator(benchmark::State &state)
 {
     const rcl::RuneData data = rcl::RuneData::parse(upgradeSection());
     const rcl::RuneStock stock = mixedGroup();
     const qint64 count = state.range(0);
-    qint64 missing = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(rcl::upgradeCosts(data.upgrades(), 32, count));
-        missing = rcl::planUpgrade(data.upgrades(), stock, 32, count).missingCount;
-    }
-    state.counters["still missing"] = double(missing);
+    qsizetype rows = 0;
+    for (auto _ : state)
+        rows = rcl::calculateUpgrade(data, stock, 32, count, false).costs.size();
+    state.counters["cost rows"] = double(rows);
 }
 BENCHMARK(BM_UpgradeCalculator)->Arg(1)->Arg(1'000'000'000)->ArgName("count")->Unit(benchmark::kMicrosecond);
 

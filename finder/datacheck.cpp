@@ -4,6 +4,7 @@
 #include "filereader.h"
 #include "interactionmode.h"
 #include "legacytext.h"
+#include "numberedkeys.h"
 #include "profiledata.h"
 #include "runedatafile.h"
 #include "runedata.h"
@@ -33,25 +34,6 @@ const QString NamesFile = u"runename.dat"_s;
 constexpr int MaxRunes = 7;
 // Missing effect keys named in one sentence; the rest are counted.
 constexpr qsizetype NamedKeys = 5;
-
-// Numbered key names as the lookup compares them ("rune1", "effect3"),
-// each made once.
-class NumberedKeys
-{
-public:
-    explicit NumberedKeys(QString stem) : m_stem(std::move(stem)) {}
-
-    [[nodiscard]] const QString &operator[](int k)
-    {
-        while (m_keys.size() <= k)
-            m_keys.append(m_stem + QString::number(m_keys.size()));
-        return m_keys[k];
-    }
-
-private:
-    QString m_stem;
-    QStringList m_keys;
-};
 
 // The first line of a key in the first section of its name: the one the
 // lookup reads.
@@ -192,12 +174,14 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
 QSet<QString> Checker::readNames(const QList<QByteArrayView> &lines, TextEncoding encoding)
 {
     QSet<QString> listed;
+    // The lists count names as they stand, a name listed twice twice.
+    qsizetype read = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int number = int(i + 1);
         const QByteArrayView trimmed = trimmedProfileBlanks(lines[i]);
         if (trimmed.isEmpty())
             continue;
-        if (listed.size() == MaxNames) {
+        if (read++ == MaxNames) {
             add(NamesFile, number, u"The names from this line on are not read: a list holds at most %L1."_s.arg(MaxNames));
             break;
         }

@@ -211,28 +211,45 @@ ProfileData::SectionHandle ProfileData::section(QStringView name) const
     return found == m_sections.end() ? nullptr : &found->second;
 }
 
-QString ProfileData::value(SectionHandle section, QStringView key) const
+const ProfileData::Entry *ProfileData::find(SectionHandle section, QStringView key) const
 {
     if (!section)
-        return {};
+        return nullptr;
     const Section &keys = *section;
     key = trimmedProfileBlanks(key);
     const std::size_t hash = entryHash(keys.id, AsciiCaseHash()(key));
     const auto matches = [&](const Entry &entry) {
         return entry.hash == hash && entry.section == keys.id && AsciiCaseEqual()(entry.key, key);
     };
-    const Entry *match = nullptr;
     if (keys.count <= ScannedKeys) {
-        for (qsizetype i = keys.first; i < keys.first + keys.count && !match; ++i)
-            match = matches(m_entries[std::size_t(i)]) ? &m_entries[std::size_t(i)] : nullptr;
-    } else {
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t slot = hash & mask; m_slots[slot] >= 0 && !match; slot = (slot + 1) & mask)
-            match = matches(m_entries[std::size_t(m_slots[slot])]) ? &m_entries[std::size_t(m_slots[slot])] : nullptr;
+        for (qsizetype i = keys.first; i < keys.first + keys.count; ++i) {
+            if (matches(m_entries[std::size_t(i)]))
+                return &m_entries[std::size_t(i)];
+        }
+        return nullptr;
     }
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash & mask; m_slots[slot] >= 0; slot = (slot + 1) & mask) {
+        if (matches(m_entries[std::size_t(m_slots[slot])]))
+            return &m_entries[std::size_t(m_slots[slot])];
+    }
+    return nullptr;
+}
+
+QString ProfileData::value(SectionHandle section, QStringView key) const
+{
+    const Entry *match = find(section, key);
     if (!match)
         return {};
     return valueText(QByteArrayView(m_content).sliced(match->offset, match->size), m_encoding);
+}
+
+QByteArrayView ProfileData::rawValue(SectionHandle section, QStringView key) const
+{
+    const Entry *match = find(section, key);
+    if (!match)
+        return {};
+    return cutToBytes(QByteArrayView(m_content).sliced(match->offset, match->size), MaxValueBytes, m_encoding);
 }
 
 QList<std::pair<QString, QString>> ProfileData::keys(SectionHandle section) const

@@ -70,6 +70,9 @@ public:
     using SectionHandle = const Section *;
     [[nodiscard]] SectionHandle section(QStringView name) const;
     [[nodiscard]] QString value(SectionHandle section, QStringView key) const;
+    // A value's bytes, cut as a lookup cuts them but not decoded: for numbers,
+    // which are ASCII in every encoding the files come in.
+    [[nodiscard]] QByteArrayView rawValue(SectionHandle section, QStringView key) const;
     // The keys of a section in file order, each name once, with the value a
     // lookup gives.
     [[nodiscard]] QList<std::pair<QString, QString>> keys(SectionHandle section) const;
@@ -113,6 +116,7 @@ private:
     static constexpr qsizetype ScannedKeys = 32;
 
     [[nodiscard]] static std::size_t entryHash(qsizetype section, std::size_t keyHash);
+    [[nodiscard]] const Entry *find(SectionHandle section, QStringView key) const;
     void indexLargeSections();
 
     QByteArray m_content;

@@ -1,6 +1,7 @@
 #include "runetable.h"
 
 #include "decimalnumber.h"
+#include "numberedkeys.h"
 
 using namespace Qt::StringLiterals;
 
@@ -10,8 +11,9 @@ namespace {
 QStringList sectionLines(const ProfileData &data, ProfileData::SectionHandle section, const QString &stem)
 {
     QStringList lines;
+    NumberedKeys keys(stem);
     for (int k = 1; k <= RuneTable::MaxLines; ++k) {
-        QString line = data.value(section, stem + QString::number(k));
+        QString line = data.value(section, keys[k]);
         if (line.isEmpty())
             break;
         lines.append(std::move(line));

@@ -18,18 +18,6 @@ const QString ModeKey = QStringLiteral("Mode");
 
 constexpr int LowestLevel = 13;
 
-// "Rune1", "Rune2", ...: the names of the first few entries are made once.
-QString runeKey(int k)
-{
-    static const QStringList common = [] {
-        QStringList keys;
-        for (int i = 0; i <= 8; ++i)
-            keys.append(QStringLiteral("Rune") + QString::number(i));
-        return keys;
-    }();
-    return k < common.size() ? common[k] : QStringLiteral("Rune") + QString::number(k);
-}
-
 std::optional<int> runeIndexOf(const std::optional<DecimalNumber> &number)
 {
     if (!number)
@@ -69,15 +57,28 @@ std::optional<int> runeIndexOf(const QString &entry)
     return runeIndexOf(DecimalNumber::parse(entry));
 }
 
-std::optional<int> entryCountOf(const QString &value)
+namespace {
+
+std::optional<int> entryCountOf(const std::optional<DecimalNumber> &number)
 {
-    const std::optional<DecimalNumber> number = DecimalNumber::parse(value);
     if (!number)
         return std::nullopt;
     const std::optional<qint32> count = number->rounded();
     if (!count)
         return std::nullopt;
     return std::clamp(*count, 0, RuneWordFinder::MaxEntries);
+}
+
+} // namespace
+
+std::optional<int> entryCountOf(const QString &value)
+{
+    return entryCountOf(DecimalNumber::parse(value));
+}
+
+std::optional<int> entryCountOf(QByteArrayView value)
+{
+    return entryCountOf(DecimalNumber::parse(value));
 }
 
 void markOwned(QList<RecipeFrame> &frames, const RuneStock &stock)
@@ -107,7 +108,7 @@ std::optional<int> RuneWordFinder::entryCount(const QString &name, const QString
 
 QString RuneWordFinder::entry(const QString &name, int k) const
 {
-    return m_data.value(name, runeKey(k));
+    return m_data.value(name, m_runeKeys[k]);
 }
 
 bool RuneWordFinder::IsRuneWordMakeable(const QString &name) const
@@ -118,19 +119,23 @@ bool RuneWordFinder::IsRuneWordMakeable(const QString &name) const
 
 Recipe RuneWordFinder::recipe(const QString &name) const
 {
+    return recipe(m_data.profile().section(name));
+}
+
+// The numbers are read from the value's bytes: lists read the recipes of
+// thousands of rune words, and no number needs decoding.
+Recipe RuneWordFinder::recipe(ProfileData::SectionHandle section) const
+{
     Recipe recipe;
     recipe.level = LowestLevel;
-    // Found once for all its keys: lists read the recipes of thousands of
-    // rune words.
     const ProfileData &data = m_data.profile();
-    const ProfileData::SectionHandle section = data.section(name);
-    const std::optional<int> count = entryCountOf(data.value(section, RuneNumKey));
+    const std::optional<int> count = entryCountOf(data.rawValue(section, RuneNumKey));
     if (!count)
         return recipe;
     recipe.readable = true;
     recipe.runes.reserve(*count);
     for (int k = 1; k <= *count; ++k) {
-        const std::optional<DecimalNumber> number = DecimalNumber::parse(data.value(section, runeKey(k)));
+        const std::optional<DecimalNumber> number = DecimalNumber::parse(data.rawValue(section, m_runeKeys[k]));
         recipe.runes.append(runeIndexOf(number).value_or(-1));
         recipe.level = std::max(recipe.level, levelOf(number));
     }
@@ -179,19 +184,27 @@ QStringList RuneWordFinder::effects(const QString &name) const
     QStringList lines;
     const int count = entryCount(name, EffectNumKey).value_or(0);
     for (int j = 1; j <= count; ++j)
-        lines.append(m_data.value(name, QStringLiteral("Effect") + QString::number(j)));
+        lines.append(m_data.value(name, m_effectKeys[j]));
     return lines;
+}
+
+int RuneWordFinder::kindOf(const QString &choice) const
+{
+    const ItemKinds &kinds = m_data.kinds();
+    return choice.isEmpty() || kinds.isEmpty() ? -1 : kinds.indexOf(kindOfChoice(choice));
 }
 
 bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
 {
+    return allowedMatches(allowed, choice, kindOf(choice));
+}
+
+bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice, int kind) const
+{
     if (choice == QStringLiteral("All"))
         return true;
-    const ItemKinds &kinds = m_data.kinds();
-    if (!choice.isEmpty() && !kinds.isEmpty()) {
-        if (const int kind = kinds.indexOf(kindOfChoice(choice)); kind >= 0)
-            return kinds.fits(allowed, kind);
-    }
+    if (kind >= 0)
+        return m_data.kinds().fits(allowed, kind);
     return !allowed.isEmpty() && allowed.contains(choice.left(3), Qt::CaseSensitive);
 }
 
@@ -232,32 +245,22 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
     return details;
 }
 
-QStringList RuneWordFinder::makeable(const QStringList &names) const
+QStringList RuneWordFinder::select(const QStringList &names, bool makeableOnly,
+                                   const std::optional<QString> &itemType) const
 {
+    const ProfileData &data = m_data.profile();
+    const int kind = itemType ? kindOf(*itemType) : -1;
     QStringList found;
     for (const QString &name : names) {
-        if (IsRuneWordMakeable(name))
-            found.append(name);
-    }
-    return found;
-}
-
-QStringList RuneWordFinder::makeableOfItemType(const QStringList &names, const QString &choice) const
-{
-    QStringList found;
-    for (const QString &name : names) {
-        if (IsRuneWordMakeable(name) && MatchesItemType(name, choice))
-            found.append(name);
-    }
-    return found;
-}
-
-QStringList RuneWordFinder::ofItemType(const QStringList &names, const QString &choice) const
-{
-    QStringList found;
-    for (const QString &name : names) {
-        if (MatchesItemType(name, choice))
-            found.append(name);
+        const ProfileData::SectionHandle section = data.section(name);
+        if (makeableOnly) {
+            const std::optional<QList<MissingRune>> missing = missingRunes(recipe(section));
+            if (!missing || !missing->isEmpty())
+                continue;
+        }
+        if (itemType && !allowedMatches(data.value(section, AllowedKey), *itemType, kind))
+            continue;
+        found.append(name);
     }
     return found;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panelline.h"
+#include "numberedkeys.h"
 #include "runedata.h"
 #include "runestock.h"
 #include "runewordrecipe.h"
@@ -58,6 +59,10 @@ public:
     // Allowed.
     [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
     [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice) const;
+    // The kind of the data's kinds section that a choice stands for; -1 for
+    // none, where the text match applies.
+    [[nodiscard]] int kindOf(const QString &choice) const;
+    [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice, int kind) const;
     [[nodiscard]] int RuneWordLevel(const QString &name) const;
     [[nodiscard]] RuneWordDetails details(const QString &name) const;
     [[nodiscard]] QString allowed(const QString &name) const;
@@ -70,19 +75,24 @@ public:
     [[nodiscard]] QStringList effects(const QString &name) const;
 
     [[nodiscard]] Recipe recipe(const QString &name) const;
+    [[nodiscard]] Recipe recipe(ProfileData::SectionHandle section) const;
     // The runes the group lacks, each once where the recipe first names it;
     // empty for a makeable rune word, none for one that no counts make.
     [[nodiscard]] std::optional<QList<MissingRune>> missingRunes(const Recipe &recipe) const;
 
-    [[nodiscard]] QStringList makeable(const QStringList &names) const;
-    [[nodiscard]] QStringList makeableOfItemType(const QStringList &names, const QString &choice) const;
-    [[nodiscard]] QStringList ofItemType(const QStringList &names, const QString &choice) const;
+    // The names, in their order, of the rune words that the group can make
+    // (when makeableOnly) and that match the item type (when one is given):
+    // the band's three lists.
+    [[nodiscard]] QStringList select(const QStringList &names, bool makeableOnly,
+                                     const std::optional<QString> &itemType) const;
 
 private:
     [[nodiscard]] std::optional<int> entryCount(const QString &name, const QString &key) const;
     [[nodiscard]] QString entry(const QString &name, int k) const;
 
     const RuneData &m_data;
+    mutable NumberedKeys m_runeKeys{QStringLiteral("Rune")};
+    mutable NumberedKeys m_effectKeys{QStringLiteral("Effect")};
     const RuneStock &m_stock;
 };
 
@@ -93,6 +103,7 @@ private:
 // The number of entries a RuneNum or EffectNum value gives: rounded, from 0
 // to RuneWordFinder::MaxEntries; none when it is not a number.
 [[nodiscard]] std::optional<int> entryCountOf(const QString &value);
+[[nodiscard]] std::optional<int> entryCountOf(QByteArrayView value);
 
 // The rune index of a recipe entry: its rune number less one, rounded; none
 // when that is not a number or not a rune.

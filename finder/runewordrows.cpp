@@ -1,5 +1,7 @@
 #include "runewordrows.h"
 
+#include "upgraderows.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -74,13 +76,14 @@ const RuneWordRow *RuneWordRows::find(const QString &name) const
     return found == m_byName.cend() ? nullptr : &m_rows[*found];
 }
 
-QList<NearMissRow> RuneWordRows::nearMisses(int maxMissing) const
+QList<NearMissRow> RuneWordRows::nearMisses(int maxMissing, NearMissRanking ranking) const
 {
     QList<NearMissRow> rows;
-    for (NearMiss &miss : rcl::nearMisses(m_data, m_stock, m_names, std::nullopt, maxMissing)) {
+    for (NearMiss &miss : rcl::nearMisses(m_data, m_stock, m_names, std::nullopt, maxMissing, ranking)) {
         if (const RuneWordRow *word = find(miss.name)) {
             QString missing = missingRunesText(miss.missing, m_data.runes());
-            rows.append({std::move(miss), std::move(missing), *word});
+            QString upgrades = nearMissUpgradesText(miss, m_data.upgrades(), m_data.runes());
+            rows.append({std::move(miss), std::move(missing), std::move(upgrades), *word});
         }
     }
     return rows;

@@ -57,6 +57,8 @@ struct NearMissRow
     NearMiss miss;
     // The missing runes as a reader writes them: "Ist, Ral x2".
     QString missingText;
+    // What the cube's upgrades do for it (upgraderows.h).
+    QString upgradesText;
     RuneWordRow word;
 };
 
@@ -79,7 +81,8 @@ public:
     [[nodiscard]] const RuneWordRow *find(const QString &name) const;
     // The near misses of every item kind and the uses of the rune at index
     // (nearmiss.h), with their rune words.
-    [[nodiscard]] QList<NearMissRow> nearMisses(int maxMissing) const;
+    [[nodiscard]] QList<NearMissRow> nearMisses(int maxMissing,
+                                                NearMissRanking ranking = NearMissRanking::Missing) const;
     [[nodiscard]] QList<RuneUseRow> uses(int index) const;
     // The distinct game versions of the Patch values, oldest first.
     [[nodiscard]] QStringList patches() const;

@@ -1,10 +1,12 @@
 // rune.dat as any bytes: parsing, the rune, item kind and rune upgrade
 // sections, lookups of the names the program asks for, the rune word views
-// and upgrade plans built from them, and the data check.
+// and upgrade plans built from them with what the planner says of them, and
+// the data check.
 #include "datacheck.h"
 #include "interactionmode.h"
 #include "runedata.h"
 #include "runewordfinder.h"
+#include "upgraderows.h"
 #include "upgrades.h"
 
 #include <QString>
@@ -37,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
         if (const std::optional<rcl::UpgradePlan> plan = rcl::planRuneWord(upgrades, stock, finder.recipe(name)))
             (void)rcl::upgradePlanText(*plan, data.runes());
     }
+    for (const rcl::NearMiss &miss : rcl::nearMisses(data, stock, names, std::nullopt, 7,
+                                                    rcl::NearMissRanking::MissingAfterUpgrades))
+        (void)rcl::nearMissUpgradesText(miss, upgrades, data.runes());
     for (int index = 0; index < rcl::RuneCatalogue::Count; ++index) {
         const rcl::UpgradePlan plan = rcl::planUpgrade(upgrades, stock, index, index == 32 ? rcl::MaxUpgradeCount : 5);
         if (plan.possible != plan.stillMissing.isEmpty())
@@ -44,6 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
         (void)rcl::upgradePlanText(plan, data.runes());
         (void)rcl::upgradeCosts(upgrades, index, std::numeric_limits<qint32>::max());
         (void)rcl::upgradeRecipeText(upgrades, index, data.runes());
+        (void)rcl::runeUpgradesText(upgrades, index, data.runes());
+        (void)rcl::calculateUpgrade(data, stock, index, index % 2 ? std::numeric_limits<qint32>::max() : 1, index % 3 == 0);
     }
     (void)rcl::checkRuneData(content, content.left(4096));
     return 0;

@@ -1,13 +1,13 @@
 #include "datalocation.h"
 
 #include "filereader.h"
+#include "filewriter.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <string_view>
 
@@ -78,9 +78,8 @@ FileResult copyWhole(const QString &from, const QString &to)
     const FileContent content = readFile(from, MaxDataBytes);
     if (content.state != FileContent::State::Read)
         return FileResult::failure(from, content.reason);
-    QSaveFile file(to);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content.bytes) != content.bytes.size() || !file.commit())
-        return FileResult::failure(to, file.errorString());
+    if (const FileResult written = writeWholeFile(to, content.bytes); !written.ok)
+        return written;
     // The copy is the user's to edit, whatever rights the shipped file had.
     QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner);
     return {};

@@ -3,7 +3,6 @@
 #include "csvtable.h"
 #include "shiftjis.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -12,11 +11,9 @@
 using namespace Qt::StringLiterals;
 
 namespace rcl {
-namespace {
 
-} // namespace
-
-GroupsTable GroupsTable::read(const StockFiles &files, int currentGroup, const RuneStock &current)
+GroupsTable GroupsTable::read(const StockFiles &files, int currentGroup, const RuneStock &current,
+                              const FileResult &currentLoad)
 {
     GroupsTable table;
     const GroupNameLines names = files.readGroupNameLines();
@@ -26,7 +23,7 @@ GroupsTable GroupsTable::read(const StockFiles &files, int currentGroup, const R
         if (column.header.trimmed().isEmpty())
             column.header = u"Group %1"_s.arg(group);
         RuneStock counts = current;
-        const FileResult loaded = group == currentGroup ? FileResult() : files.LoadRuneStock(counts, group);
+        const FileResult loaded = group == currentGroup ? currentLoad : files.LoadRuneStock(counts, group);
         if (loaded.ok) {
             column.counts = counts;
         } else {
@@ -83,19 +80,6 @@ QByteArray GroupsTable::csv(const QStringList &runeNames) const
         rows.append(row);
     }
     return csvTable(rows);
-}
-
-FileResult saveWholeFile(const QString &path, const QByteArray &content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileResult::failure(path, reason);
-    }
-    if (!file.commit())
-        return FileResult::failure(path, file.errorString());
-    return {};
 }
 
 } // namespace rcl

@@ -27,7 +27,11 @@ struct GroupColumn
 class GroupsTable final
 {
 public:
-    [[nodiscard]] static GroupsTable read(const StockFiles &files, int currentGroup, const RuneStock &current);
+    // currentLoad is what became of reading the current group's file: a group
+    // whose file could not be read shows zeros that are not its counts, so
+    // it is left out like the others that cannot be read.
+    [[nodiscard]] static GroupsTable read(const StockFiles &files, int currentGroup, const RuneStock &current,
+                                          const FileResult &currentLoad = {});
 
     [[nodiscard]] const std::array<GroupColumn, GroupCount> &columns() const { return m_columns; }
     // A rune's counts added up over the groups that could be read, as they
@@ -47,7 +51,5 @@ private:
     std::array<GroupColumn, GroupCount> m_columns;
 };
 
-// Writes the whole file or nothing.
-[[nodiscard]] FileResult saveWholeFile(const QString &path, const QByteArray &content);
 
 } // namespace rcl

@@ -38,10 +38,14 @@ KeyInfo info(Settings::Key key)
         return {u"Planner/SortRuneWords"_s, QString()};
     case Settings::Key::PlannerSortUses:
         return {u"Planner/SortUses"_s, QString()};
+    case Settings::Key::PlannerSortCalculator:
+        return {u"Planner/SortCalculator"_s, QString()};
     case Settings::Key::PlannerSortGroups:
         return {u"Planner/SortGroups"_s, QString()};
     case Settings::Key::PlannerSortCheck:
         return {u"Planner/SortCheck"_s, QString()};
+    case Settings::Key::PlannerNearMissRanking:
+        return {u"Planner/NearMissRanking"_s, QString()};
     case Settings::Key::CountsOnGrid:
         return {u"Options/CountsOnGrid"_s, false};
     case Settings::Key::EnglishCaptions:

@@ -36,8 +36,11 @@ public:
         PlannerSortNearMisses,
         PlannerSortRuneWords,
         PlannerSortUses,
+        PlannerSortCalculator,
         PlannerSortGroups,
         PlannerSortCheck,
+        // How the near misses are ranked: "missing" or "after upgrades".
+        PlannerNearMissRanking,
         // Options, all off unless the user turns them on.
         CountsOnGrid,
         EnglishCaptions,

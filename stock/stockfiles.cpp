@@ -1,14 +1,13 @@
 #include "stockfiles.h"
 
 #include "filereader.h"
-#include "foldersync.h"
+#include "filewriter.h"
 #include "quantitytext.h"
 #include "shiftjis.h"
 #include "textlines.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -133,28 +132,7 @@ FileResult StockFiles::writeWhole(const QString &path, const QByteArray &content
     if (!makeSaveDirectory())
         return FileResult::failure(path, QCoreApplication::translate("StockFiles", "The folder %1 cannot be created.")
                                              .arg(QDir::toNativeSeparators(saveDirectory())));
-    // A link to a missing file would have the save create a file elsewhere.
-    if (const QString dangling = danglingLink(path); !dangling.isEmpty())
-        return FileResult::failure(path, dangling);
-    // Unbuffered, so that a write cut short (disk full, file size limit) is
-    // seen here: the buffered flush at commit drops the rest of a partial
-    // write without an error and would put a truncated file in place.
-    // Where the folder takes no new file but the file itself may be written
-    // (a folder of another user), the file is rewritten in place instead.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileResult::failure(path, file.errorString());
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileResult::failure(path, reason);
-    }
-    if (!file.commit())
-        return FileResult::failure(path, file.errorString());
-    // The rename is on disk only once the folder is.
-    syncFolder(saveDirectory());
-    return {};
+    return writeWholeFile(path, content);
 }
 
 GroupNameLines StockFiles::readGroupNameLines() const

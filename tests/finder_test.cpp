@@ -78,6 +78,7 @@ TEST(RuneDataLookup, readsByTheProfileRules)
         {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "A", "k", QStringLiteral("1")},
         {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "A", "j", QString()},
         {"[A]\r\nk=1\r\n[B]\r\nk=3\r\n[A]\r\nk=2\r\nj=4\r\n", "B", "k", QStringLiteral("3")},
+        {"[A]\r\nk=1\r\n[A]\r\nj=2\r\n", "A", "j", QString()},
         {"[a]\r\nk=1\r\n[A]\r\nk=2\r\n", "A", "k", QStringLiteral("1")},
         {"[A]\r\nk=a=b\r\n", "A", "k", QStringLiteral("a=b")},
         {"[A]\r\nk\r\nk=2\r\n", "A", "k", QStringLiteral("2")},
@@ -228,6 +229,7 @@ const QByteArray Words =
     "[Lower case]\nRuneNum=1\nRune1=1\nAllowed=sword\n"
     "[Plural]\nRuneNum=1\nRune1=1\nAllowed=Swords\n"
     "[Missile]\nAllowed=Missile Weapon\n"
+    "[Staves]\nAllowed=Staves\n[Swift]\nAllowed=Swift Blades\n"
     "[Seven]\nRuneNum=7\nRune1=1\nRune2=2\nRune3=3\nRune4=4\nRune5=5\nRune6=6\nRune7=7\nEffectNum=0\n";
 
 // Counts by rune name.
@@ -264,6 +266,8 @@ TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
         {"Missile", "Weapon ", true},       {"Tal Eth", "Weapon ", true},
         {"Tal Eth", "Melee Weapon", true},  {"Tal Eth", "Missile Weapon", false},
         {"Rune 34", "Helm", true},          {"Ral Ral", "Axe", false},
+        // Exactly three characters: "Sta" is in "Staves", "Swo" not in "Swift".
+        {"Staves", "Staff", true},          {"Swift", "Sword", false},
     };
     const RuneStock stock;
     for (const auto &row : rows) {

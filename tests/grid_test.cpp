@@ -75,10 +75,14 @@ TEST_F(GridTest, hoverPressesEditCountsAndThePanelShowsThemAtOnce)
     press(4, Qt::LeftButton);
     EXPECT_EQ(count(4), 2147483647);
 
-    // Quick clicks count: the second press of a double-click adds one too.
+    // Quick clicks count: the second press of a double-click adds one too,
+    // and of a right double-click takes one off.
     QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(3));
     press(3);
     EXPECT_EQ(count(3), 6);
+    QTest::mouseDClick(window, Qt::RightButton, {}, pictureCentre(3));
+    EXPECT_EQ(count(3), 4);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(3));
     EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 3, 6));
     // A label click in hover mode neither edits nor asks, nor do the side
     // buttons of a mouse.

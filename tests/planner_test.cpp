@@ -56,6 +56,21 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
             found.append(u"%1:%2:%3"_s.arg(miss.name, missingRunesText(miss.missing, data.runes())).arg(miss.missingCount));
         EXPECT_EQ(found, expected) << itemType.value_or(u"any"_s).toStdString() << " " << limit;
     }
+    // Among equals the file order stands, however many ties there are.
+    QByteArray many;
+    QStringList manyNames;
+    QStringList oneFirst[2];
+    for (int i = 0; i < 48; ++i) {
+        const QString name = u"W%1"_s.arg(i);
+        many += "[" + name.toLatin1() + "]\nRuneNum=" + QByteArray::number(1 + i % 2) + "\nRune1=8\nRune2=8\n";
+        manyNames.append(name);
+        oneFirst[i % 2].append(name);
+    }
+    QStringList ranked;
+    for (const NearMiss &miss : nearMisses(RuneData::parse(many), RuneStock(), manyNames, {}, 7))
+        ranked.append(miss.name);
+    EXPECT_EQ(ranked, oneFirst[0] + oneFirst[1]);
+
     const NearMiss trio = nearMisses(data, RuneStock(), names, u"Armor"_s, 7).value(0);
     EXPECT_EQ(u"%1 %2"_s.arg(trio.allowed).arg(trio.level), u"Armor 51"_s);
 
@@ -206,6 +221,8 @@ TEST(DataCheck, eachProblemAtItsLine)
         {clean + "[C]\nRuneNum=0\n", "A", {{"rune.dat", 8, "[C] is not in runename.dat"}}},
         {"[OverAll]\n[A]\nRuneNum=2.5\n", "A", {{"rune.dat", 3, "not a whole number from 0 to 7"}}},
         {"[A]\nRuneNum=8\n", "A", {{"rune.dat", 2, "not a whole number"}}},
+        {"[A]\nRuneNum=-1\n", "A", {{"rune.dat", 2, "not a whole number"}}},
+        {"[A]\nRuneNum=7\nRune1=1\nRune2=1\nRune3=1\nRune4=1\nRune5=1\nRune6=1\nRune7=1\n", "A", {}},
         {"[A]\n", "A", {{"rune.dat", 1, "no RuneNum"}}},
         {"[A]\r\rRuneNum=2\rRune1=8\r", "A", {{"rune.dat", 3, "no Rune2"}}},
         {"[A]\nRuneNum=2\nRune1=34\nRune2=Ral\n", "A",
@@ -222,6 +239,8 @@ TEST(DataCheck, eachProblemAtItsLine)
         {"[OverAll]\nRune Elect=2\n", "", {{"rune.dat", 2, "neither 0 nor 1"}}},
         {"[overall]\nrune elect=one\n", "", {{"rune.dat", 2, "not a number"}}},
         {"[OverAll]\nRune Elect=\n", "", {}},
+        // The lists read at most 100,000 names, a name listed twice twice.
+        {clean, "A\n" + QByteArray("A\n").repeated(99'999) + "\nA\n", {{"runename.dat", 100'002, "not read"}}},
         // Patch, Mode, rune sections and item kinds.
         {clean + "Patch=1.10\nMode=ladder\n", "A", {}},
         {clean + "Patch=v2\nMode=Seasonal\n", "A", {{"rune.dat", 8, "not a game version"}, {"rune.dat", 9, "Ladder or Non-ladder"}}},
@@ -291,7 +310,7 @@ TEST(ShippedData, checksCleanAndFitsKinds)
         {u"Shield"_s, {u"Exile"_s, u"Spirit"_s}, {u"Lore"_s}},
     };
     for (const auto &[choice, listed, left] : rows) {
-        const QStringList found = finder.ofItemType(names, choice);
+        const QStringList found = finder.select(names, false, choice);
         for (const QString &name : listed)
             EXPECT_TRUE(found.contains(name)) << choice.toStdString() << ": " << name.toStdString();
         for (const QString &name : left)

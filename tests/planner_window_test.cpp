@@ -109,6 +109,18 @@ protected:
                           {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
     }
 
+    // The shipped rune word files, with their rune upgrades, for group 1
+    // holding a Tir, ten Tal, nine Thul and an Amn.
+    void useShippedData()
+    {
+        for (const char *name : {"rune.dat", "runename.dat"}) {
+            QFile::remove(path(name));
+            ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_DATA_DIR "/") + QString::fromLatin1(name), path(name)));
+        }
+        writeFile("save/rune1.sav", "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n10\r\n0\r\n0\r\n9\r\n1\r\n");
+    }
+    static int rowOf(const QTableView *view, const QString &name) { return int(names(view).indexOf(name)); }
+
     RunePlanner *planner = nullptr;
 };
 
@@ -402,6 +414,91 @@ TEST_F(PlannerTest, unwritableSettingsAreToldOnce)
     QTest::mouseClick(form->controls().runeimg2[4], Qt::LeftButton);
     form->close();
     EXPECT_TRUE(readFile("save/rune1.sav").startsWith(" 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n"));
+}
+
+// The worked example: Insight lacks Ral and Sol, which the cube makes from
+// spare Tal, Thul and the Amn; for Zephyr it makes Ort but not Eth, for
+// Stealth nothing. Ranked after upgrades Insight comes before Stealth; the
+// ranking is kept for the next start.
+TEST_F(PlannerTest, nearMissesSayHowUpgradesMakeThem)
+{
+    useShippedData();
+    openPlanner();
+    QTableView *nearMisses = table("nearMisses");
+    const int insight = rowOf(nearMisses, u"Insight"_s);
+    ASSERT_GE(insight, 0);
+    EXPECT_EQ(cell(nearMisses, insight, 4),
+              u"3 Tal → Ral, 6 Thul → 2 Amn, 3 Amn → Sol; 2 Chipped Topaz, 1 Chipped Amethyst"_s);
+    EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Zephyr"_s), 4), u"9 Tal → 3 Ral, 3 Ral → Ort; still missing Eth"_s);
+    EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Stealth"_s), 4), u"No"_s);
+    EXPECT_LT(rowOf(nearMisses, u"Stealth"_s), insight);
+
+    auto *ranking = find<QComboBox>("ranking");
+    ranking->setFocus();
+    QTest::keyClick(ranking, Qt::Key_Down);
+    EXPECT_LT(rowOf(nearMisses, u"Insight"_s), rowOf(nearMisses, u"Stealth"_s));
+
+    form->close();
+    openPlanner();
+    EXPECT_EQ(find<QComboBox>("ranking")->currentText(), u"Fewest missing after upgrades"_s);
+    EXPECT_LT(rowOf(table("nearMisses"), u"Insight"_s), rowOf(table("nearMisses"), u"Stealth"_s));
+}
+
+// The calculator follows the grid and the counts chosen, and Ctrl+E saves
+// its table as shown; "Uses of a rune" says what the rune is made from and
+// into.
+TEST_F(PlannerTest, upgradeCalculatorFollowsTheCounts)
+{
+    useShippedData();
+    writeFile("save/rune2.sav", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n3\r\n");
+    openPlanner();
+    showTab(RunePlanner::Uses);
+    auto *rune = find<QComboBox>("rune");
+    QTest::keyClicks(rune, u"Tal"_s);
+    EXPECT_EQ(find<QLabel>("runeUpgrades")->text(), u"Tal upgrades into Ral (3 Tal) and is made from 3 Ith."_s);
+
+    showTab(RunePlanner::Calculator);
+    QTest::keyClicks(find<QComboBox>("calculatorRune"), u"Ral"_s);
+    auto *count = find<QSpinBox>("calculatorCount");
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(count, u"4"_s);
+    auto *answer = find<QLabel>("calculatorAnswer");
+    EXPECT_EQ(answer->text(), u"This group can make 3 of the 4 Ral: 9 Tal → 3 Ral. That spends 9 Tal."_s);
+    auto *counts = find<QComboBox>("calculatorCounts");
+    counts->setCurrentIndex(1);
+    EXPECT_EQ(answer->text(), u"All groups together can make 4 Ral: 12 Tal → 4 Ral. That spends 12 Tal."_s);
+    counts->setCurrentIndex(0);
+    QTest::mouseClick(form->controls().runeimg2[6], Qt::LeftButton);
+    QTest::mouseClick(form->controls().runeimg2[6], Qt::LeftButton);
+    EXPECT_EQ(answer->text(), u"This group can make 4 Ral: 12 Tal → 4 Ral. That spends 12 Tal."_s);
+
+    // The most Zod: from El the count is beyond 64 bits.
+    QTest::keyClick(find<QComboBox>("calculatorRune"), Qt::Key_End);
+    count->setValue(count->maximum());
+    prompter.answerSaveFileName(path("costs.csv"));
+    QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
+    const QList<QByteArray> lines = readFile("costs.csv").split('\n');
+    ASSERT_EQ(lines.size(), 34);
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBF" "From,Runes,Gems\r");
+    EXPECT_EQ(lines[1], "Cham,4294967294,2147483647 Flawless Emerald\r");
+    EXPECT_TRUE(lines[32].startsWith("El,\"at least 9")) << lines[32].toStdString();
+}
+
+// Files without rune upgrades give the planner as it was: no upgrades in
+// any list, no ranking to choose, and a calculator that says why.
+TEST_F(PlannerTest, withoutRecipesNothingSpeaksOfUpgrades)
+{
+    openPlanner();
+    QTableView *nearMisses = table("nearMisses");
+    ASSERT_EQ(nearMisses->model()->rowCount(), 2);
+    EXPECT_EQ(cell(nearMisses, 0, 4) + cell(nearMisses, 1, 4), QString());
+    EXPECT_FALSE(find<QComboBox>("ranking")->isEnabled());
+    showTab(RunePlanner::Uses);
+    EXPECT_FALSE(find<QLabel>("runeUpgrades")->isVisible());
+    showTab(RunePlanner::Calculator);
+    EXPECT_TRUE(find<QLabel>("calculatorAnswer")->text().startsWith(u"rune.dat has no rune upgrades"_s));
+    EXPECT_EQ(table("upgradeCosts")->model()->rowCount(), 0);
 }
 
 // Beside the main window on its screen: right, else left, else as far right

@@ -1,6 +1,7 @@
 #include "csvtable.h"
 #include "datalocation.h"
 #include "decimalnumber.h"
+#include "groupstore.h"
 #include "quantitytext.h"
 #include "settings.h"
 #include "shiftjis.h"
@@ -400,4 +401,61 @@ TEST(CsvTable, numbersStayNumbersAndTextNeverRuns)
     for (const auto &[cell, field] : cells)
         EXPECT_EQ(csvTable({{cell, 1}}), "\xEF\xBB\xBF" + field + ",1\r\n") << cell.toString().toStdString();
     EXPECT_EQ(csvTable({{1}, {}, {2}}), "\xEF\xBB\xBF" "1\r\n\r\n2\r\n");
+}
+
+// The save rules of every occasion, one row each: what the group's file was
+// (read; a folder that cannot be read, taken away once read so that only the
+// rules keep it from being written; or none in a save folder that is a file),
+// whether counts changed, the occasion and the user's
+// consent to replace; then what became of the save and of the file.
+TEST(GroupStore, eachOccasionSavesByTheSameRules)
+{
+    using Kind = SaveOutcome::Kind;
+    enum class File { Read, Unreadable, Unwritable };
+    const struct
+    {
+        File file;
+        bool change;
+        SaveOccasion occasion;
+        bool replace;
+        Kind expected;
+    } rows[] = {
+        {File::Read, false, SaveOccasion::Leaving, false, Kind::Saved},
+        {File::Read, true, SaveOccasion::Autosave, false, Kind::Saved},
+        {File::Read, false, SaveOccasion::Autosave, false, Kind::NothingLost},
+        {File::Read, true, SaveOccasion::SessionEnd, false, Kind::Saved},
+        {File::Unreadable, false, SaveOccasion::Closing, false, Kind::NothingLost},
+        {File::Unreadable, true, SaveOccasion::Leaving, false, Kind::AskToReplace},
+        {File::Unreadable, true, SaveOccasion::Closing, true, Kind::Saved},
+        {File::Unreadable, true, SaveOccasion::SessionEnd, true, Kind::Failed},
+        {File::Unreadable, true, SaveOccasion::Autosave, true, Kind::Failed},
+        {File::Unwritable, false, SaveOccasion::Closing, false, Kind::NothingLost},
+        {File::Unwritable, true, SaveOccasion::Leaving, false, Kind::Failed},
+        {File::Unwritable, true, SaveOccasion::Autosave, false, Kind::Failed},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(int(&row - rows));
+        QTemporaryDir dir;
+        const StockFiles files(dir.path());
+        const QString path = files.saveFilePath(1);
+        if (row.file == File::Read)
+            writeAll(path, "5\r\n");
+        else if (row.file == File::Unreadable)
+            QDir().mkpath(path);
+        else
+            writeAll(files.saveDirectory(), "not a folder");
+        GroupStore store(files);
+        store.load(1);
+        if (row.file == File::Unreadable)
+            QDir().rmdir(path);
+        if (row.change)
+            store.counts().addOne(2);
+        const SaveOutcome outcome = store.save(row.occasion, row.replace);
+        EXPECT_EQ(outcome.kind, row.expected);
+        EXPECT_EQ(outcome.kind != Kind::Failed && outcome.kind != Kind::AskToReplace, !store.changed());
+        if (outcome.kind == Kind::Saved || row.file == File::Read)
+            EXPECT_EQ(parseSaveFile(readAll(path)), store.counts());
+        else
+            EXPECT_FALSE(QFileInfo(path).isFile());
+    }
 }

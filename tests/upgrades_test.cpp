@@ -1,4 +1,5 @@
 #include "nearmiss.h"
+#include "upgraderows.h"
 #include "upgrades.h"
 
 #include <QFile>
@@ -139,6 +140,46 @@ TEST(NearMisses, rankByRunesMissingAfterUpgrades)
               (QStringList{u"Tal:0:"_s, u"Ist Ral:1:3 Tal → Ral"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s}));
     EXPECT_EQ(listed(words + Chain, NearMissRanking::MissingAfterUpgrades),
               (QStringList{u"Tal:0:"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s, u"Ist Ral:1:3 Tal → Ral"_s}));
+}
+
+// What a rune is made from and upgrades into, as "Uses of a rune" says it.
+TEST(UpgradeRows, whatARuneIsMadeFromAndInto)
+{
+    const std::pair<const char *, QString> rows[] = {
+        {"Amn", u"Amn upgrades into Sol (3 Amn + Chipped Amethyst) and is made from 3 Thul + Chipped Topaz."_s},
+        {"El", u"El upgrades into Eld (3 El)."_s},
+        {"Sol", u"Sol is made from 3 Amn + Chipped Amethyst."_s},
+        {"Zod", QString()},
+    };
+    const RuneData data = RuneData::parse(Chain);
+    for (const auto &[name, expected] : rows)
+        EXPECT_EQ(runeUpgradesText(data.upgrades(), rune(name), data.runes()), expected) << name;
+}
+
+// The calculator where the window's test does not go: the counts make none,
+// several steps with gems and the runes spent, a rune that nothing makes.
+TEST(UpgradeRows, calculatorCostsAndWhetherTheCountsMakeIt)
+{
+    const std::tuple<std::map<const char *, qint32>, const char *, const char *, const char *> rows[] = {
+        {{{"Ral", 9}}, "Ral", "Tal 6, Ith 18, Eth 54, Nef 162, Tir 486, Eld 1458, El 4374; ",
+         "This group can make no Ral from the runes below it."},
+        {{{"Thul", 9}, {"Amn", 1}}, "Sol",
+         "Amn 6, Thul 18, Ort 54, Ral 162, Tal 486, Ith 1458, Eth 4374, Nef 13122, Tir 39366, Eld 118098, "
+         "El 354294; 6 Chipped Topaz, 2 Chipped Amethyst",
+         "This group can make 1 of the 2 Sol: 6 Thul → 2 Amn, 3 Amn → Sol; 2 Chipped Topaz, 1 Chipped Amethyst. "
+         "That spends 6 Thul, 1 Amn."},
+        {{{"El", 9}}, "El", "; ", "No recipe of rune.dat makes El."},
+    };
+    const RuneData data = RuneData::parse(Chain);
+    for (const auto &[counts, name, costs, answer] : rows) {
+        const UpgradeCalculation calculation = calculateUpgrade(data, stockOf(counts), rune(name), 2, false);
+        QStringList shown;
+        for (const UpgradeCostRow &row : calculation.costs)
+            shown.append(u"%1 %2"_s.arg(row.rune).arg(row.runes));
+        const QString gems = calculation.costs.isEmpty() ? QString() : calculation.costs.last().gems;
+        EXPECT_EQ(shown.join(u", "_s) + u"; "_s + gems, QString::fromUtf8(costs)) << name;
+        EXPECT_EQ(calculation.answer, QString::fromUtf8(answer));
+    }
 }
 
 // The shipped recipes: one for every rune but El, under the names the data

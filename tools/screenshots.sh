@@ -42,7 +42,8 @@ trap cleanup EXIT
 
 # A portable program folder: the program with the example files beside it,
 # group 1 ("Main") holding enough runes for a dozen rune words and spare Ort
-# for the cube, group 2 ("Mule") a few more.
+# for the cube, group 2 ("Mule") a few more, with Ral, Ort and Thul that the
+# calculator cubes up together with group 1's.
 if [ -n "$windows_zip" ]; then
     unzip -q "$windows_zip" -d "$work"
     folder=$work/$(basename "$windows_zip" .zip)
@@ -62,7 +63,7 @@ counts() {
     done
 }
 counts 2 0 3 1 2 1 2 2 4 0 1 1 >"$folder/save/rune1.sav"
-counts 0 1 0 0 1 0 0 1 0 1 0 0 1 0 1 0 1 >"$folder/save/rune2.sav"
+counts 0 1 0 0 1 0 0 4 6 5 0 0 1 0 1 0 1 >"$folder/save/rune2.sav"
 printf 'Main\r\nMule\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$folder/save/group.dat"
 # A section that no list shows, with a rune number too high, for the data
 # check to find.
@@ -133,7 +134,27 @@ sleep 0.5
 import -window "$planner" "$here/docs/planner-rune-words.png"
 xdotool key ctrl+f ctrl+a BackSpace
 
-for tab in uses groups check; do
+# Uses of Tal, and what it is made from and into; Alt+R finds the rune.
+xdotool key ctrl+Tab
+sleep 0.5
+xdotool key alt+r
+xdotool type --delay 50 'Tal'
+sleep 0.5
+import -window "$planner" "$here/docs/planner-uses.png"
+
+# The upgrade calculator: two Sol by the counts of all groups together. Its
+# controls are reached by their labels' keys: Alt+R, Alt+N and Alt+C.
+xdotool key ctrl+Tab
+sleep 0.5
+xdotool key alt+r
+xdotool type --delay 50 'Sol'
+xdotool key alt+n ctrl+a
+xdotool type --delay 50 '2'
+xdotool key alt+c Down
+sleep 0.5
+import -window "$planner" "$here/docs/planner-calculator.png"
+
+for tab in groups check; do
     xdotool key ctrl+Tab
     sleep 0.5
     import -window "$planner" "$here/docs/planner-$tab.png"

@@ -42,6 +42,7 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings
                              : std::make_unique<Settings>(m_files.saveDirectory() + QStringLiteral("/runechecklist.ini")))
     , m_settings(settings ? settings : m_ownSettings.get())
     , m_runeData(m_files.appDirectory() + QStringLiteral("rune.dat"))
+    , m_group(m_files)
 {
     createControls();
     connectHandlers();

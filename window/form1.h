@@ -7,6 +7,8 @@
 // those libraries answer into the info panel.
 
 #include "datacheck.h"
+#include "groupstable.h"
+#include "groupstore.h"
 #include "infopanel.h"
 #include "prompter.h"
 #include "runedatafile.h"
@@ -106,6 +108,12 @@ public:
     // As a click on the name in List1 shows it.
     void showRuneWord(const QString &name);
     [[nodiscard]] const StockFiles &files() const { return m_files; }
+    // The nine groups side by side, the current one as it stands in memory
+    // unless its file could not be read.
+    [[nodiscard]] GroupsTable groupsTable() const
+    {
+        return GroupsTable::read(m_files, m_currentGroup, m_stock, m_group.loaded());
+    }
     [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const;
@@ -144,11 +152,10 @@ private:
     void loadCurrentGroup();
     void showGroupName(const QString &name);
 
-    enum class Leaving { ToAnotherGroup, Closing };
     // Whether the current group may be left: its counts are saved, nothing
     // would be lost, or the user agreed to let the changes go.
-    [[nodiscard]] bool storeCurrentGroup(Leaving leaving);
-    [[nodiscard]] bool askToLeaveWithoutSaving(const QString &why, Leaving leaving);
+    [[nodiscard]] bool storeCurrentGroup(SaveOccasion leaving);
+    [[nodiscard]] bool askToLeaveWithoutSaving(const QString &why, SaveOccasion leaving);
 
     // rune.dat as it is now; a file that cannot be read is reported once. A
     // new version of the file names the grid's runes anew.
@@ -194,11 +201,10 @@ private:
     RuneDataFile m_runeData;
     // The version of rune.dat whose rune names the grid shows.
     std::shared_ptr<const RuneData> m_namedBy;
-    RuneStock m_stock;
-    // The counts as the current group's file holds them (as it was read, or
-    // as the last save wrote it), and whether it could be read at all.
-    RuneStock m_storedStock;
-    FileResult m_loadFailure;
+    // The current group's counts, what its file holds and the rules of
+    // saving them.
+    GroupStore m_group;
+    RuneStock &m_stock = m_group.counts();
     qint16 m_currentGroup = 1;
     // The entry selected when a press on the list began: a press on it
     // changes no selection, yet is a click on an entry.

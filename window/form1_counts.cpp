@@ -46,7 +46,7 @@ void Form1::followState()
     // of clicks is one write, and never long while clicks go on.
     constexpr qint64 AfterLastChange = 1000;
     constexpr qint64 AfterFirstChange = 5000;
-    if (!m_loadFailure.ok || m_stock == m_storedStock) {
+    if (!m_group.autosaveDue()) {
         m_autosave.stop();
     } else if (changed) {
         if (!m_autosave.isActive())

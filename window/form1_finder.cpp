@@ -79,7 +79,7 @@ void Form1::Command4_Click()
     ExpandRuneWordPanel();
     m_ui.List1->clear();
     const auto data = runeData();
-    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).makeable(readRuneNames()));
+    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).select(readRuneNames(), true, std::nullopt));
 }
 
 void Form1::Command5_Click()
@@ -87,7 +87,7 @@ void Form1::Command5_Click()
     hideRecipeFrames();
     m_ui.List1->clear();
     const auto data = runeData();
-    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).makeableOfItemType(readRuneNames(), itemTypeChoice()));
+    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).select(readRuneNames(), true, itemTypeChoice()));
     // The first entry is previewed without being selected; with no entry the
     // panel is left blank.
     if (m_ui.List1->count() > 0) {
@@ -102,7 +102,7 @@ void Form1::Command7_Click()
     hideRecipeFrames();
     m_ui.List1->clear();
     const auto data = runeData();
-    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).ofItemType(readRuneNames(), itemTypeChoice()));
+    m_ui.List1->addItems(RuneWordFinder(*data, m_stock).select(readRuneNames(), false, itemTypeChoice()));
     if (m_ui.List1->count() > 0)
         m_ui.List1->setCurrentRow(0);
 }

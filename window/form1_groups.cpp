@@ -24,7 +24,7 @@ void Form1::moveToGroup(int step)
     const int next = m_currentGroup + step;
     if (next < 1 || next > GroupCount)
         return;
-    if (!storeCurrentGroup(Leaving::ToAnotherGroup))
+    if (!storeCurrentGroup(SaveOccasion::Leaving))
         return;
     m_currentGroup = qint16(next);
     loadCurrentGroup();

@@ -28,8 +28,7 @@ void Form1::Form_Load()
 
 void Form1::loadCurrentGroup()
 {
-    m_loadFailure = m_files.LoadRuneStock(m_stock, m_currentGroup);
-    m_storedStock = m_stock;
+    m_group.load(m_currentGroup);
 }
 
 // The text box shows the start of a long name, not its end.
@@ -56,52 +55,44 @@ void Form1::tellSettingsProblem(QWidget *parent)
 // group shows zeros that are not its counts.
 void Form1::tellLoadFailure()
 {
-    if (m_loadFailure.ok)
+    const FileResult &loaded = m_group.loaded();
+    if (loaded.ok)
         return;
     m_prompter.tell(this, windowTitle(),
                     tr("The counts of group %1 could not be read:\n%2\n\nThe group shows 0 for every rune. Its file "
                        "is left as it is unless you change a count and agree to replace it.")
                         .arg(m_currentGroup)
-                        .arg(describeFailure(m_loadFailure)),
+                        .arg(describeFailure(loaded)),
                     Prompter::Icon::Warning);
 }
 
-bool Form1::storeCurrentGroup(Leaving leaving)
+bool Form1::storeCurrentGroup(SaveOccasion leaving)
 {
-    const bool changed = m_stock != m_storedStock;
-    if (!m_loadFailure.ok) {
-        // Nothing shown came from the file, so nothing may replace it
-        // unasked.
-        if (!changed)
-            return true;
+    SaveOutcome outcome = m_group.save(leaving);
+    if (outcome.kind == SaveOutcome::Kind::AskToReplace) {
         const bool replace = m_prompter.askYesNo(
             this, windowTitle(),
             tr("The counts of group %1 could not be read from:\n%2\n\nReplace that file with the counts shown now?")
                 .arg(m_currentGroup)
-                .arg(describeFailure(m_loadFailure)),
+                .arg(describeFailure(outcome.failure)),
             Prompter::Icon::Warning, Prompter::Default::No);
         if (!replace) {
-            return leaving == Leaving::Closing
-                && askToLeaveWithoutSaving(tr("Its file was not replaced:\n%1").arg(describeFailure(m_loadFailure)),
+            return leaving == SaveOccasion::Closing
+                && askToLeaveWithoutSaving(tr("Its file was not replaced:\n%1").arg(describeFailure(outcome.failure)),
                                            leaving);
         }
+        outcome = m_group.save(leaving, true);
     }
-    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
-    if (saved.ok) {
-        m_storedStock = m_stock;
+    if (outcome.kind != SaveOutcome::Kind::Failed) {
         m_autosave.stop();
         return true;
     }
-    // Counts unchanged since the group was loaded or last saved are in their
-    // file already.
-    if (!changed)
-        return true;
-    return askToLeaveWithoutSaving(tr("They could not be saved:\n%1").arg(describeFailure(saved)), leaving);
+    return askToLeaveWithoutSaving(tr("They could not be saved:\n%1").arg(describeFailure(outcome.failure)), leaving);
 }
 
-bool Form1::askToLeaveWithoutSaving(const QString &why, Leaving leaving)
+bool Form1::askToLeaveWithoutSaving(const QString &why, SaveOccasion leaving)
 {
-    const QString question = leaving == Leaving::Closing
+    const QString question = leaving == SaveOccasion::Closing
         ? tr("Close anyway? The changes made since the group was opened will be lost.")
         : tr("Leave the group without saving? The changes made since it was opened will be lost.");
     return m_prompter.askYesNo(this, windowTitle(),
@@ -142,39 +133,28 @@ void Form1::printPanel(const QList<PanelLine> &lines)
     panel.setBold(false);
 }
 
-// The same save as leaving the group, without its questions: a failure says
-// nothing and is tried again at the next change, on leaving and on closing.
-// A file that could not be read is never written unasked.
+// A failed autosave says nothing and is tried again at the next change, on
+// leaving and on closing.
 void Form1::autosave()
 {
-    if (!m_loadFailure.ok || m_stock == m_storedStock)
-        return;
-    if (m_files.SaveRuneStock(m_stock, m_currentGroup).ok)
-        m_storedStock = m_stock;
+    (void)m_group.save(SaveOccasion::Autosave);
 }
 
+// No one is left to ask: what is not saved is said on the standard error
+// output.
 bool Form1::saveAtSessionEnd()
 {
-    const bool changed = m_stock != m_storedStock;
-    const auto report = [this](const QString &why) {
-        std::fprintf(stderr, "runechecklist: the counts of group %d were not saved: %s\n", int(m_currentGroup),
-                     qPrintable(why));
-    };
-    if (!m_loadFailure.ok) {
-        if (changed)
-            report(QStringLiteral("%1 could not be read and is left as it is")
-                       .arg(QDir::toNativeSeparators(m_loadFailure.fileName)));
-        return !changed;
-    }
-    const FileResult saved = m_files.SaveRuneStock(m_stock, m_currentGroup);
-    if (!saved.ok && changed)
-        report(QDir::toNativeSeparators(saved.fileName) + u": "_s + saved.reason);
-    return saved.ok || !changed;
+    const SaveOutcome outcome = m_group.save(SaveOccasion::SessionEnd);
+    if (outcome.kind != SaveOutcome::Kind::Failed)
+        return true;
+    std::fprintf(stderr, "runechecklist: the counts of group %d were not saved: %s: %s\n", int(m_currentGroup),
+                 qPrintable(QDir::toNativeSeparators(outcome.failure.fileName)), qPrintable(outcome.failure.reason));
+    return false;
 }
 
 void Form1::Form_Unload(bool &cancel)
 {
-    cancel = !storeCurrentGroup(Leaving::Closing);
+    cancel = !storeCurrentGroup(SaveOccasion::Closing);
 }
 
 } // namespace rcl

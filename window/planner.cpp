@@ -1,6 +1,7 @@
 #include "planner.h"
 
 #include "csvtable.h"
+#include "filewriter.h"
 #include "filterbar.h"
 #include "form1.h"
 #include "placement.h"
@@ -38,6 +39,8 @@ Settings::Key sortKey(RunePlanner::Tab tab)
         return Settings::Key::PlannerSortRuneWords;
     case RunePlanner::Uses:
         return Settings::Key::PlannerSortUses;
+    case RunePlanner::Calculator:
+        return Settings::Key::PlannerSortCalculator;
     case RunePlanner::Groups:
         return Settings::Key::PlannerSortGroups;
     case RunePlanner::Check:
@@ -81,6 +84,7 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
     m_tabs->addTab(createNearMissTab(), tr("Near misses"));
     m_tabs->addTab(createRuneWordsTab(), tr("Rune words"));
     m_tabs->addTab(createUsesTab(), tr("Uses of a rune"));
+    m_tabs->addTab(createCalculatorTab(), tr("Upgrade calculator"));
     m_tabs->addTab(createGroupsTab(), tr("All groups"));
     m_tabs->addTab(createCheckTab(), tr("Data check"));
     m_tabs->setCornerWidget(m_form.makeOptionsButton(m_tabs));
@@ -205,7 +209,8 @@ void RunePlanner::orderTabs()
 {
     QList<QWidget *> order{m_tabs->tabBar(), m_tabs->cornerWidget()};
     order += m_bar->controls();
-    order += {m_limit, m_tables[NearMisses].view, m_tables[RuneWords].view, m_details, m_rune, m_tables[Uses].view,
+    order += {m_limit, m_ranking, m_tables[NearMisses].view, m_tables[RuneWords].view, m_details, m_rune,
+              m_tables[Uses].view, m_calculatorRune, m_calculatorCount, m_calculatorCounts, m_tables[Calculator].view,
               m_tables[Groups].view, m_saveGroups, m_tables[Check].view};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -272,6 +277,8 @@ void RunePlanner::refresh()
     const auto tab = Tab(m_tabs->currentIndex());
     if (listsRuneWords(tab))
         showRuneWordLists(tab);
+    else if (tab == Calculator)
+        showCalculator();
     else if (tab == Groups)
         showGroups();
     else if (tab == Check)
@@ -353,8 +360,8 @@ void RunePlanner::saveGroupsTable()
                                                     QDir::home().filePath(u"rune groups.csv"_s), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    const GroupsTable groups = GroupsTable::read(m_form.files(), m_form.currentGroup(), m_form.runeStock());
-    const FileResult saved = saveWholeFile(path, groups.csv(m_form.currentRuneData()->runes().names()));
+    const GroupsTable groups = m_form.groupsTable();
+    const FileResult saved = writeWholeFile(path, groups.csv(m_form.currentRuneData()->runes().names()));
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),
                         tr("The table could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),
@@ -389,7 +396,7 @@ void RunePlanner::saveShownRows()
             cells.append(table.proxy->index(row, column).data(Qt::DisplayRole));
         rows.append(cells);
     }
-    const FileResult saved = saveWholeFile(path, csvTable(rows));
+    const FileResult saved = writeWholeFile(path, csvTable(rows));
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),
                         tr("The rows could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),

@@ -3,8 +3,9 @@
 // The rune planner: a second window over the main window's counts and rune
 // word files. Each tab is a table: a model (tablemodel.h) over what the
 // finder and stock libraries work out, near misses and the rune words with
-// their uses (runewordrows.h), the groups side by side (groupstable.h) and
-// the problems of the files (datacheck.h), shown through a PlannerProxy that
+// their uses (runewordrows.h), the upgrade calculator (upgraderows.h), the
+// groups side by side (groupstable.h) and the problems of the files
+// (datacheck.h), shown through a PlannerProxy that
 // sorts it and lets through what the filter bar (filterbar.h) accepts. The
 // tab in view follows the main window's stateChanged(), the others are
 // filled when they come into view.
@@ -40,6 +41,7 @@ struct DataProblem;
 struct NearMissRow;
 struct RuneUseRow;
 struct RuneWordRow;
+struct UpgradeCostRow;
 
 class RunePlanner final : public QWidget
 {
@@ -47,7 +49,7 @@ class RunePlanner final : public QWidget
     Q_DISABLE_COPY_MOVE(RunePlanner)
 
 public:
-    enum Tab { NearMisses, RuneWords, Uses, Groups, Check, TabCount };
+    enum Tab { NearMisses, RuneWords, Uses, Calculator, Groups, Check, TabCount };
 
     // A window of its own that the main window owns, closes and destroys.
     RunePlanner(Form1 &form, Prompter &prompter);
@@ -78,6 +80,7 @@ private:
     [[nodiscard]] QWidget *createNearMissTab();
     [[nodiscard]] QWidget *createRuneWordsTab();
     [[nodiscard]] QWidget *createUsesTab();
+    [[nodiscard]] QWidget *createCalculatorTab();
     [[nodiscard]] QWidget *createGroupsTab();
     [[nodiscard]] QWidget *createCheckTab();
     // The view of a tab's model, sorted as it was last; -1 stretches the last
@@ -87,7 +90,12 @@ private:
     void addRuneWordActions(Tab tab);
     void orderTabs();
 
+    // The counts of the main window's group, or of all groups together; a
+    // text naming the groups left out of these.
+    [[nodiscard]] RuneStock countsOf(bool allGroups, QString *leftOut) const;
     void showRuneWordLists(Tab tab);
+    void showCalculator();
+    void rankingChosen();
     void showGroups();
     void showCheck();
     void applyFilter();
@@ -115,13 +123,22 @@ private:
     bool m_placed = false;
 
     QSpinBox *m_limit = nullptr;
+    QComboBox *m_ranking = nullptr;
     RowsModel<NearMissRow> *m_nearMisses = nullptr;
 
     RowsModel<RuneWordRow> *m_runeWords = nullptr;
     QTextEdit *m_details = nullptr;
 
     QComboBox *m_rune = nullptr;
+    QLabel *m_runeUpgrades = nullptr;
     RowsModel<RuneUseRow> *m_uses = nullptr;
+
+    QComboBox *m_calculatorRune = nullptr;
+    QSpinBox *m_calculatorCount = nullptr;
+    QComboBox *m_calculatorCounts = nullptr;
+    QLabel *m_calculatorAnswer = nullptr;
+    QLabel *m_costsHeading = nullptr;
+    RowsModel<UpgradeCostRow> *m_costs = nullptr;
 
     GroupsTable m_groupsTable;
     QStringList m_runeNames;

@@ -94,6 +94,11 @@ RowsModel<NearMissRow> *nearMissModel(const RuneWordMarks &marks, QObject *paren
     return Columns::model(marks,
                           {{tr("Runes missing"), [](const Row &row) -> QVariant { return row.missingText; }},
                            {tr("Missing"), [](const Row &row) -> QVariant { return row.miss.missingCount; }},
+                           // Sorted by what stays missing after the upgrades.
+                           {tr("Upgrades"), [](const Row &row) -> QVariant { return row.upgradesText; },
+                            [](const Row &row) -> QVariant { return row.miss.upgrades.missingCount; },
+                            tr("How the cube's upgrades make the missing runes from spare ones, and the gems they "
+                               "take.")},
                            Columns::kinds(), Columns::level()},
                           parent);
 }
@@ -118,6 +123,17 @@ RowsModel<RuneUseRow> *runeUsesModel(const RuneWordMarks &marks, QObject *parent
     using Columns = RuneWordColumns<Row>;
     return Columns::model(
         marks, {{tr("Needs"), [](const Row &row) -> QVariant { return row.use.count; }}, Columns::status()}, parent);
+}
+
+RowsModel<UpgradeCostRow> *upgradeCostsModel(QObject *parent)
+{
+    using Row = UpgradeCostRow;
+    return new RowsModel<Row>({{tr("From"), [](const Row &row) -> QVariant { return row.rune; },
+                                [](const Row &row) -> QVariant { return row.index; }},
+                               {tr("Runes"), [](const Row &row) -> QVariant { return upgradeCountCell(row.runes); },
+                                [](const Row &row) -> QVariant { return row.runes; }},
+                               {tr("Gems"), [](const Row &row) -> QVariant { return row.gems; }}},
+                              {}, {}, parent);
 }
 
 RowsModel<int> *groupsModel(const GroupsTable &table, const QStringList &runeNames, QObject *parent)

@@ -5,6 +5,7 @@
 #include "runewordmarks.h"
 #include "runewordrows.h"
 #include "tablemodel.h"
+#include "upgraderows.h"
 
 #include <QStringList>
 
@@ -19,6 +20,7 @@ namespace rcl {
 [[nodiscard]] RowsModel<NearMissRow> *nearMissModel(const RuneWordMarks &marks, QObject *parent);
 [[nodiscard]] RowsModel<RuneWordRow> *runeWordsModel(const RuneWordMarks &marks, QObject *parent);
 [[nodiscard]] RowsModel<RuneUseRow> *runeUsesModel(const RuneWordMarks &marks, QObject *parent);
+[[nodiscard]] RowsModel<UpgradeCostRow> *upgradeCostsModel(QObject *parent);
 // A row a rune index; the table and the rune names as the planner last read
 // them.
 [[nodiscard]] RowsModel<int> *groupsModel(const GroupsTable &table, const QStringList &runeNames, QObject *parent);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "stockfiles.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace rcl {
+
+// Writes a file whole or not at all: the old file stays until the new one is
+// complete on disk, and the folder is synced after, so that a power cut
+// leaves one or the other. A link to a missing file is refused, as the write
+// would create a file elsewhere. Where the folder takes no new file but the
+// file itself may be written (a folder of another user), the file is
+// rewritten in place instead. Every file the program writes goes through
+// here.
+[[nodiscard]] FileResult writeWholeFile(const QString &path, const QByteArray &content);
+
+} // namespace rcl
