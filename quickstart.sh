@@ -9,6 +9,11 @@
 #                           undefined-behaviour sanitizers, with the fuzz targets
 #                           replaying their corpus and fuzzing for
 #                           RCL_FUZZ_SECONDS each (default 10)
+#   ./quickstart.sh windows install what is missing, cross-build for 64-bit
+#                           Windows (Qt for Windows is built once into a cache,
+#                           RCL_WINDOWS_CACHE), run every test under Wine, and
+#                           make the portable RuneCheckList-<version>-windows-x64.zip
+#                           in build-windows (tools/windows.sh)
 #
 # Works as root and as a user with sudo; a second run skips what is done.
 # `run` copies the program into RUNECHECKLIST_DIR (default ~/RuneCheckList), a
@@ -21,9 +26,9 @@ cd "$here"
 
 mode=${1:-}
 case "$mode" in
-    run | test) ;;
+    run | test | windows) ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|windows" >&2
         exit 2
         ;;
 esac
@@ -39,6 +44,12 @@ if [ "$mode" = test ]; then
     # dpkg-dev and file for the .deb's dependencies, the others to validate
     # its desktop entry and metainfo.
     packages+=(clang dpkg-dev file desktop-file-utils appstream)
+fi
+
+if [ "$mode" = windows ]; then
+    # The mingw-w64 compiler, Wine and a virtual screen to test with, and
+    # what `apt-get source` needs to fetch Qt's source.
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth zip unzip dpkg-dev xz-utils perl)
 fi
 
 sudo=()
@@ -112,5 +123,8 @@ case "$mode" in
             -DRCL_SANITIZE=ON -DRCL_FUZZ=ON -DRCL_BUILD_BENCH=OFF -DRCL_FUZZ_SECONDS="${RCL_FUZZ_SECONDS:-10}"
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             exec ctest --test-dir build-sanitize --output-on-failure
+        ;;
+    windows)
+        exec tools/windows.sh
         ;;
 esac

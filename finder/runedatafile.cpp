@@ -1,10 +1,9 @@
 #include "runedatafile.h"
 
 #include "filereader.h"
+#include "filestamp.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 
 #include <utility>
 
@@ -16,22 +15,9 @@ RuneDataFile::RuneDataFile(QString path)
 {
 }
 
-std::optional<RuneDataFile::Stamp> RuneDataFile::currentStamp() const
-{
-    // A new QFile each time: it asks the file system afresh, and gives the
-    // times in UTC, which costs nothing to turn into numbers.
-    const QFile file(m_path);
-    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
-    if (!modified.isValid())
-        return std::nullopt;
-    return Stamp{file.size(), modified.toMSecsSinceEpoch(),
-                 file.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch(),
-                 file.fileTime(QFileDevice::FileBirthTime).toMSecsSinceEpoch()};
-}
-
 std::shared_ptr<const RuneData> RuneDataFile::current()
 {
-    const std::optional<Stamp> stamp = currentStamp();
+    const std::optional<FileStamp> stamp = fileStamp(m_path);
     if (!stamp) {
         if (m_stamp) {
             m_stamp.reset();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filestamp.h"
 #include "runedata.h"
 
 #include <QString>
@@ -11,9 +12,10 @@ namespace rcl {
 
 // rune.dat as the program looks values up in it. An edit of the file takes
 // effect at the very next lookup, yet an unchanged file is parsed only once:
-// every lookup compares the file's size and times with those of the parse it
-// holds. The times are kept to the millisecond, so an edit that keeps the size
-// within the same millisecond as the last one is seen at the next edit.
+// every lookup compares the file's stamp (size, times, identity) with that of
+// the parse it holds. The times are as fine as the file system keeps them;
+// where that is coarse, an edit that keeps the size within the same tick as
+// the last one is seen at the next edit.
 class RuneDataFile final
 {
 public:
@@ -36,20 +38,8 @@ public:
     static constexpr qint64 MaxFileBytes = qint64(32) << 20;
 
 private:
-    struct Stamp
-    {
-        qint64 size = 0;
-        qint64 modified = 0;
-        qint64 changed = 0;
-        qint64 born = 0;
-
-        friend bool operator==(const Stamp &, const Stamp &) = default;
-    };
-
-    [[nodiscard]] std::optional<Stamp> currentStamp() const;
-
     QString m_path;
-    std::optional<Stamp> m_stamp;
+    std::optional<FileStamp> m_stamp;
     std::shared_ptr<const RuneData> m_data;
     int m_parseCount = 0;
     QString m_problem;

@@ -2,8 +2,7 @@
 
 namespace rcl {
 
-// Windows makes the replacing rename durable itself; a folder cannot be
-// flushed there.
+// Where no folder can be flushed, the save relies on the file system.
 bool syncFolder(const QString &)
 {
     return true;

@@ -11,8 +11,10 @@ namespace rcl {
 // Turns SIGTERM, SIGINT and SIGHUP (a logout or shutdown, Ctrl+C, a closed
 // terminal) into a signal on the event loop, so that the program can save the
 // current group before it ends. The handlers only write to a socket; all the
-// work happens on the window's thread. Where there are no such signals it
-// does nothing.
+// work happens on the window's thread. On Windows the same comes of the
+// console's events (Ctrl+C, Ctrl+Break, a closed console, a logoff or
+// shutdown seen by a console); a logoff or shutdown reaches the window itself
+// through Qt's session manager. Elsewhere it does nothing.
 class QuitSignals final : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "instancelock.h"
 
 #include "filereader.h"
+#include "machinename.h"
 #include "textlines.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,7 @@ LockOwner lockOwner(const QString &path)
     if (lines.size() > 3 && !lines[3].isEmpty() && !ourId.isEmpty())
         owner.thisMachine = lines[3] == ourId;
     else
-        owner.thisMachine = owner.machine.isEmpty() || owner.machine == QSysInfo::machineHostName();
+        owner.thisMachine = owner.machine.isEmpty() || owner.machine == lockMachineName();
     if (owner.machine.isEmpty())
         owner.machine = lines.size() > 3 ? QString::fromUtf8(lines[3]) : QString();
     return owner;

@@ -17,7 +17,8 @@ namespace rcl::shiftjis {
 // still reads and writes as it should, and nothing else can be stored.
 [[nodiscard]] bool available();
 
-// Bytes that are not valid in the code page read as U+FFFD or are dropped.
+// Bytes that are not valid in the code page read as U+001A (a byte out of
+// place) or U+FFFD (an unassigned pair); a lead byte at the end is dropped.
 [[nodiscard]] QString decode(QByteArrayView bytes);
 
 // Whether the bytes are whole characters of the code page. Without a

@@ -145,7 +145,10 @@ QString StockFiles::LoadGroupName(int group) const
     makeSaveDirectory();
     if (group < 1 || group > GroupCount)
         return {};
-    return shiftjis::decode(readGroupNameLines()[std::size_t(group - 1)]);
+    // A copy of the line, not a view into the array: MinGW's GCC 12 warns of an
+    // uninitialized read through the view.
+    const QByteArray line = readGroupNameLines()[std::size_t(group - 1)];
+    return shiftjis::decode(line);
 }
 
 } // namespace rcl

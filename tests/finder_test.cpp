@@ -135,6 +135,7 @@ TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
     QFile edited(data.path());
     ASSERT_TRUE(edited.open(QIODevice::ReadWrite));
     edited.setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime);
+    edited.close();
     EXPECT_EQ(mode(), QStringLiteral("0"));
     EXPECT_EQ(data.parseCount(), 2);
 

@@ -4,7 +4,11 @@
 #include "groupstore.h"
 #include "quantitytext.h"
 #include "settings.h"
+#include "shiftjis.h"
 #include "stockfiles.h"
+#ifdef Q_OS_WIN
+#include "unsharedfile.h"
+#endif
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -15,9 +19,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 using namespace rcl;
 
@@ -153,9 +159,44 @@ TEST(GroupNames, encodedInShiftJisOrNotAtAll)
         // The same symbols as other platforms' input methods type them.
         {u"\u301C\u2212\u2016\u00A2\u00A3\u00AC\u2014", "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x81\x5C"},
         {u"café", std::nullopt}, {u"€uro", std::nullopt}, {u"a\nb", std::nullopt},
+        // Never a look-alike: the yen sign is not the backslash's byte, nor are
+        // the code points that some systems give the code page's unassigned
+        // single bytes.
+        {u"\u00A5", std::nullopt}, {u"\u0080", std::nullopt}, {u"\uF8F0", std::nullopt}, {u"\U0001F600", std::nullopt},
+        // Of two codes for a character, the one that Windows writes.
+        {u"\u7E8A\u2252\u2460\u2170\uE000", "\xFA\x5C\x81\xE0\x87\x40\xFA\x40\xF0\x40"},
     };
     for (const auto &[name, stored] : rows)
         EXPECT_EQ(encodeGroupName(QString::fromUtf16(name)), stored) << QString::fromUtf16(name).toStdString();
+}
+
+// Read the same with Qt's converter and with the system's (Windows): each
+// character where it is, and where it is not, U+001A for a byte out of place
+// (a lead byte alone, only that byte), U+FFFD for an unassigned pair, nothing
+// for a lead byte at the end.
+TEST(ShiftJis, bytesReadTheSameOnEverySystem)
+{
+    const std::tuple<QByteArray, const char16_t *, bool> rows[] = {
+        {"\x83\x8B\x81\x5B\x83\x93\x88\x9F", u"ルーン亜", true},
+        {"\x81\x60\x81\x5C\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA", u"\uFF5E\u2015\u2225\uFF0D\uFFE0\uFFE1\uFFE2", true},
+        {"\xB1\xB2\xDF A", u"ｱｲﾟ A", true},
+        {"\x87\x40\xED\x40\xFA\x40\xF0\x40", u"\u2460\u7E8A\u2170\uE000", true},
+        {"A\x81", u"A", false},
+        {"\x81\x20\x82\xA0", u"\u001A \u3042", false},
+        {"\x85\x40\xEB\x40", u"\uFFFD\uFFFD", false},
+        {"\x80\xA0\xFD\xFE\xFF", u"\u001A\u001A\u001A\u001A\u001A", false},
+        {"\x82\xA0\xFF\x82\xA0\r\n", u"\u3042\u001A\u3042\r\n", false},
+    };
+    for (const auto &[bytes, text, valid] : rows) {
+        SCOPED_TRACE(bytes.toHex(' ').toStdString());
+        EXPECT_EQ(shiftjis::decode(bytes), QString::fromUtf16(text));
+        EXPECT_EQ(shiftjis::isValid(bytes), valid);
+        if (valid) {
+            const std::optional<QByteArray> stored = shiftjis::encode(QString::fromUtf16(text));
+            ASSERT_TRUE(stored.has_value());
+            EXPECT_EQ(shiftjis::decode(*stored), QString::fromUtf16(text));
+        }
+    }
 }
 
 TEST_F(StockFilesTest, renamePassesTheOtherNamesThroughByteForByte)
@@ -176,16 +217,35 @@ TEST_F(StockFilesTest, renamePassesTheOtherNamesThroughByteForByte)
 }
 
 // A file that is there but cannot be read is a failure, never a short or
-// empty file: a folder in its place, an I/O error in the middle of reading
-// (what /proc/self/mem gives at address 0), a link to nothing.
+// empty file, and it is left as it is: a folder in its place, and on POSIX
+// systems an I/O error in the middle of reading (what /proc/self/mem gives at
+// address 0) and a link to nothing; on Windows a file that another program
+// holds open without sharing it.
 TEST_F(StockFilesTest, unreadableFilesAreFailuresNotEmptyFiles)
 {
+#ifdef Q_OS_WIN
+    constexpr int Kinds = 2;
+    std::vector<std::unique_ptr<UnsharedFile>> held;
+    const auto makeUnreadable = [&held](const QString &path, int kind) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (kind == 0)
+            return QDir().mkpath(path);
+        held.push_back(std::make_unique<UnsharedFile>(path));
+        return held.back()->isOpen();
+    };
+#else
+    constexpr int Kinds = 3;
     const auto makeUnreadable = [](const QString &path, int kind) {
         QDir().mkpath(QFileInfo(path).absolutePath());
         return kind == 0 ? QDir().mkpath(path)
                          : QFile::link(kind == 1 ? QStringLiteral("/proc/self/mem") : path + QStringLiteral(".gone"), path);
     };
-    for (int kind = 0; kind < 3; ++kind) {
+#endif
+    const auto plainFile = [](const QString &path) {
+        const QFileInfo info(path);
+        return std::pair{info.isFile() && !info.isSymLink(), info.size()};
+    };
+    for (int kind = 0; kind < Kinds; ++kind) {
         SCOPED_TRACE(kind);
         QTemporaryDir folder;
         const StockFiles stock(folder.path());
@@ -197,8 +257,9 @@ TEST_F(StockFilesTest, unreadableFilesAreFailuresNotEmptyFiles)
         EXPECT_EQ(counts, RuneStock());
 
         ASSERT_TRUE(makeUnreadable(stock.groupNamesPath(), kind));
+        const auto before = plainFile(stock.groupNamesPath());
         EXPECT_FALSE(stock.renameGroup(1, "x").ok);
-        EXPECT_FALSE(QFileInfo(stock.groupNamesPath()).isFile() && !QFileInfo(stock.groupNamesPath()).isSymLink());
+        EXPECT_EQ(plainFile(stock.groupNamesPath()), before);
     }
 }
 

@@ -3,17 +3,24 @@
 # with the rune word band open and a rune word shown) and one picture of each
 # tab of the Rune Planner, docs/planner-*.png, from the example rune word
 # files and a few counts, on a virtual screen. Needs Xvfb, xdotool and
-# ImageMagick's import.
+# ImageMagick's import. With --windows, the program of the Windows zip under
+# Wine instead, and only the main window: docs/windows-wine.png.
 #
 #   tools/screenshots.sh [build folder]     (default: build)
+#   tools/screenshots.sh --windows build-windows/RuneCheckList-<version>-windows-x64.zip
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-$here/build}
-program=$build/runechecklist
-if [ ! -x "$program" ]; then
-    echo "$program is missing: build the program first" >&2
-    exit 1
+windows_zip=
+if [ "${1:-}" = --windows ]; then
+    windows_zip=$(realpath "${2:?usage: $0 --windows ZIP}")
+else
+    build=${1:-$here/build}
+    program=$build/runechecklist
+    if [ ! -x "$program" ]; then
+        echo "$program is missing: build the program first" >&2
+        exit 1
+    fi
 fi
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "$tool is needed" >&2; exit 1; }
@@ -27,6 +34,7 @@ cleanup() {
         kill "$app_pid" 2>/dev/null || true
         wait "$app_pid" 2>/dev/null || true
     fi
+    if [ -n "$windows_zip" ]; then wineserver --kill 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -36,9 +44,17 @@ trap cleanup EXIT
 # group 1 ("Main") holding enough runes for a dozen rune words and spare Ort
 # for the cube, group 2 ("Mule") a few more, with Ral, Ort and Thul that the
 # calculator cubes up together with group 1's.
-folder=$work/program
-mkdir -p "$folder/save"
-cp "$program" "$here/data/rune.dat" "$here/data/runename.dat" "$folder/"
+if [ -n "$windows_zip" ]; then
+    unzip -q "$windows_zip" -d "$work"
+    folder=$work/$(basename "$windows_zip" .zip)
+    mkdir -p "$folder/save"
+    export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    unset WINEPATH
+else
+    folder=$work/program
+    mkdir -p "$folder/save"
+    cp "$program" "$here/data/rune.dat" "$here/data/runename.dat" "$folder/"
+fi
 counts() {
     local index
     for ((index = 0; index < 33; index++)); do
@@ -62,8 +78,17 @@ for _ in $(seq 100); do
 done
 export DISPLAY=:$(cat "$work/display")
 unset QT_QPA_PLATFORM
+# Wine's desktop takes the screen it is started on.
+if [ -n "$windows_zip" ]; then
+    wineboot --init >/dev/null 2>&1
+    wineserver --wait
+fi
 
-(cd "$folder" && exec ./runechecklist) &
+if [ -n "$windows_zip" ]; then
+    (cd "$folder" && exec wine runechecklist.exe) &
+else
+    (cd "$folder" && exec ./runechecklist) &
+fi
 app_pid=$!
 main=$(xdotool search --sync --onlyvisible --name '^Rune Check List')
 xdotool windowfocus --sync "$main"
@@ -78,6 +103,11 @@ xdotool mousemove --window "$main" 40 346 click 1
 sleep 0.5
 xdotool mousemove --window "$main" 690 490
 sleep 0.5
+if [ -n "$windows_zip" ]; then
+    import -window "$main" "$here/docs/windows-wine.png"
+    echo "Wrote docs/windows-wine.png"
+    exit 0
+fi
 import -window "$main" "$here/docs/main-window.png"
 
 # The planner opens on its first tab, beside the main window; Ctrl+Tab goes

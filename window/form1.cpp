@@ -81,8 +81,11 @@ void Form1::createControls()
     }
     for (int i = 0; i < RuneCatalogue::Count; ++i)
         m_ui.runeimg1[std::size_t(i)] = place(new RunePicture(i, this), grid::pictureRect(i));
-    for (int i = 0; i < RuneCatalogue::Count; ++i)
+    const QFont labelFont = fonts::runeLabel();
+    for (int i = 0; i < RuneCatalogue::Count; ++i) {
         m_ui.Label1[std::size_t(i)] = place(new RuneLabel(i, RuneCatalogue::name(i), this), grid::labelRect(i));
+        m_ui.Label1[std::size_t(i)]->setFont(labelFont);
+    }
     for (int i = 0; i < RuneCatalogue::Count; ++i)
         m_ui.runeimg2[std::size_t(i)] = place(new RuneEventArea(i, this), grid::eventAreaRect(i));
     // A click on a rune gives the grid the keyboard (eventFilter). The runes

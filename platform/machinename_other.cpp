@@ -1,0 +1,12 @@
+#include "machinename.h"
+
+#include <QSysInfo>
+
+namespace rcl {
+
+QString lockMachineName()
+{
+    return QSysInfo::machineHostName();
+}
+
+} // namespace rcl
