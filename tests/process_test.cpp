@@ -1,6 +1,7 @@
 #include "stockfiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
 #include <QProcess>
@@ -10,9 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <random>
+#include <string>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -239,4 +243,114 @@ TEST(ProcessEnd, killedTwoSecondsAfterAChangeKeepsIt)
     RuneStock thul;
     thul.set(9, 1);
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save/rune1.sav"))), formatSaveFile(thul));
+}
+
+// Random use from a seed, ended by SIGKILL, SIGTERM or closing the window,
+// then started again in the same folder. Every save file holds counts that
+// its group showed since its last known save (leaving the group, closing, a
+// quit signal, the file found at the start), after a quit signal or a close
+// the counts it showed last, and a group shows what its file holds when it is
+// entered; the same for the group names. RCL_SOAK_SEED and RCL_SOAK_SECONDS
+// (1 and 30 unless set) choose the run.
+TEST(Soak, randomUseLosesNoSavedCount)
+{
+    const quint32 seed = qEnvironmentVariable("RCL_SOAK_SEED", QStringLiteral("1")).toUInt();
+    const qint64 seconds = qEnvironmentVariable("RCL_SOAK_SECONDS", QStringLiteral("30")).toLongLong();
+    std::mt19937 random(seed);
+    const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    QTemporaryDir dir;
+    const StockFiles files(dir.path());
+    // Each group's counts and names since its last known save, the first of
+    // them on disk.
+    std::array<QList<RuneStock>, GroupCount> counts;
+    std::array<QStringList, GroupCount> names;
+    counts.fill({RuneStock()});
+    names.fill({QString()});
+    int current = -1;
+    const auto follow = [&](const QByteArray &line) {
+        const QList<QByteArray> words = line.split(' ');
+        const bool state = words[0] == "state" && words.size() > 35;
+        ASSERT_TRUE(state || (current >= 0 && (words[0] == "renaming" || line == "closed"))) << line.constData();
+        if (words[0] == "renaming") {
+            names[current].append(QString::fromUtf8(line.mid(9)));
+            return;
+        }
+        if (line == "closed") {
+            counts[current] = {counts[current].back()};
+            return;
+        }
+        const int group = words[1].toInt() - 1;
+        ASSERT_TRUE(group >= 0 && group < GroupCount) << line.constData();
+        RuneStock shown;
+        for (int i = 0; i < RuneCatalogue::Count; ++i)
+            shown.set(i, words[2 + i].toInt());
+        if (group != current) {
+            // The group left was saved.
+            if (current >= 0)
+                counts[current] = {counts[current].back()};
+            EXPECT_TRUE(shown == counts[group].back()) << "group " << group + 1 << " entered with other counts";
+            current = group;
+        } else if (shown != counts[group].back()) {
+            counts[group].append(shown);
+        }
+        const QString name = QString::fromUtf8(words.mid(35).join(' '));
+        EXPECT_EQ(name, names[group].back());
+        names[group] = {name};
+    };
+
+    enum End { Kill, Term, Close };
+    int ends[3] = {};
+    int run = 0;
+    // Files found newer than their group's last known save: autosaves.
+    int newer = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (; clock.elapsed() < seconds * 1000 && !HasFailure(); ++run) {
+        SCOPED_TRACE(QStringLiteral("seed %1, run %2").arg(seed).arg(run).toStdString());
+        const End end = End(pick(3));
+        const int actions = pick(40);
+        QStringList arguments = {QStringLiteral("soak"), dir.path(), QString::number(random())};
+        if (end == Close)
+            arguments.append(QString::number(actions));
+        QProcess driver;
+        startOffscreen(driver, QStringLiteral(RCL_DRIVER_PATH), arguments);
+        current = -1;
+        for (int states = 0;;) {
+            const QByteArray line = nextLine(driver);
+            ASSERT_FALSE(line.isEmpty() || line.startsWith("asking: ")) << line.constData();
+            follow(line);
+            if (line == "closed")
+                break;
+            if (end != Close && line.startsWith("state ") && states++ == actions) {
+                ::kill(pid_t(driver.processId()), end == Kill ? SIGKILL : SIGTERM);
+                break;
+            }
+        }
+        ASSERT_TRUE(driver.waitForFinished(10000));
+        while (driver.canReadLine())
+            follow(driver.readLine().chopped(1));
+        if (end != Kill) {
+            EXPECT_EQ(driver.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(driver.exitCode(), 0);
+            counts[current] = {counts[current].back()};
+        }
+        ++ends[end];
+        for (int group = 0; group < GroupCount; ++group) {
+            const QString path = files.saveFilePath(group + 1);
+            const QByteArray content = readAll(path);
+            const auto held = std::find_if(counts[group].cbegin(), counts[group].cend(), [&](const RuneStock &shown) {
+                return QFile::exists(path) ? content == formatSaveFile(shown) : shown == RuneStock();
+            });
+            EXPECT_TRUE(held != counts[group].cend()) << "group " << group + 1 << " holds:\n" << content.constData();
+            newer += held != counts[group].cbegin() && held != counts[group].cend();
+            counts[group] = {held != counts[group].cend() ? *held : parseSaveFile(content)};
+            const QString name = files.LoadGroupName(group + 1);
+            EXPECT_TRUE(names[group].contains(name)) << "group " << group + 1 << " named " << name.toStdString();
+            names[group] = {name};
+        }
+    }
+    RecordProperty("seed", std::to_string(seed));
+    RecordProperty("runs", run);
+    std::printf("seed %u: %d runs in %lld s, %d killed, %d terminated, %d closed; %d files autosaved before a kill\n",
+                seed, run, clock.elapsed() / 1000, ends[Kill], ends[Term], ends[Close], newer);
 }
