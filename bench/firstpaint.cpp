@@ -1,17 +1,25 @@
 // Opens the main window the way the program does (the data folder's lock,
-// the start-up checks, then the window), or, with --bare, a plain window of
-// the same size; waits for its first paint, prints how long that took and
-// the peak memory, and exits. bench/startup.sh runs both side by side.
+// the start-up checks, then the window) over a folder with the shipped rune
+// word files; or, with --bare, a plain window of the same size; or, with
+// --text, the text floor: a window of the same size that shows the window's
+// texts (captions, rune names, the info panel's lines) in the same fonts and
+// does nothing else. It waits for the first paint, prints how long that took
+// and the peak memory, and exits. bench/startup.sh runs them side by side.
 //
-//   firstpaint [--bare] [--since NANOSECONDS]
+//   firstpaint [--bare | --text] [--since NANOSECONDS]
 //
 // --since takes the wall-clock time (date +%s%N) taken just before the
 // process was started, so the figure covers loading the program too.
 
 #include "checklist.h"
+#include "fonts.h"
+#include "formgeometry.h"
 #include "prompter.h"
+#include "runeinfo.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,6 +27,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -58,15 +67,70 @@ private:
     bool m_seen = false;
 };
 
+// The texts of the main window as it first shows, in its fonts, at their
+// places: all that a window that shows them must do. The fonts and texts are
+// made with the window, as a window's controls are; a paint only draws.
+class TextFloor final : public QWidget
+{
+public:
+    TextFloor()
+    {
+        using namespace rcl;
+        const RuneTable runes;
+        const QFont label = fonts::runeLabel();
+        for (int i = 0; i < RuneCatalogue::Count; ++i)
+            m_texts.push_back({label, toPixels(grid::labelRect(i)), runes.name(i)});
+        const QFont terminal = fonts::terminal(9.75);
+        m_texts.push_back({terminal, toPixels(form::Command1), QStringLiteral("前")});
+        m_texts.push_back({terminal, toPixels(form::Command2), QStringLiteral("次")});
+        m_texts.push_back({terminal, toPixels(form::Command3), QStringLiteral("名称変更")});
+        m_texts.push_back({terminal, toPixels(form::Command6), QStringLiteral("消去")});
+        m_texts.push_back({fonts::windowDefault(), toPixels(form::Command4), QStringLiteral("Rune Word >>")});
+        const QRect panel = toPixels(form::Picture1);
+        int top = panel.top();
+        for (const PanelLine &line : firstRuneLines(runes, 0)) {
+            QFont font = fonts::timesNewRoman(line.pointSize);
+            font.setBold(line.bold);
+            const int height = QFontMetrics(font).height();
+            m_texts.push_back({font, QRect(panel.left(), top, panel.width(), height), line.text});
+            top += height;
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.setPen(Qt::white);
+        for (const Text &text : m_texts) {
+            painter.setFont(text.font);
+            painter.drawText(text.place, Qt::AlignLeft | Qt::AlignTop, text.text);
+        }
+    }
+
+private:
+    struct Text
+    {
+        QFont font;
+        QRect place;
+        QString text;
+    };
+    std::vector<Text> m_texts;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     qint64 since = nowNanoseconds();
     bool bare = false;
+    bool textFloor = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--bare") == 0)
             bare = true;
+        else if (std::strcmp(argv[i], "--text") == 0)
+            textFloor = true;
         else if (std::strcmp(argv[i], "--since") == 0 && i + 1 < argc)
             since = std::atoll(argv[++i]);
     }
@@ -77,11 +141,15 @@ int main(int argc, char *argv[])
     std::unique_ptr<QWidget> bareWindow;
     rcl::Checklist checklist(prompter, rcl::DataLocation{folder.path(), {}});
     QWidget *window = nullptr;
-    if (bare) {
-        bareWindow = std::make_unique<QWidget>();
+    if (bare || textFloor) {
+        bareWindow = textFloor ? std::make_unique<TextFloor>() : std::make_unique<QWidget>();
+        bareWindow->setWindowTitle(QStringLiteral("Rune Check List for ver1.8 by Varnhold"));
         bareWindow->setFixedSize(704, 324);
         window = bareWindow.get();
-    } else if (checklist.open()) {
+    } else if (QFile::copy(QStringLiteral(RCL_DATA_DIR "/rune.dat"), folder.filePath(QStringLiteral("rune.dat")))
+               && QFile::copy(QStringLiteral(RCL_DATA_DIR "/runename.dat"),
+                              folder.filePath(QStringLiteral("runename.dat")))
+               && checklist.open()) {
         window = &checklist.form();
     } else {
         return 1;

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Time from process start to the first paint, and peak memory, of the main
-# window against a bare Qt window, alternating runs. Needs a display; on a
-# machine without one: xvfb-run -a bench/startup.sh build/bench/firstpaint
+# window against the text floor (a window of the same size showing the same
+# texts in the same fonts) and a bare Qt window, the three in turn. Needs a
+# display; on a machine without one:
+#   xvfb-run -a bench/startup.sh build/bench/firstpaint [runs]
 set -euo pipefail
 probe=${1:-build/bench/firstpaint}
 runs=${2:-15}
 "$probe" >/dev/null
+"$probe" --text >/dev/null
 "$probe" --bare >/dev/null
 for ((i = 0; i < runs; i++)); do
     echo "window $("$probe" --since "$(date +%s%N)")"
+    echo "text   $("$probe" --text --since "$(date +%s%N)")"
     echo "bare   $("$probe" --bare --since "$(date +%s%N)")"
 done | awk '
     { ms[$1] = ms[$1] " " $4; kib[$1] = kib[$1] " " $8 }
@@ -18,8 +22,8 @@ done | awk '
         return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
     END {
-        w = median(ms["window"]); b = median(ms["bare"])
-        wm = median(kib["window"]); bm = median(kib["bare"])
-        printf "median first paint: window %.1f ms, bare %.1f ms, ratio %.2f\n", w, b, w / b
-        printf "median peak memory: window %d KiB, bare %d KiB, ratio %.2f\n", wm, bm, wm / bm
+        w = median(ms["window"]); t = median(ms["text"]); b = median(ms["bare"])
+        wm = median(kib["window"]); tm = median(kib["text"]); bm = median(kib["bare"])
+        printf "median first paint: window %.1f ms, text floor %.1f ms, bare %.1f ms; window / text floor %.3f\n", w, t, b, w / t
+        printf "median peak memory: window %d KiB, text floor %d KiB, bare %d KiB; window / text floor %.3f\n", wm, tm, bm, wm / tm
     }'

@@ -2,7 +2,6 @@
 
 #include "decimalnumber.h"
 
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -148,6 +147,13 @@ UpgradePlan planFor(const UpgradeRecipes &recipes, const PerRune &spares, const 
     return plan;
 }
 
+// Where the first blank stands, or the end.
+qsizetype firstBlank(QStringView text)
+{
+    const auto blank = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+    return blank - text.begin();
+}
+
 qint64 held(const RuneStock &stock, int index)
 {
     return std::max<qint64>(0, stock.at(index));
@@ -164,8 +170,9 @@ QString gemName(const Gem &gem)
 
 std::optional<Gem> gemOf(QStringView text)
 {
-    static const QRegularExpression blanks(u"\\s+"_s);
-    const QList<QStringView> words = text.trimmed().split(blanks, Qt::SkipEmptyParts);
+    QList<QStringView> words;
+    for (QStringView rest = text.trimmed(); !rest.isEmpty(); rest = rest.sliced(firstBlank(rest)).trimmed())
+        words.append(rest.first(firstBlank(rest)));
     if (words.isEmpty() || words.size() > 2)
         return std::nullopt;
     const int kind = nameIndex(KindNames, words.back());
@@ -189,11 +196,10 @@ int upgradeRuneIndex(QStringView name, const RuneTable &runes)
 UpgradeValue readUpgradeValue(QStringView value, const RuneTable &runes)
 {
     using enum UpgradeValue::Problem;
-    static const QRegularExpression anyBlank(u"\\s"_s);
     value = value.trimmed();
-    const qsizetype blank = value.indexOf(anyBlank);
-    const QStringView countText = blank < 0 ? value : value.first(blank);
-    const QStringView rest = blank < 0 ? QStringView() : value.sliced(blank).trimmed();
+    const qsizetype blank = firstBlank(value);
+    const QStringView countText = value.first(blank);
+    const QStringView rest = value.sliced(blank).trimmed();
     const qsizetype plus = rest.indexOf(u'+');
     const QStringView rune = plus < 0 ? rest : rest.first(plus).trimmed();
     const QStringView gem = plus < 0 ? QStringView() : rest.sliced(plus + 1).trimmed();

@@ -25,7 +25,10 @@ FileContent readFile(const QString &path, qint64 maxBytes)
         return {};
     if (!file.open(QIODevice::ReadOnly))
         return {FileContent::State::Failed, {}, file.errorString()};
-    QByteArray bytes = file.read(maxBytes);
+    // A read of maxBytes would first take that much memory, whatever the
+    // file's size: a file that says its size is read in one piece of it.
+    const qint64 size = file.isSequential() ? 0 : file.size();
+    QByteArray bytes = file.read(size > 0 && size < maxBytes ? size : maxBytes);
     if (file.error() != QFileDevice::NoError)
         return {FileContent::State::Failed, {}, file.errorString()};
     return {FileContent::State::Read, std::move(bytes), {}};

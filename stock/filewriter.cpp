@@ -6,7 +6,19 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace rcl {
+namespace {
+
+FolderSync folderSync = &syncFolder;
+
+} // namespace
+
+FolderSync replaceFolderSync(FolderSync sync)
+{
+    return std::exchange(folderSync, sync);
+}
 
 FileResult writeWholeFile(const QString &path, const QByteArray &content)
 {
@@ -27,7 +39,7 @@ FileResult writeWholeFile(const QString &path, const QByteArray &content)
     if (!file.commit())
         return FileResult::failure(path, file.errorString());
     // The rename is on disk only once the folder is.
-    syncFolder(QFileInfo(path).absolutePath());
+    folderSync(QFileInfo(path).absolutePath());
     return {};
 }
 

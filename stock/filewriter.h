@@ -16,4 +16,9 @@ namespace rcl {
 // here.
 [[nodiscard]] FileResult writeWholeFile(const QString &path, const QByteArray &content);
 
+// What syncs the folder after a write: the platform's syncFolder, unless a
+// test puts in another to see that it is called. Returns the one replaced.
+using FolderSync = bool (*)(const QString &folder);
+FolderSync replaceFolderSync(FolderSync sync);
+
 } // namespace rcl

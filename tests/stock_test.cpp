@@ -1,6 +1,7 @@
 #include "csvtable.h"
 #include "datalocation.h"
 #include "decimalnumber.h"
+#include "filewriter.h"
 #include "groupstore.h"
 #include "quantitytext.h"
 #include "settings.h"
@@ -458,4 +459,19 @@ TEST(GroupStore, eachOccasionSavesByTheSameRules)
         else
             EXPECT_FALSE(QFileInfo(path).isFile());
     }
+}
+
+// A rename into a folder is on disk only once the folder is: every whole-file
+// write, a group's save as a table's export, syncs its folder after it.
+TEST_F(StockFilesTest, everyWholeFileWriteSyncsItsFolder)
+{
+    static QStringList synced;
+    const FolderSync platform = replaceFolderSync([](const QString &folder) {
+        synced.append(QDir(folder).canonicalPath());
+        return true;
+    });
+    ASSERT_TRUE(files.SaveRuneStock(RuneStock(), 1).ok);
+    ASSERT_TRUE(writeWholeFile(dir.filePath(QStringLiteral("table.csv")), "a,b\r\n").ok);
+    replaceFolderSync(platform);
+    EXPECT_EQ(synced, (QStringList{QDir(files.saveDirectory()).canonicalPath(), QDir(dir.path()).canonicalPath()}));
 }

@@ -77,14 +77,18 @@ bool Checklist::open()
                             .arg(QDir::toNativeSeparators(copied.fileName), copied.reason),
                         Prompter::Icon::Warning);
     }
-    if (!shiftjis::available()) {
-        m_prompter.tell(m_form.get(), title,
-                        tr("This build of Qt cannot convert Shift-JIS (code page 932). Group names and rune word "
-                           "names other than ASCII show as replacement characters, and only ASCII group names "
-                           "can be stored; the names files are kept as they are."),
-                        Prompter::Icon::Warning);
-    }
     m_form->tellStartupProblems();
+    // Asking for the converter loads its tables, which the first paint does
+    // not need: the question waits for the window to show.
+    QObject::connect(m_form.get(), &Form1::firstPainted, m_form.get(), [this, title] {
+        if (!shiftjis::available()) {
+            m_prompter.tell(m_form.get(), title,
+                            tr("This build of Qt cannot convert Shift-JIS (code page 932). Group names and rune "
+                               "word names other than ASCII show as replacement characters, and only ASCII group "
+                               "names can be stored; the names files are kept as they are."),
+                            Prompter::Icon::Warning);
+        }
+    });
     return true;
 }
 

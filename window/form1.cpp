@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace rcl {
 namespace {
@@ -183,6 +184,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::paintEvent(QPaintEvent *)
 {
     QPainter(this).fillRect(rect(), Qt::black);
+    if (!std::exchange(m_painted, true))
+        QTimer::singleShot(0, this, &Form1::firstPainted);
 }
 
 void Form1::setOuterHeight(int twips)

@@ -128,6 +128,9 @@ public:
 
 Q_SIGNALS:
     void stateChanged();
+    // Once, when the window has been painted for the first time: work that
+    // the first look does not need waits for it.
+    void firstPainted();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -222,6 +225,7 @@ private:
     void connectPlanner();
     int m_selectedRune = 0;
     QString m_shippedDirectory;
+    bool m_painted = false;
     RunePlanner *m_planner = nullptr;
 
     // Options, names for screen readers and the autosave
