@@ -1,6 +1,7 @@
 #include "stockfiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
 #include <QProcess>
@@ -10,8 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
+#include <cstdio>
 #include <random>
+#include <string>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -24,6 +29,26 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The next line of the process's output without its line end; empty when the
+// process ended or said nothing for ten seconds.
+QByteArray nextLine(QProcess &process)
+{
+    while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(10000))
+            return {};
+    }
+    return process.readLine().chopped(1);
+}
+
+void startOffscreen(QProcess &process, const QString &program, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
 }
 
 // These tests use POSIX processes and signals.
@@ -41,18 +66,12 @@ public:
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    void start(QProcess &process, bool waitForLock = true) const
+    void start(QProcess &process) const
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(program, {});
+        startOffscreen(process, program, {});
         ASSERT_TRUE(process.waitForStarted());
         // The lock is taken once the quit signals are handled.
-        if (waitForLock) {
-            ASSERT_TRUE(QTest::qWaitFor([this] { return QFile::exists(path("save/runechecklist.lock")); }, 10000));
-        }
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QFile::exists(path("save/runechecklist.lock")); }, 10000));
     }
 
     QTemporaryDir dir;
@@ -64,39 +83,54 @@ public:
 // A quit signal saves the current group and ends the program, also while a
 // start-up box waits for an answer: one before the window is made (a lock
 // from another machine), one after (a save file that cannot be read, which
-// is then left as it is). A signal the program was started with ignored, as
-// nohup does with SIGHUP, stays ignored.
+// is then left as it is). The boxes show in the driver, which opens the
+// checklist as the program does and says when it shows one. Changed counts
+// that cannot be saved (the save file replaced by a folder once the program
+// runs) end it with a failure. A signal the program was started with ignored,
+// as nohup does with SIGHUP, stays ignored.
 TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
 {
-    enum Start { Plain, LockedElsewhere, Unreadable };
+    enum Start { Plain, LockedElsewhere, Unreadable, Unsavable };
     const QByteArray lock = "4242\nrunechecklist\nanother-pc\n";
     RuneStock seven;
     seven.set(0, 7);
     for (const auto &[start, signalNumber] : {std::pair{Plain, SIGTERM}, {Plain, SIGINT}, {Plain, SIGHUP},
-                                              {LockedElsewhere, SIGTERM}, {Unreadable, SIGINT}}) {
+                                              {LockedElsewhere, SIGTERM}, {Unreadable, SIGINT}, {Unsavable, SIGTERM}}) {
         SCOPED_TRACE(start * 100 + signalNumber);
         ProgramFolder folder;
         // Written the way no save writes it, so a rewrite shows.
         QFile seed(folder.path(start == LockedElsewhere ? "save/runechecklist.lock" : "save/rune1.sav"));
-        ASSERT_TRUE(start == Unreadable ? QDir().mkpath(seed.fileName()) : seed.open(QIODevice::WriteOnly));
-        seed.write(start == LockedElsewhere ? lock : "7\n");
-        seed.close();
+        if (start == Unreadable) {
+            ASSERT_TRUE(QDir().mkpath(seed.fileName()));
+        } else if (start != Unsavable) {
+            ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
+            seed.write(start == LockedElsewhere ? lock : "7\n");
+            seed.close();
+        }
         QProcess program;
-        if (start != Plain)
+        if (start == Plain) {
+            folder.start(program);
+        } else {
             program.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
-        folder.start(program, start != LockedElsewhere);
-        if (start != Plain) {
-            QThread::msleep(1000);
+            startOffscreen(program, QStringLiteral(RCL_DRIVER_PATH), {QStringLiteral("click"), folder.dir.path()});
+            if (start == Unsavable) {
+                ASSERT_EQ(nextLine(program), "opened");
+                ASSERT_TRUE(QDir().mkpath(seed.fileName()));
+                program.write("\n");
+                ASSERT_EQ(nextLine(program), "clicked");
+            } else {
+                ASSERT_TRUE(nextLine(program).startsWith("asking: "));
+            }
             ::kill(pid_t(program.processId()), SIGHUP);
             EXPECT_FALSE(program.waitForFinished(300));
         }
         ::kill(pid_t(program.processId()), signalNumber);
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_EQ(program.exitCode(), start == Unsavable ? 1 : 0);
         EXPECT_EQ(readAll(folder.path("save/runechecklist.lock")), start == LockedElsewhere ? lock : QByteArray());
         EXPECT_EQ(readAll(folder.path("save/rune1.sav")), start == Plain ? formatSaveFile(seven) : QByteArray());
-        EXPECT_EQ(QFileInfo(folder.path("save/rune1.sav")).isDir(), start == Unreadable);
+        EXPECT_EQ(QFileInfo(folder.path("save/rune1.sav")).isDir(), start == Unreadable || start == Unsavable);
     }
 }
 
@@ -147,7 +181,8 @@ TEST(ProcessEnd, saveIsWholeOrRewrittenInPlace)
 }
 
 // Killed at any instant of a save, the save file is the old whole file or the
-// new whole file.
+// new whole file. Killed while the helper waits after a save, it is the one
+// just saved, A and then B; killed at random, either, as the record says.
 TEST(ProcessEnd, killDuringSaveLeavesAWholeFile)
 {
     RuneStock a;
@@ -161,6 +196,17 @@ TEST(ProcessEnd, killDuringSaveLeavesAWholeFile)
 
     QTemporaryDir dir;
     const StockFiles files(dir.path());
+    for (const int saves : {1, 2}) {
+        QProcess saver;
+        saver.start(QStringLiteral(RCL_SAVE_STRESS_PATH), {QStringLiteral("save"), dir.path(), QString::number(saves)});
+        QByteArray said = nextLine(saver);
+        if (said == "ready")
+            said = nextLine(saver);
+        ::kill(pid_t(saver.processId()), SIGKILL);
+        ASSERT_TRUE(saver.waitForFinished(10000));
+        EXPECT_EQ(said, saves == 1 ? "saved A" : "saved B");
+        EXPECT_EQ(readAll(files.saveFilePath(1)), saves == 1 ? wholeA : wholeB);
+    }
     std::mt19937 random(20261206);
     std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
     int sawA = 0;
@@ -176,9 +222,9 @@ TEST(ProcessEnd, killDuringSaveLeavesAWholeFile)
         ASSERT_TRUE(content == wholeA || content == wholeB) << "run " << run << ": " << content.size() << " bytes";
         (content == wholeA ? sawA : sawB) += 1;
     }
-    // Both versions were seen, so the kills did land in the middle of saving.
-    EXPECT_GT(sawA, 0);
-    EXPECT_GT(sawB, 0);
+    RecordProperty("randomKillsSawA", sawA);
+    RecordProperty("randomKillsSawB", sawB);
+    std::printf("150 random kills: A %d times, B %d times\n", sawA, sawB);
 }
 
 // Killed two seconds after a count changed, the program has the change on
@@ -187,17 +233,124 @@ TEST(ProcessEnd, killedTwoSecondsAfterAChangeKeepsIt)
 {
     QTemporaryDir dir;
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(RCL_CLICK_AND_WAIT_PATH), {dir.path()});
-    ASSERT_TRUE(program.waitForReadyRead(10000));
-    ASSERT_EQ(program.readAll().trimmed(), "clicked");
+    startOffscreen(program, QStringLiteral(RCL_DRIVER_PATH), {QStringLiteral("click"), dir.path()});
+    ASSERT_EQ(nextLine(program), "opened");
+    program.write("\n");
+    ASSERT_EQ(nextLine(program), "clicked");
     QThread::msleep(2000);
     ::kill(pid_t(program.processId()), SIGKILL);
     ASSERT_TRUE(program.waitForFinished(10000));
     RuneStock thul;
     thul.set(9, 1);
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save/rune1.sav"))), formatSaveFile(thul));
+}
+
+// Random use from a seed, ended by SIGKILL, SIGTERM or closing the window,
+// then started again in the same folder. Every save file holds counts that
+// its group showed since its last known save (leaving the group, closing, a
+// quit signal, the file found at the start), after a quit signal or a close
+// the counts it showed last, and a group shows what its file holds when it is
+// entered; the same for the group names. RCL_SOAK_SEED and RCL_SOAK_SECONDS
+// (1 and 30 unless set) choose the run.
+TEST(Soak, randomUseLosesNoSavedCount)
+{
+    const quint32 seed = qEnvironmentVariable("RCL_SOAK_SEED", QStringLiteral("1")).toUInt();
+    const qint64 seconds = qEnvironmentVariable("RCL_SOAK_SECONDS", QStringLiteral("30")).toLongLong();
+    std::mt19937 random(seed);
+    const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    QTemporaryDir dir;
+    const StockFiles files(dir.path());
+    // Each group's counts and names since its last known save, the first of
+    // them on disk.
+    std::array<QList<RuneStock>, GroupCount> counts;
+    std::array<QStringList, GroupCount> names;
+    counts.fill({RuneStock()});
+    names.fill({QString()});
+    int current = -1;
+    const auto follow = [&](const QByteArray &line) {
+        const QList<QByteArray> words = line.split(' ');
+        const bool state = words[0] == "state" && words.size() > 35;
+        ASSERT_TRUE(state || (current >= 0 && (words[0] == "renaming" || line == "closed"))) << line.constData();
+        if (words[0] == "renaming") {
+            names[current].append(QString::fromUtf8(line.mid(9)));
+            return;
+        }
+        if (line == "closed") {
+            counts[current] = {counts[current].back()};
+            return;
+        }
+        const int group = words[1].toInt() - 1;
+        ASSERT_TRUE(group >= 0 && group < GroupCount) << line.constData();
+        RuneStock shown;
+        for (int i = 0; i < RuneCatalogue::Count; ++i)
+            shown.set(i, words[2 + i].toInt());
+        if (group != current) {
+            // The group left was saved.
+            if (current >= 0)
+                counts[current] = {counts[current].back()};
+            EXPECT_TRUE(shown == counts[group].back()) << "group " << group + 1 << " entered with other counts";
+            current = group;
+        } else if (shown != counts[group].back()) {
+            counts[group].append(shown);
+        }
+        const QString name = QString::fromUtf8(words.mid(35).join(' '));
+        EXPECT_EQ(name, names[group].back());
+        names[group] = {name};
+    };
+
+    enum End { Kill, Term, Close };
+    int ends[3] = {};
+    int run = 0;
+    // Files found newer than their group's last known save: autosaves.
+    int newer = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (; clock.elapsed() < seconds * 1000 && !HasFailure(); ++run) {
+        SCOPED_TRACE(QStringLiteral("seed %1, run %2").arg(seed).arg(run).toStdString());
+        const End end = End(pick(3));
+        const int actions = pick(40);
+        QStringList arguments = {QStringLiteral("soak"), dir.path(), QString::number(random())};
+        if (end == Close)
+            arguments.append(QString::number(actions));
+        QProcess driver;
+        startOffscreen(driver, QStringLiteral(RCL_DRIVER_PATH), arguments);
+        current = -1;
+        for (int states = 0;;) {
+            const QByteArray line = nextLine(driver);
+            ASSERT_FALSE(line.isEmpty() || line.startsWith("asking: ")) << line.constData();
+            follow(line);
+            if (line == "closed")
+                break;
+            if (end != Close && line.startsWith("state ") && states++ == actions) {
+                ::kill(pid_t(driver.processId()), end == Kill ? SIGKILL : SIGTERM);
+                break;
+            }
+        }
+        ASSERT_TRUE(driver.waitForFinished(10000));
+        while (driver.canReadLine())
+            follow(driver.readLine().chopped(1));
+        if (end != Kill) {
+            EXPECT_EQ(driver.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(driver.exitCode(), 0);
+            counts[current] = {counts[current].back()};
+        }
+        ++ends[end];
+        for (int group = 0; group < GroupCount; ++group) {
+            const QString path = files.saveFilePath(group + 1);
+            const QByteArray content = readAll(path);
+            const auto held = std::find_if(counts[group].cbegin(), counts[group].cend(), [&](const RuneStock &shown) {
+                return QFile::exists(path) ? content == formatSaveFile(shown) : shown == RuneStock();
+            });
+            EXPECT_TRUE(held != counts[group].cend()) << "group " << group + 1 << " holds:\n" << content.constData();
+            newer += held != counts[group].cbegin() && held != counts[group].cend();
+            counts[group] = {held != counts[group].cend() ? *held : parseSaveFile(content)};
+            const QString name = files.LoadGroupName(group + 1);
+            EXPECT_TRUE(names[group].contains(name)) << "group " << group + 1 << " named " << name.toStdString();
+            names[group] = {name};
+        }
+    }
+    RecordProperty("seed", std::to_string(seed));
+    RecordProperty("runs", run);
+    std::printf("seed %u: %d runs in %lld s, %d killed, %d terminated, %d closed; %d files autosaved before a kill\n",
+                seed, run, clock.elapsed() / 1000, ends[Kill], ends[Term], ends[Close], newer);
 }

@@ -1,6 +1,8 @@
 // A helper for the process tests.
-//   save_stress save DIR   saves group 1 in DIR over and over, alternating two
-//                          sets of counts, and says "ready" after the first save
+//   save_stress save DIR [N]  saves group 1 in DIR over and over, alternating
+//                          two sets of counts A and B, and says "ready" after
+//                          the first save; with N, says "saved A" or "saved B"
+//                          after the Nth save and waits
 //   save_stress once DIR   saves group 1 in DIR once; exits 0 when it is saved
 //   save_stress lock DIR   takes DIR's instance lock, says "locked" and waits
 
@@ -11,12 +13,13 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
     const rcl::StockFiles files(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(argv[1], "lock") == 0) {
@@ -33,12 +36,15 @@ int main(int argc, char *argv[])
     }
     if (std::strcmp(argv[1], "once") == 0)
         return files.SaveRuneStock(stocks[0], 1).ok ? 0 : 1;
-    for (long n = 0;; ++n) {
-        if (!files.SaveRuneStock(stocks[n % 2], 1).ok)
+    const long pauseAfter = argc == 4 ? std::atol(argv[3]) : 0;
+    for (long n = 1;; ++n) {
+        if (!files.SaveRuneStock(stocks[(n - 1) % 2], 1).ok)
             return 1;
-        if (n == 0) {
-            std::printf("ready\n");
+        if (n == 1 || n == pauseAfter) {
+            std::printf("%s\n", n != pauseAfter ? "ready" : n % 2 ? "saved A" : "saved B");
             std::fflush(stdout);
         }
+        while (n == pauseAfter)
+            QThread::sleep(60);
     }
 }
