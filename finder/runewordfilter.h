@@ -18,12 +18,12 @@ struct RuneWordFilter
 
     // Case-folded words that the name, the rune names or the effects must
     // all contain; see searchTerms().
-    QStringList terms;
+    QStringList terms = {};
     // A kind of the data's [Item Kinds] section, fitting as the band's item
     // types fit; or, without one, a band choice (itemtypechoice.h) that
     // matches as the band matches.
     int kind = -1;
-    QString itemType;
+    QString itemType = {};
     // The number of runes; 0 for any.
     int sockets = 0;
     // The highest required level; 0 for any.
@@ -32,7 +32,7 @@ struct RuneWordFilter
     Mode mode = Mode::Any;
     // Rune words of this version or older; a rune word without a Patch
     // passes only when this is empty.
-    QString patch;
+    QString patch = {};
     bool favouritesOnly = false;
     bool showHidden = false;
 

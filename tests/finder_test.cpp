@@ -4,6 +4,7 @@
 #include "runeinfo.h"
 #include "runenames.h"
 #include "runewordfinder.h"
+#include "testfiles.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -11,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string_view>
 
 using namespace rcl;
@@ -35,13 +35,6 @@ void expectLookups(std::initializer_list<LookupRow> rows)
         EXPECT_EQ(data.value(QString::fromUtf8(row.section), QString::fromUtf8(row.key)), row.expected)
             << "file: " << row.file << "\nsection: " << row.section << ", key: " << row.key;
     }
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
 }
 
 } // namespace
@@ -124,14 +117,14 @@ TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
     QTemporaryDir dir;
     RuneDataFile data(dir.filePath(QStringLiteral("rune.dat")));
     const auto mode = [&data] { return data.ReadRuneData(u"OverAll", u"Rune Elect"); };
-    writeFile(data.path(), "[OverAll]\r\nRune Elect=1\r\n");
+    writeAll(data.path(), "[OverAll]\r\nRune Elect=1\r\n");
     EXPECT_EQ(mode(), QStringLiteral("1"));
     EXPECT_EQ(mode(), QStringLiteral("1"));
     EXPECT_EQ(data.parseCount(), 1);
 
     // An edit of the same size takes effect at the next lookup (file times
     // are compared to the millisecond; a test edits faster than a user).
-    writeFile(data.path(), "[OverAll]\r\nRune Elect=0\r\n");
+    writeAll(data.path(), "[OverAll]\r\nRune Elect=0\r\n");
     QFile edited(data.path());
     ASSERT_TRUE(edited.open(QIODevice::ReadWrite));
     edited.setFileTime(QDateTime::currentDateTime().addSecs(1), QFileDevice::FileModificationTime);
@@ -141,7 +134,7 @@ TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
 
     // So does a file put in its place, and its removal.
     const QString replacement = dir.filePath(QStringLiteral("new.dat"));
-    writeFile(replacement, "[OverAll]\r\nRune Elect=2\r\n");
+    writeAll(replacement, "[OverAll]\r\nRune Elect=2\r\n");
     ASSERT_TRUE(QFile::remove(data.path()));
     ASSERT_TRUE(QFile::rename(replacement, data.path()));
     EXPECT_EQ(mode(), QStringLiteral("2"));
@@ -232,18 +225,6 @@ const QByteArray Words =
     "[Staves]\nAllowed=Staves\n[Swift]\nAllowed=Swift Blades\n"
     "[Seven]\nRuneNum=7\nRune1=1\nRune2=2\nRune3=3\nRune4=4\nRune5=5\nRune6=6\nRune7=7\nEffectNum=0\n";
 
-// Counts by rune name.
-RuneStock stockOf(const std::map<QString, qint32> &counts)
-{
-    RuneStock stock;
-    for (int i = 0; i < RuneCatalogue::Count; ++i) {
-        const auto found = counts.find(RuneCatalogue::name(i));
-        if (found != counts.end())
-            stock.set(i, found->second);
-    }
-    return stock;
-}
-
 class RuneWordTest : public ::testing::Test
 {
 protected:
@@ -254,12 +235,7 @@ protected:
 
 TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
 {
-    const struct
-    {
-        const char *name;
-        const char *choice;
-        bool expected;
-    } rows[] = {
+    const struct { const char *name; const char *choice; bool expected; } rows[] = {
         {"Plural", "Sword", true},          {"Lower case", "Sword", false},
         {"Lower case", "All", true},        {"Ral Ral", "", true},
         {"No runes", "", false},            {"No runes", "All", true},
@@ -279,11 +255,7 @@ TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
 
 TEST(RuneWordLevel, comesFromTheRuneNumbersAlone)
 {
-    const struct
-    {
-        const char *runes;
-        int expected;
-    } rows[] = {
+    const struct { const char *runes; int expected; } rows[] = {
         {"", 13}, {"1 2", 13}, {"4", 13}, {"5", 13}, {"6", 15}, {"8 8", 19},
         {"15", 33}, {"33", 69}, {"7 5", 17}, {"x 9", 21}, {"1 33 2", 69},
     };
@@ -299,7 +271,8 @@ TEST(RuneWordLevel, comesFromTheRuneNumbersAlone)
 
 TEST_F(RuneWordTest, framesFollowOwnershipOccurrenceByOccurrence)
 {
-    const RuneStock stock = stockOf({{u"Ral"_qs, 1}});
+    RuneStock stock;
+    stock.set(7, 1); // one Ral
     const RuneWordDetails details = RuneWordFinder(data, stock).details(u"Ral Ral"_qs);
     EXPECT_EQ(details.lines[1].text, u"  Req Rune : Ral + Ral"_qs);
     EXPECT_EQ(details.lines[2].text, u"  Req Lv : 19"_qs);

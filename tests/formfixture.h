@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "formgeometry.h"
 #include "scriptedprompter.h"
+#include "testfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -36,19 +37,8 @@ protected:
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    void writeFile(const char *name, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(path(name)).absolutePath());
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray readFile(const char *name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeFile(const char *name, const QByteArray &content) { writeAll(path(name), content); }
+    QByteArray readFile(const char *name) const { return readAll(path(name)); }
 
     // Each edit gets its own modification time: the program compares file
     // times to the millisecond, and a test edits faster than a user.

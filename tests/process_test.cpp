@@ -1,4 +1,5 @@
 #include "stockfiles.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,12 +25,6 @@
 using namespace rcl;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The next line of the process's output without its line end; empty when the
 // process ended or said nothing for ten seconds.
@@ -99,14 +94,11 @@ TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
         SCOPED_TRACE(start * 100 + signalNumber);
         ProgramFolder folder;
         // Written the way no save writes it, so a rewrite shows.
-        QFile seed(folder.path(start == LockedElsewhere ? "save/runechecklist.lock" : "save/rune1.sav"));
-        if (start == Unreadable) {
-            ASSERT_TRUE(QDir().mkpath(seed.fileName()));
-        } else if (start != Unsavable) {
-            ASSERT_TRUE(seed.open(QIODevice::WriteOnly));
-            seed.write(start == LockedElsewhere ? lock : "7\n");
-            seed.close();
-        }
+        const QString seed = folder.path(start == LockedElsewhere ? "save/runechecklist.lock" : "save/rune1.sav");
+        if (start == Unreadable)
+            ASSERT_TRUE(QDir().mkpath(seed));
+        else if (start != Unsavable)
+            writeAll(seed, start == LockedElsewhere ? lock : "7\n");
         QProcess program;
         if (start == Plain) {
             folder.start(program);
@@ -115,7 +107,7 @@ TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
             startOffscreen(program, QStringLiteral(RCL_DRIVER_PATH), {QStringLiteral("click"), folder.dir.path()});
             if (start == Unsavable) {
                 ASSERT_EQ(nextLine(program), "opened");
-                ASSERT_TRUE(QDir().mkpath(seed.fileName()));
+                ASSERT_TRUE(QDir().mkpath(seed));
                 program.write("\n");
                 ASSERT_EQ(nextLine(program), "clicked");
             } else {
@@ -148,14 +140,11 @@ TEST(ProcessEnd, saveIsWholeOrRewrittenInPlace)
         SCOPED_TRACE(folderTakesNoFile);
         QTemporaryDir dir;
         const StockFiles files(dir.path());
-        ASSERT_TRUE(QDir().mkpath(files.saveDirectory()));
-        QFile old(files.saveFilePath(1));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("1\n") == 2);
-        old.close();
+        writeAll(files.saveFilePath(1), "1\n");
         constexpr auto readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther
             | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
         constexpr auto writable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-        ASSERT_TRUE(QFile::setPermissions(dir.path(), readable) && old.setPermissions(readable | writable));
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), readable) && QFile::setPermissions(files.saveFilePath(1), readable | writable));
         ASSERT_TRUE(QFile::setPermissions(files.saveDirectory(), folderTakesNoFile ? readable : readable | writable));
         QProcess saver;
         if (folderTakesNoFile) {

@@ -1,4 +1,5 @@
 #include "stockfiles.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,12 +16,6 @@
 using namespace rcl;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 std::vector<HWND> topLevelWindows(qint64 processId)
 {
@@ -65,13 +60,8 @@ TEST(ProcessEnd, sessionEndSavesTheGroup)
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("runechecklist.exe"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_PROGRAM_PATH), program));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("save"))));
     const QString saveFile = dir.filePath(QStringLiteral("save/rune1.sav"));
-    {
-        QFile file(saveFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("7\r\n");
-    }
+    writeAll(saveFile, "7\r\n");
 
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "shiftjis.h"
 #include "stockfiles.h"
+#include "testfiles.h"
 #ifdef Q_OS_WIN
 #include "unsharedfile.h"
 #endif
@@ -32,20 +33,6 @@ namespace {
 
 constexpr qint32 Max = std::numeric_limits<qint32>::max();
 constexpr qint32 Min = std::numeric_limits<qint32>::min();
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 class StockFilesTest : public ::testing::Test
 {
@@ -413,14 +400,7 @@ TEST(GroupStore, eachOccasionSavesByTheSameRules)
 {
     using Kind = SaveOutcome::Kind;
     enum class File { Read, Unreadable, Unwritable };
-    const struct
-    {
-        File file;
-        bool change;
-        SaveOccasion occasion;
-        bool replace;
-        Kind expected;
-    } rows[] = {
+    const struct { File file; bool change; SaveOccasion occasion; bool replace; Kind expected; } rows[] = {
         {File::Read, false, SaveOccasion::Leaving, false, Kind::Saved},
         {File::Read, true, SaveOccasion::Autosave, false, Kind::Saved},
         {File::Read, false, SaveOccasion::Autosave, false, Kind::NothingLost},
