@@ -25,6 +25,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -54,6 +55,14 @@ protected:
             QTimer::singleShot(0, this, [this] {
                 rusage usage{};
                 getrusage(RUSAGE_SELF, &usage);
+                // RCL_SMAPS=file keeps the memory map at the first paint, to
+                // compare what each probe holds.
+                if (const char *dump = std::getenv("RCL_SMAPS")) {
+                    QFile in(QStringLiteral("/proc/self/smaps"));
+                    QFile out(QString::fromLocal8Bit(dump));
+                    if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+                        out.write(in.readAll());
+                }
                 std::printf("first paint %.1f ms, peak memory %ld KiB\n", double(nowNanoseconds() - m_since) / 1e6,
                             usage.ru_maxrss);
                 QCoreApplication::quit();

@@ -54,6 +54,20 @@ protected:
 
 } // namespace
 
+// The band's controls are made when it first opens, and then work as ever.
+TEST_F(BandTest, bandIsMadeWhenItFirstOpens)
+{
+    EXPECT_EQ(form->findChild<QListWidget *>(), nullptr);
+    for (QPushButton *button : form->findChildren<QPushButton *>()) {
+        if (button->text() == u"Rune Word >>"_s)
+            click(button);
+    }
+    const auto *list = form->findChild<QListWidget *>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(listed().contains(u"Leaf"_s));
+}
+
 TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
 {
     choose(u"Helm"_s);

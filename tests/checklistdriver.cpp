@@ -74,7 +74,7 @@ private:
     rcl::DialogPrompter m_boxes;
 };
 
-void sayState(const rcl::Form1 &form)
+void sayState(rcl::Form1 &form)
 {
     QByteArray line = "state " + QByteArray::number(form.currentGroup());
     for (int i = 0; i < rcl::RuneCatalogue::Count; ++i)

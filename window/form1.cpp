@@ -106,11 +106,28 @@ void Form1::createControls()
     m_ui.Command1 = button(QString(), buttonFont, form::Command1, this);
     m_ui.Command1->setEnabled(false);
     m_ui.Command2 = button(QString(), buttonFont, form::Command2, this);
-    m_ui.Text1 = place(new QLineEdit(QStringLiteral("Group1"), this), form::Text1);
+    // Made empty: a text laid out before the font is set would load the
+    // default font for nothing. Form_Load gives the group's name.
+    m_ui.Text1 = place(new QLineEdit(this), form::Text1);
     m_ui.Text1->setFont(fonts::terminal(13.5));
     m_ui.Text1->setReadOnly(true);
     m_ui.Command3 = button(QString(), buttonFont, form::Command3, this);
     m_ui.Command4 = button(QStringLiteral("Rune Word >>"), font(), form::Command4, this);
+    m_ui.Command6 = button(QString(), buttonFont, form::Command6, this);
+    retranslateCaptions();
+    orderTabStops();
+    m_ui.Picture1->setFocus();
+}
+
+// The band's controls lie below the closed window and overlap no other
+// control, so being made after the others changes nothing that shows. Made
+// at start, they would cost the first paint the list's and the combo box's
+// code and memory.
+void Form1::makeBand()
+{
+    if (m_ui.List1)
+        return;
+    const QFont buttonFont = fonts::terminal(9.75);
     m_ui.List1 = place(new QListWidget(this), form::List1);
     m_ui.List1->setFont(fonts::timesNewRoman(12));
     m_ui.Command5 = button(QString(), buttonFont, form::Command5, this);
@@ -119,19 +136,41 @@ void Form1::createControls()
     for (const ItemTypeChoice &choice : itemTypeChoices())
         m_ui.Combo1->addItem(choice.text);
     m_ui.Combo1->setCurrentIndex(-1);
-    m_ui.Command6 = button(QString(), buttonFont, form::Command6, this);
     m_ui.Command7 = button(QString(), buttonFont, form::Command7, this);
-    retranslateCaptions();
-
-    // The grid stands where the labels stood in the focus order.
-    QWidget *tabOrder[] = {m_ui.Picture1, m_ui.Command1, m_ui.Command2, m_ui.Text1,   m_ui.Grid1,    m_ui.Command3,
-                           m_ui.Command4, m_ui.List1,    m_ui.Command5, m_ui.Combo1, m_ui.Command6, m_ui.Command7};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.List1, m_ui.Command5, m_ui.Combo1, m_ui.Command7})
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.List1, m_ui.Command5, m_ui.Combo1, m_ui.Command7}) {
         m_bandFocus.append({control, control->focusPolicy()});
+        // Children made after the window shows are hidden until shown.
+        control->show();
+    }
+    // Qt moves a control in the focus chain only while it takes focus.
+    orderTabStops();
     setBandFocusable(false);
-    m_ui.Picture1->setFocus();
+    retranslateCaptions();
+    connectBand();
+    connectBandToPlanner();
+    nameBand();
+}
+
+const Form1Controls &Form1::controls()
+{
+    makeBand();
+    return m_ui;
+}
+
+// The grid stands where the labels stood in the focus order; the band's
+// controls, once made, stand between Command4 and Command6 and after it.
+void Form1::orderTabStops()
+{
+    QWidget *order[] = {m_ui.Picture1, m_ui.Command1, m_ui.Command2, m_ui.Text1,   m_ui.Grid1,    m_ui.Command3,
+                        m_ui.Command4, m_ui.List1,    m_ui.Command5, m_ui.Combo1, m_ui.Command6, m_ui.Command7};
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (!control)
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void Form1::connectHandlers()
@@ -152,6 +191,10 @@ void Form1::connectHandlers()
     connect(m_ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(m_ui.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(m_ui.Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+}
+
+void Form1::connectBand()
+{
     connect(m_ui.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(m_ui.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     // The list's click comes with every selection of an entry, by the mouse,
@@ -174,7 +217,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
         && (qobject_cast<RuneEventArea *>(watched) || qobject_cast<RuneLabel *>(watched)))
         m_ui.Grid1->setFocus(Qt::MouseFocusReason);
-    if (watched == m_ui.List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (m_ui.List1 && watched == m_ui.List1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const QList<QListWidgetItem *> selected = m_ui.List1->selectedItems();
         m_rowBeforePress = selected.isEmpty() ? -1 : m_ui.List1->row(selected.first());
     }

@@ -37,6 +37,8 @@ namespace rcl {
 
 class RunePlanner;
 
+// The band's controls (List1, Combo1, Command5 and Command7) are null until
+// the band first opens.
 struct Form1Controls
 {
     QPushButton *Command1 = nullptr;
@@ -71,7 +73,8 @@ public:
                    QWidget *parent = nullptr);
     ~Form1() override;
 
-    [[nodiscard]] const Form1Controls &controls() const { return m_ui; }
+    // Every control, the band's made now if the band has not opened yet.
+    [[nodiscard]] const Form1Controls &controls();
     [[nodiscard]] const RuneStock &runeStock() const { return m_stock; }
     [[nodiscard]] int currentGroup() const { return m_currentGroup; }
     [[nodiscard]] Settings &settings() { return *m_settings; }
@@ -140,7 +143,10 @@ protected:
 
 private:
     void createControls();
+    void makeBand();
+    void orderTabStops();
     void connectHandlers();
+    void connectBand();
     void placeFrame(OutlineShape *frame, int runeIndex);
 
     void Form_Load();
@@ -223,6 +229,8 @@ private:
     QList<std::pair<QWidget *, Qt::FocusPolicy>> m_bandFocus;
 
     void connectPlanner();
+    void connectBandToPlanner();
+    void offerContextMenu(QWidget *control, QWidget *area);
     int m_selectedRune = 0;
     QString m_shippedDirectory;
     bool m_painted = false;
@@ -234,6 +242,7 @@ private:
     void retranslateCaptions();
     void showContextMenu(const QPoint &globalPos);
     void nameControls();
+    void nameBand();
     [[nodiscard]] QString cellName(int index) const;
     void nameGrid();
     // After every handler: the counts on the grid and in the cells' names

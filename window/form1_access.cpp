@@ -32,6 +32,18 @@ public:
     }
 };
 
+void name(QWidget *control, const QString &accessibleName, const QString &description)
+{
+    control->setAccessibleName(accessibleName);
+    control->setAccessibleDescription(description);
+}
+
+void nameButton(QPushButton *control, const QString &accessibleName, const QString &description)
+{
+    name(control, accessibleName, description);
+    control->setToolTip(description);
+}
+
 QAccessibleInterface *infoPanelInterface(const QString &className, QObject *object)
 {
     if (className == QLatin1String(InfoPanel::staticMetaObject.className()) && object && object->isWidgetType())
@@ -53,24 +65,12 @@ void Form1::nameControls()
     }();
     (void)factoryInstalled;
 
-    const auto name = [](QWidget *control, const QString &accessibleName, const QString &description) {
-        control->setAccessibleName(accessibleName);
-        control->setAccessibleDescription(description);
-    };
-    const auto button = [&name](QPushButton *control, const QString &accessibleName, const QString &description) {
-        name(control, accessibleName, description);
-        control->setToolTip(description);
-    };
-    button(m_ui.Command1, tr("Previous group"), tr("Saves this group and shows the group before it."));
-    button(m_ui.Command2, tr("Next group"), tr("Saves this group and shows the group after it."));
-    button(m_ui.Command3, tr("Rename group"), tr("Gives this group a new name."));
-    button(m_ui.Command6, tr("Clear group"), tr("Sets every count of this group to 0, after asking."));
-    button(m_ui.Command5, tr("Update list"), tr("Lists the rune words this group can make for the chosen item type."));
-    button(m_ui.Command7, tr("Show all"), tr("Lists every rune word of the chosen item type."));
+    nameButton(m_ui.Command1, tr("Previous group"), tr("Saves this group and shows the group before it."));
+    nameButton(m_ui.Command2, tr("Next group"), tr("Saves this group and shows the group after it."));
+    nameButton(m_ui.Command3, tr("Rename group"), tr("Gives this group a new name."));
+    nameButton(m_ui.Command6, tr("Clear group"), tr("Sets every count of this group to 0, after asking."));
     name(m_ui.Command4, tr("Show or hide rune words"), tr("Opens or closes the list of rune words this group can make."));
     name(m_ui.Text1, tr("Group name"), QString());
-    name(m_ui.List1, tr("Rune words"), tr("Choose one to see its runes, level, item types and effects."));
-    name(m_ui.Combo1, tr("Item type"), tr("The kind of item that Update list and Show all look for."));
     name(m_ui.Picture1, tr("Info panel"), QString());
     name(m_ui.Grid1, QString(),
          tr("Rune grid: the arrow keys, Home and End choose a rune; + adds one, - takes one off, Delete clears "
@@ -78,6 +78,15 @@ void Form1::nameControls()
     name(m_ui.Shape1, tr("Selection frame"), QString());
     for (OutlineShape *frame : m_ui.Shape2)
         name(frame, tr("Rune word frame"), tr("Red around an owned rune, white around a missing one."));
+}
+
+void Form1::nameBand()
+{
+    nameButton(m_ui.Command5, tr("Update list"),
+               tr("Lists the rune words this group can make for the chosen item type."));
+    nameButton(m_ui.Command7, tr("Show all"), tr("Lists every rune word of the chosen item type."));
+    name(m_ui.List1, tr("Rune words"), tr("Choose one to see its runes, level, item types and effects."));
+    name(m_ui.Combo1, tr("Item type"), tr("The kind of item that Update list and Show all look for."));
 }
 
 } // namespace rcl

@@ -29,6 +29,7 @@ QString Form1::itemTypeChoice() const
 
 void Form1::ExpandRuneWordPanel()
 {
+    makeBand();
     m_ui.Command4->setText(Open);
     setOuterHeight(form::ExpandedHeight);
     m_ui.Picture1->resize(m_ui.Picture1->width(), twipsToPixels(form::Picture1ExpandedHeight));

@@ -16,9 +16,11 @@ void Form1::retranslateCaptions()
     m_ui.Command1->setText(tr("前"));
     m_ui.Command2->setText(tr("次"));
     m_ui.Command3->setText(tr("名称変更"));
-    m_ui.Command5->setText(tr("更新"));
     m_ui.Command6->setText(tr("消去"));
-    m_ui.Command7->setText(tr("全て表示"));
+    if (m_ui.Command5) {
+        m_ui.Command5->setText(tr("更新"));
+        m_ui.Command7->setText(tr("全て表示"));
+    }
 }
 
 void Form1::applyOptions()

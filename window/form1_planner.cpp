@@ -25,18 +25,27 @@ void Form1::connectPlanner()
         connect(m_ui.Label1[i], &RuneLabel::click, this, changed);
     }
     connect(m_ui.Grid1, &RuneGridFocus::keyDown, this, changed);
-    for (QPushButton *button : {m_ui.Command1, m_ui.Command2, m_ui.Command3, m_ui.Command4, m_ui.Command5,
-                                m_ui.Command6, m_ui.Command7})
+    for (QPushButton *button : {m_ui.Command1, m_ui.Command2, m_ui.Command3, m_ui.Command4, m_ui.Command6})
         connect(button, &QPushButton::clicked, this, changed);
 
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this, this, &Form1::openPlanner);
+    offerContextMenu(m_ui.Picture1, m_ui.Picture1);
+}
+
+// As connectPlanner() for the band, when it is made (after its handlers).
+void Form1::connectBandToPlanner()
+{
+    for (QPushButton *button : {m_ui.Command5, m_ui.Command7})
+        connect(button, &QPushButton::clicked, this, [this] { Q_EMIT stateChanged(); });
     // A list reports the place of a right click in its viewport.
-    for (QWidget *control : std::initializer_list<QWidget *>{m_ui.Picture1, m_ui.List1}) {
-        QWidget *area = control == m_ui.List1 ? m_ui.List1->viewport() : control;
-        control->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(control, &QWidget::customContextMenuRequested, this,
-                [this, area](const QPoint &pos) { showContextMenu(area->mapToGlobal(pos)); });
-    }
+    offerContextMenu(m_ui.List1, m_ui.List1->viewport());
+}
+
+void Form1::offerContextMenu(QWidget *control, QWidget *area)
+{
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(control, &QWidget::customContextMenuRequested, this,
+            [this, area](const QPoint &pos) { showContextMenu(area->mapToGlobal(pos)); });
 }
 
 QList<DataProblem> Form1::checkData() const
