@@ -128,38 +128,32 @@ protected:
 
 // The planner opens on Ctrl+P, follows the grid and the group, shows a rune
 // word in the main window at a double-click, and closes with the main window.
-TEST_F(WindowTest, plannerFollowsTheMainWindow)
+TEST_F(PlannerTest, plannerFollowsTheMainWindow)
 {
     writeFile("save/rune2.sav", "4\r\n");
-    writeFile("runename.dat", "Tir Ral\r\n");
-    writeFile("rune.dat", "[Tir Ral]\r\nRuneNum=2\r\nRune1=3\r\nRune2=8\r\n");
-    const auto form = openShown();
-    ASSERT_TRUE(becomesActive(form.get()));
-    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
-    auto *planner = form->findChild<RunePlanner *>();
-    ASSERT_TRUE(planner && becomesActive(planner));
+    openPlanner();
     EXPECT_TRUE(planner->windowTitle().contains(u"Rune Planner"_s));
 
     // A double-click on a near miss frames its runes, white where missing,
     // and brings the main window to the front.
-    auto *nearMisses = planner->findChild<QTableView *>(u"nearMisses"_s);
-    ASSERT_EQ(nearMisses->model()->rowCount(), 1);
-    QTest::mouseClick(form->controls().runeimg2[2], Qt::LeftButton);
-    EXPECT_EQ(nearMisses->model()->index(0, 2).data().toString(), u"Ral"_s);
-    const QPoint row = nearMisses->visualRect(nearMisses->model()->index(0, 1)).center();
-    QTest::mouseClick(nearMisses->viewport(), Qt::LeftButton, {}, row);
-    QTest::mouseDClick(nearMisses->viewport(), Qt::LeftButton, {}, row);
-    EXPECT_EQ(form->controls().Picture1->text().texts().value(0), u"  Tir Ral"_s);
-    EXPECT_EQ(form->controls().Shape2[2]->borderColour(), QColor(Qt::white));
+    QTableView *nearMisses = table("nearMisses");
+    const int lore = rowOf(nearMisses, u"Lore"_s);
+    EXPECT_EQ(cell(nearMisses, lore, 2), u"Sol"_s);
+    clickRow(nearMisses, lore);
+    QTest::mouseDClick(nearMisses->viewport(), Qt::LeftButton, {}, rowCentre(nearMisses, lore));
+    EXPECT_EQ(ui().Picture1->text().texts().value(0), u"  Lore"_s);
+    EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(Qt::white));
     EXPECT_TRUE(becomesActive(form.get()));
+    click(ui().runeimg2[11]);
+    EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Lore"_s), 2), QString());
 
-    planner->findChild<QTabWidget *>()->setCurrentIndex(RunePlanner::Groups);
-    const QAbstractItemModel *groups = planner->findChild<QTableView *>(u"groups"_s)->model();
-    QTest::mouseClick(form->controls().runeimg2[0], Qt::LeftButton);
-    EXPECT_EQ(groups->index(0, 1).data(), QVariant(1));
-    EXPECT_EQ(groups->index(0, GroupCount + 1).data().toString(), u"5"_s);
-    QTest::mouseClick(form->controls().Command2, Qt::LeftButton);
-    EXPECT_EQ(groups->index(2, GroupCount + 1).data().toString(), u"1"_s);
+    showTab(RunePlanner::Groups);
+    const QAbstractItemModel *groups = table("groups")->model();
+    click(ui().runeimg2[0]);
+    EXPECT_EQ(groups->index(0, 1).data(), QVariant(2));
+    click(ui().Command2);
+    click(ui().runeimg2[0]);
+    EXPECT_EQ(groups->index(0, GroupCount + 1).data().toString(), u"7"_s);
 
     // A second Ctrl+P brings the same window back: no other one is active.
     QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
@@ -296,8 +290,6 @@ TEST_F(PlannerTest, sortTabAndPlaceAreKeptAcrossStarts)
     EXPECT_EQ(planner->geometry(), place);
     EXPECT_EQ(tabs()->currentIndex(), RunePlanner::Groups);
     EXPECT_EQ(firstRunes(), (QStringList{u"Tir"_s, u"Eld"_s, u"El"_s}));
-    // The filter bar is in a tab of its own, out of sight.
-    EXPECT_FALSE(find<QLineEdit>("search")->isVisible());
     showTab(RunePlanner::RuneWords);
     EXPECT_EQ(names(table("runeWords")), byPatch);
     EXPECT_EQ(table("runeWords")->horizontalHeader()->sortIndicatorSection(), 6);
