@@ -48,8 +48,12 @@ TEST_F(GroupsTest, renameStoresShiftJisNamesAndRefusesOthers)
 
 TEST_F(GroupsTest, countsTravelThroughTheSaveFiles)
 {
-    writeFile("save/group.dat", "first\r\nsecond\r\n");
+    writeFile("save/group.dat", "\x83\x81\x83\x43\x83\x93: spare runes and gems\r\nsecond\r\n");
     form = openShown();
+    const QString first = u"メイン: spare runes and gems"_s;
+    EXPECT_EQ(text1(), first);
+    // A long name shows from its start.
+    EXPECT_EQ(ui().Text1->cursorPosition(), 0);
     press(9);
     press(9);
     click(ui().Command2);
@@ -62,7 +66,7 @@ TEST_F(GroupsTest, countsTravelThroughTheSaveFiles)
     click(ui().Command1);
     click(ui().Command1);
     EXPECT_EQ(form->runeStock().at(9), 2);
-    EXPECT_EQ(text1(), u"first"_s);
+    EXPECT_EQ(text1(), first);
     EXPECT_EQ(panel().at(1), u"  Name  : El"_s);
     EXPECT_FALSE(ui().Command1->isEnabled());
 

@@ -45,18 +45,6 @@ TEST_F(WindowTest, firstRunShowsRuneZeroAndMakesTheSaveFolder)
     EXPECT_FALSE(form->windowIcon().isNull());
 }
 
-TEST_F(WindowTest, startShowsStoredCountAndGroupName)
-{
-    writeFile("save/rune1.sav", "-3\r\n4\r\n");
-    writeFile("save/group.dat", "\x83\x81\x83\x43\x83\x93: spare runes and gems\r\n");
-    const auto form = open();
-    EXPECT_EQ(form->controls().Picture1->text().texts().at(5), QStringLiteral("  Quantity : -3"));
-    EXPECT_EQ(form->runeStock().at(1), 4);
-    EXPECT_EQ(form->controls().Text1->text(), QStringLiteral("メイン: spare runes and gems"));
-    // A long name shows from its start.
-    EXPECT_EQ(form->controls().Text1->cursorPosition(), 0);
-}
-
 // The mouse reaches a rune's event area over its picture, and its label only
 // on the strip no event area covers (none for Hel); frames take nothing.
 TEST_F(WindowTest, mouseReachesEventAreasAndUncoveredLabelStrips)
