@@ -186,6 +186,7 @@ TEST_F(OptionsTest, unwritableSettingsSayOnce)
 // and the panel gives its text.
 TEST_F(OptionsTest, screenReadersFindEnglishNamesAndCurrentCounts)
 {
+    click(ui().Command4);
     for (const bool englishCaptions : {false, true}) {
         form->setOption(Settings::Key::EnglishCaptions, englishCaptions, form.get());
         for (QWidget *control : form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {

@@ -130,20 +130,6 @@ TEST(NearMisses, rankByRunesMissingAfterUpgrades)
               (QStringList{u"Tal:0:"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s, u"Ist Ral:1:3 Tal → Ral"_s}));
 }
 
-// What a rune is made from and upgrades into, as "Uses of a rune" says it.
-TEST(UpgradeRows, whatARuneIsMadeFromAndInto)
-{
-    const std::pair<const char *, QString> rows[] = {
-        {"Amn", u"Amn upgrades into Sol (3 Amn + Chipped Amethyst) and is made from 3 Thul + Chipped Topaz."_s},
-        {"El", u"El upgrades into Eld (3 El)."_s},
-        {"Sol", u"Sol is made from 3 Amn + Chipped Amethyst."_s},
-        {"Zod", QString()},
-    };
-    const RuneData data = RuneData::parse(Chain);
-    for (const auto &[name, expected] : rows)
-        EXPECT_EQ(runeUpgradesText(data.upgrades(), rune(name), data.runes()), expected) << name;
-}
-
 // The shipped recipes: one for every rune but El, under the names the data
 // gives them.
 TEST(ShippedData, upgradeRecipesForEveryRuneButEl)
