@@ -4,8 +4,10 @@
 Writes, deterministically and with the standard library only:
   window/pictures/rune00.gif ... rune32.gif  28 x 28 GIF89a, one frame,
                                              64-colour table, no transparency
-  window/pictures/app.ico                    window icon, 32 x 32 and 16 x 16,
+  window/pictures/app.ico                    program icon, 32 x 32 and 16 x 16,
                                              4 bits per pixel
+  window/pictures/app32.bmp, app16.bmp       the same two images, the window's
+                                             icon (Qt reads BMP itself)
   packaging/icons/16.png ... 256.png         the same icon for the desktop,
                                              RGBA, transparent around the page
 Each file is read back and decoded afterwards to check it.
@@ -394,6 +396,19 @@ def bmp_image(size, indexes):
     return bytes(out)
 
 
+def write_bmp(path, size, indexes):
+    """A 4-bit BMP file of the icon's image, with the icon's palette."""
+    info = bytearray(bmp_image(size, indexes))
+    row = (size * 4 + 31) // 32 * 4
+    pixel_bytes = row * size
+    struct.pack_into("<i", info, 8, size)                  # no mask below
+    struct.pack_into("<I", info, 20, pixel_bytes)
+    info = info[:40 + 64 + pixel_bytes]
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info), 0, 0, 14 + 40 + 64)
+    with open(path, "wb") as f:
+        f.write(header + info)
+
+
 def write_ico(path, sizes):
     images = [bmp_image(s, render_icon(s)) for s in sizes]
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
@@ -518,6 +533,13 @@ def main():
     ico = os.path.join(OUT_DIR, "app.ico")
     write_ico(ico, [32, 16])
     assert os.path.getsize(ico) == 1078 and len(read_ico(ico)) == 2, "icon size"
+    for size in [32, 16]:
+        path = os.path.join(OUT_DIR, "app%d.bmp" % size)
+        write_bmp(path, size, render_icon(size))
+        with open(path, "rb") as f:
+            d = f.read()
+        # The icon's palette and pixels, without its mask.
+        assert d[14 + 40:] == bmp_image(size, render_icon(size))[40:len(d) - 14], path + ": differs from the icon"
     os.makedirs(ICON_DIR, exist_ok=True)
     for size in ICON_SIZES:
         path = os.path.join(ICON_DIR, "%d.png" % size)

@@ -8,10 +8,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
@@ -31,6 +33,15 @@ QPushButton *button(const QString &caption, const QFont &font, const TwipRect &r
     b->setFont(font);
     b->setAutoDefault(false);
     return b;
+}
+
+// Qt reads BMP itself; told the format and not to guess, the reader offers
+// the file to no image plugin, each of which would be loaded to answer.
+QPixmap bmpPicture(const QString &path)
+{
+    QImageReader reader(path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace
@@ -62,7 +73,12 @@ Form1::~Form1() = default;
 void Form1::createControls()
 {
     setWindowTitle(QStringLiteral("Rune Check List for ver1.8 by Varnhold"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/app.ico")));
+    // The icon's two images as BMP: an ICO would load its plugin, and its
+    // decoder's mask conversion the maths library, for the first paint.
+    QIcon icon;
+    icon.addPixmap(bmpPicture(QStringLiteral(":/pictures/app32.bmp")));
+    icon.addPixmap(bmpPicture(QStringLiteral(":/pictures/app16.bmp")));
+    setWindowIcon(icon);
     setFont(fonts::windowDefault());
     // Only the window itself is black (see paintEvent): a black palette would
     // pass to the controls, which draw their outlines from it.
