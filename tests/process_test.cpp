@@ -216,6 +216,24 @@ TEST(ProcessEnd, killDuringSaveLeavesAWholeFile)
     std::printf("150 random kills: A %d times, B %d times\n", sawA, sawB);
 }
 
+// Killed two seconds after a count changed, the program has the change on
+// disk: the autosave wrote it, whole.
+TEST(ProcessEnd, killedTwoSecondsAfterAChangeKeepsIt)
+{
+    QTemporaryDir dir;
+    QProcess program;
+    startOffscreen(program, QStringLiteral(RCL_DRIVER_PATH), {QStringLiteral("click"), dir.path()});
+    ASSERT_EQ(nextLine(program), "opened");
+    program.write("\n");
+    ASSERT_EQ(nextLine(program), "clicked");
+    QThread::msleep(2000);
+    ::kill(pid_t(program.processId()), SIGKILL);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    RuneStock thul;
+    thul.set(9, 1);
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save/rune1.sav"))), formatSaveFile(thul));
+}
+
 // Random use from a seed, ended by SIGKILL, SIGTERM or closing the window,
 // then started again in the same folder. Every save file holds counts that
 // its group showed since its last known save (leaving the group, closing, a
