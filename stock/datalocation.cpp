@@ -43,6 +43,8 @@ constexpr std::string_view ShippedHashes[] = {
     // The 99 rune words of game version 3.3, the runes, upgrades and kinds.
     "6da6d6252371a34cfcaeadf781497bd465a32cf2060b9118ffd02022c15dff9c",
     "555756cfddf2bbd4cb3ecb2facedfdc7ef76bc54d01a9fcce4e56677d7264378",
+    // rune.dat with Ice's cold-storm skill under its Japanese name.
+    "af247cf7d53099f52a2bcee68158912ff56c9b9513751476d4af946ae3d2d355",
 };
 
 // The rune word files are far below this; a larger one is no shipped file.
