@@ -35,6 +35,12 @@ QPushButton *button(const QString &caption, const QFont &font, const TwipRect &r
     return b;
 }
 
+// The type of the buttons with Japanese captions, at the top and in the band.
+QFont captionFont()
+{
+    return fonts::terminal(9.75);
+}
+
 // Qt reads BMP itself; told the format and not to guess, the reader offers
 // the file to no image plugin, each of which would be loaded to answer.
 QPixmap bmpPicture(const QString &path)
@@ -112,7 +118,7 @@ void Form1::createControls()
         m_ui.Label1[i]->installEventFilter(this);
     }
 
-    const QFont buttonFont = fonts::terminal(9.75);
+    const QFont buttonFont = captionFont();
     m_ui.Picture1 = place(new InfoPanel(this), form::Picture1);
     m_ui.Picture1->setFont(fonts::timesNewRoman(9));
     // First in the tab order, and where the focus is at start: Space and
@@ -143,7 +149,7 @@ void Form1::makeBand()
 {
     if (m_ui.List1)
         return;
-    const QFont buttonFont = fonts::terminal(9.75);
+    const QFont buttonFont = captionFont();
     m_ui.List1 = place(new QListWidget(this), form::List1);
     m_ui.List1->setFont(fonts::timesNewRoman(12));
     m_ui.Command5 = button(QString(), buttonFont, form::Command5, this);
