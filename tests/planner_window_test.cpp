@@ -164,7 +164,9 @@ TEST_F(PlannerTest, plannerFollowsTheMainWindow)
 }
 
 // The one filter bar stands over the list in view, and each of its controls
-// narrows that list; the count of rows shown follows.
+// narrows that list; the count of rows shown follows. Files without rune
+// upgrades give no upgrades in any list, no ranking to choose, and a
+// calculator that says why.
 TEST_F(PlannerTest, filterBarNarrowsEveryRuneWordList)
 {
     openPlanner();
@@ -173,6 +175,8 @@ TEST_F(PlannerTest, filterBarNarrowsEveryRuneWordList)
     auto *shown = find<QLabel>("shown");
     QTableView *nearMisses = table("nearMisses");
     EXPECT_EQ(names(nearMisses), (QStringList{u"Steel"_s, u"Lore"_s}));
+    EXPECT_EQ(cell(nearMisses, 0, 4) + cell(nearMisses, 1, 4), QString());
+    EXPECT_FALSE(find<QComboBox>("ranking")->isEnabled());
     QTest::keyClicks(search, u"All SKILLS"_s);
     EXPECT_EQ(names(nearMisses), QStringList{u"Lore"_s});
     EXPECT_EQ(shown->text(), u"1 of 2 shown"_s);
@@ -215,6 +219,12 @@ TEST_F(PlannerTest, filterBarNarrowsEveryRuneWordList)
         level->setValue(0);
     }
     EXPECT_EQ(shown->text(), u"3 of 3 shown"_s);
+
+    showTab(RunePlanner::Uses);
+    EXPECT_FALSE(find<QLabel>("runeUpgrades")->isVisible());
+    showTab(RunePlanner::Calculator);
+    EXPECT_TRUE(find<QLabel>("calculatorAnswer")->text().startsWith(u"rune.dat has no rune upgrades"_s));
+    EXPECT_EQ(table("upgradeCosts")->model()->rowCount(), 0);
 }
 
 // A star and a hide mark, by key and by the context menu, show in every list
@@ -379,10 +389,13 @@ TEST_F(PlannerTest, keyboardReachesEveryControlInOrder)
 // and Sol; Ral comes from three of the nine spare Tal, Sol from three Amn,
 // the one held and two made from six Thul. For Zephyr it makes Ort but not Eth, for
 // Stealth nothing. Ranked after upgrades Insight comes before Stealth; the
-// ranking is kept for the next start.
-TEST_F(PlannerTest, nearMissesSayHowUpgradesMakeThem)
+// ranking is kept for the next start. The calculator follows the grid and the
+// counts chosen, and Ctrl+E saves its table as shown; "Uses of a rune" says
+// what the rune is made from and into.
+TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
 {
     useShippedData();
+    writeFile("save/rune2.sav", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n3\r\n");
     openPlanner();
     QTableView *nearMisses = table("nearMisses");
     const int insight = rowOf(nearMisses, u"Insight"_s);
@@ -392,31 +405,18 @@ TEST_F(PlannerTest, nearMissesSayHowUpgradesMakeThem)
     EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Zephyr"_s), 4), u"9 Tal → 3 Ral, 3 Ral → Ort; still missing Eth"_s);
     EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Stealth"_s), 4), u"No"_s);
     EXPECT_LT(rowOf(nearMisses, u"Stealth"_s), insight);
-
     auto *ranking = find<QComboBox>("ranking");
     ranking->setFocus();
     QTest::keyClick(ranking, Qt::Key_Down);
     EXPECT_LT(rowOf(nearMisses, u"Insight"_s), rowOf(nearMisses, u"Stealth"_s));
-
     form->close();
     openPlanner();
     EXPECT_EQ(find<QComboBox>("ranking")->currentText(), u"Fewest missing after upgrades"_s);
     EXPECT_LT(rowOf(table("nearMisses"), u"Insight"_s), rowOf(table("nearMisses"), u"Stealth"_s));
-}
 
-// The calculator follows the grid and the counts chosen, and Ctrl+E saves
-// its table as shown; "Uses of a rune" says what the rune is made from and
-// into.
-TEST_F(PlannerTest, upgradeCalculatorFollowsTheCounts)
-{
-    useShippedData();
-    writeFile("save/rune2.sav", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n3\r\n");
-    openPlanner();
     showTab(RunePlanner::Uses);
-    auto *rune = find<QComboBox>("rune");
-    QTest::keyClicks(rune, u"Tal"_s);
+    QTest::keyClicks(find<QComboBox>("rune"), u"Tal"_s);
     EXPECT_EQ(find<QLabel>("runeUpgrades")->text(), u"Tal upgrades into Ral (3 Tal) and is made from 3 Ith."_s);
-
     showTab(RunePlanner::Calculator);
     QTest::keyClicks(find<QComboBox>("calculatorRune"), u"Ral"_s);
     auto *count = find<QSpinBox>("calculatorCount");
@@ -429,11 +429,13 @@ TEST_F(PlannerTest, upgradeCalculatorFollowsTheCounts)
     counts->setCurrentIndex(1);
     EXPECT_EQ(answer->text(), u"All groups together can make 4 Ral: 12 Tal → 4 Ral. That spends 12 Tal."_s);
     counts->setCurrentIndex(0);
-    QTest::mouseClick(form->controls().runeimg2[6], Qt::LeftButton);
-    QTest::mouseClick(form->controls().runeimg2[6], Qt::LeftButton);
+    click(ui().runeimg2[6]);
+    click(ui().runeimg2[6]);
     EXPECT_EQ(answer->text(), u"This group can make 4 Ral: 12 Tal → 4 Ral. That spends 12 Tal."_s);
 
-    // The most Zod: from El the count is beyond 64 bits.
+    // The most Zod: from El the count is beyond 64 bits. The 32 rows, one a
+    // rune below Zod, also show that the shipped data has a recipe for every
+    // rune but El.
     QTest::keyClick(find<QComboBox>("calculatorRune"), Qt::Key_End);
     count->setValue(count->maximum());
     prompter.answerSaveFileName(path("costs.csv"));
@@ -443,22 +445,6 @@ TEST_F(PlannerTest, upgradeCalculatorFollowsTheCounts)
     EXPECT_EQ(lines[0], "\xEF\xBB\xBF" "From,Runes,Gems\r");
     EXPECT_EQ(lines[1], "Cham,4294967294,2147483647 Flawless Emerald\r");
     EXPECT_TRUE(lines[32].startsWith("El,\"at least 9")) << lines[32].toStdString();
-}
-
-// Files without rune upgrades give the planner as it was: no upgrades in
-// any list, no ranking to choose, and a calculator that says why.
-TEST_F(PlannerTest, withoutRecipesNothingSpeaksOfUpgrades)
-{
-    openPlanner();
-    QTableView *nearMisses = table("nearMisses");
-    ASSERT_EQ(nearMisses->model()->rowCount(), 2);
-    EXPECT_EQ(cell(nearMisses, 0, 4) + cell(nearMisses, 1, 4), QString());
-    EXPECT_FALSE(find<QComboBox>("ranking")->isEnabled());
-    showTab(RunePlanner::Uses);
-    EXPECT_FALSE(find<QLabel>("runeUpgrades")->isVisible());
-    showTab(RunePlanner::Calculator);
-    EXPECT_TRUE(find<QLabel>("calculatorAnswer")->text().startsWith(u"rune.dat has no rune upgrades"_s));
-    EXPECT_EQ(table("upgradeCosts")->model()->rowCount(), 0);
 }
 
 // Beside the main window on its screen: right, else left, else as far right
