@@ -79,7 +79,11 @@ TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
     EXPECT_EQ(listed(), (QStringList{u"Stealth"_s, u"Leaf"_s, u"Stealth"_s}));
 }
 
-TEST_F(BandTest, updatePreviewsTheFirstMakeableWordOfTheItemType)
+// Update lists the makeable words of the item type and previews the first
+// without selecting it; show all lists every word of the type and selects the
+// first, framed by ownership. Nothing found: update blanks the panel, show
+// all leaves it; both hide the frames.
+TEST_F(BandTest, updateAndShowAllListTheWordsOfTheItemType)
 {
     click(ui().Command4);
     choose(u"Armor"_s);
@@ -90,17 +94,12 @@ TEST_F(BandTest, updatePreviewsTheFirstMakeableWordOfTheItemType)
     EXPECT_EQ(visibleFrames(), (QList<int>{1, 2}));
     EXPECT_EQ(ui().Shape2[1]->geometry(), toPixels({4440, 120, 660, 660}));
     EXPECT_EQ(ui().Shape2[2]->geometry(), toPixels({3000, 120, 660, 660}));
-
     choose(u"Shield"_s);
     click(ui().Command5);
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(panel().isEmpty());
     EXPECT_TRUE(visibleFrames().isEmpty());
-}
 
-TEST_F(BandTest, showAllSelectsTheFirstWordWithFramesByOwnership)
-{
-    click(ui().Command4);
     choose(u"Helm"_s);
     click(ui().Command7);
     EXPECT_EQ(listed(), QStringList{u"Lore"_s});
@@ -108,8 +107,6 @@ TEST_F(BandTest, showAllSelectsTheFirstWordWithFramesByOwnership)
     EXPECT_EQ(panel().at(1), u"  Req Rune : Ort + Sol"_s);
     EXPECT_EQ(visibleFrames(), (QList<int>{1, 2}));
     EXPECT_EQ(ui().Shape2[1]->borderColour(), QColor(255, 255, 255));
-
-    // Show all with nothing found leaves the panel and hides the frames.
     const QStringList shown = panel();
     choose(u"Shield"_s);
     click(ui().Command7);
