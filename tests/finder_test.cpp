@@ -215,7 +215,7 @@ const QByteArray Words =
     "[Bad RuneNum]\nRuneNum=two\nAllowed=Axe\n"
     "[No runes]\nRuneNum=0\n"
     "[Rune 34]\nRuneNum=2\nRune1=8\nRune2=34\nAllowed=Helm\n"
-    "[Rune by name]\nRuneNum=1\nRune1=Ral\n"
+    "[Rune by name]\nRuneNum=2\nRune1=Ral\nRune2=9\n"
     "[Lower case]\nRuneNum=1\nRune1=1\nAllowed=sword\n"
     "[Plural]\nRuneNum=1\nRune1=1\nAllowed=Swords\n"
     "[Missile]\nAllowed=Missile Weapon\n"
@@ -250,24 +250,10 @@ TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
     }
 }
 
-TEST(RuneWordLevel, comesFromTheRuneNumbersAlone)
-{
-    const struct { const char *runes; int expected; } rows[] = {
-        {"", 13}, {"1 2", 13}, {"4", 13}, {"5", 13}, {"6", 15}, {"8 8", 19},
-        {"15", 33}, {"33", 69}, {"7 5", 17}, {"x 9", 21}, {"1 33 2", 69},
-    };
-    for (const auto &row : rows) {
-        const QStringList runes = QString::fromUtf8(row.runes).split(u' ', Qt::SkipEmptyParts);
-        QByteArray file = "[W]\nRuneNum=" + QByteArray::number(runes.size()) + "\n";
-        for (int k = 0; k < runes.size(); ++k)
-            file += "Rune" + QByteArray::number(k + 1) + "=" + runes[k].toLatin1() + "\n";
-        const RuneData data = RuneData::parse(file);
-        EXPECT_EQ(RuneWordFinder(data, RuneStock()).RuneWordLevel(u"W"_qs), row.expected) << row.runes;
-    }
-}
-
 // Frames follow ownership occurrence by occurrence; odd recipes: seven runes
-// (six frames), a rune number out of range, no RuneNum.
+// (six frames), a rune number out of range, no RuneNum. The level is twice the
+// highest rune number plus three, at least 13; a rune named, not numbered,
+// counts for nothing.
 TEST_F(RuneWordTest, detailsFramesAndOddRecipes)
 {
     RuneStock stock;
@@ -291,4 +277,6 @@ TEST_F(RuneWordTest, detailsFramesAndOddRecipes)
     EXPECT_EQ(none.lines[1].text, u"  Req Rune : "_qs);
     EXPECT_EQ(none.lines[2].text, u"  Req Lv : 13"_qs);
     EXPECT_TRUE(none.frames.isEmpty());
+    for (const auto &[name, level] : {std::pair{u"Seven"_s, 17}, {u"Rune 34"_s, 71}, {u"Lower case"_s, 13}, {u"Rune by name"_s, 21}})
+        EXPECT_EQ(finder.RuneWordLevel(name), level) << name.toStdString();
 }

@@ -35,28 +35,12 @@ protected:
 
 } // namespace
 
-TEST_F(GridTest, hoverShowsThePointedRuneFromPictureOrLabel)
-{
-    // Without any rune.dat the grid works in hover mode.
-    pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 0));
-    setRuneElect("0");
-    startWithCounts("0\r\n0\r\n0\r\n0\r\n0\r\n6\r\n");
-    pointAt(pictureCentre(5));
-    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
-    EXPECT_EQ(frame(), frameAround(5));
-    pointAt(pictureCentre(0));
-    pointAt(labelStrip(5));
-    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
-    // Sur's frame stands 120 twips higher than its row's.
-    pointAt(pictureCentre(28));
-    EXPECT_EQ(frame(), toPixels({120, 3840, 660, 660}));
-}
-
-TEST_F(GridTest, hoverPressesEditCountsAndThePanelShowsThemAtOnce)
+// In hover mode pointing at a picture or its label shows the rune, and
+// presses edit counts, which the panel shows at once.
+TEST_F(GridTest, hoverShowsThePointedRuneAndPressesEditIt)
 {
     setRuneElect("0.0");
-    startWithCounts("0\r\n0\r\n0\r\n4\r\n2147483647\r\n");
+    startWithCounts("0\r\n0\r\n0\r\n4\r\n2147483647\r\n6\r\n");
     // Presses on the event areas themselves, with no pointer movement: a
     // count of a rune the panel does not show leaves the panel, a count of
     // the rune it shows is shown at once, in the layout it was shown in.
@@ -109,6 +93,16 @@ TEST_F(GridTest, hoverPressesEditCountsAndThePanelShowsThemAtOnce)
     EXPECT_EQ(count(4), 0);
     EXPECT_TRUE(panel().isEmpty());
     EXPECT_EQ(frame(), frameAround(3));
+
+    pointAt(pictureCentre(5));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
+    EXPECT_EQ(frame(), frameAround(5));
+    pointAt(pictureCentre(0));
+    pointAt(labelStrip(5));
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 5, 6));
+    // Sur's frame stands 120 twips higher than its row's.
+    pointAt(pictureCentre(28));
+    EXPECT_EQ(frame(), toPixels({120, 3840, 660, 660}));
 }
 
 // Click mode selects, and edits on a double-click and a right release;
