@@ -55,10 +55,12 @@ protected:
 } // namespace
 
 // The band's controls are made when it first opens; opening lists what the
-// group can make of every item type, whatever type is chosen.
+// group can make of every item type, whatever type is chosen. A line cut at
+// the panel's edge can be read in the panel's tooltip.
 TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
 {
     EXPECT_EQ(form->findChild<QListWidget *>(), nullptr);
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
     for (QPushButton *button : form->findChildren<QPushButton *>()) {
         if (button->text() == u"Rune Word >>"_s)
             click(button);
@@ -77,6 +79,11 @@ TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
     choose(u"Helm"_s);
     click(ui().Command4);
     EXPECT_EQ(listed(), (QStringList{u"Stealth"_s, u"Leaf"_s, u"Stealth"_s}));
+
+    form->showRuneWord(QString::fromLatin1(twinRal));
+    EXPECT_EQ(ui().Picture1->toolTip(), panel().join(u'\n'));
+    form->showRuneWord(u"Stealth"_s);
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
 }
 
 // Update lists the makeable words of the item type and previews the first
@@ -208,14 +215,4 @@ TEST_F(BandTest, tabPassesOverTheClosedBand)
                                              ui().Picture1}));
     click(ui().Command4);
     EXPECT_EQ(tabStops(), closed);
-}
-
-// A line cut at the panel's edge can be read in the panel's tooltip.
-TEST_F(BandTest, panelTooltipHoldsTheWholeTextWhereALineIsCut)
-{
-    EXPECT_EQ(ui().Picture1->toolTip(), QString());
-    form->showRuneWord(QString::fromLatin1(twinRal));
-    EXPECT_EQ(ui().Picture1->toolTip(), panel().join(u'\n'));
-    form->showRuneWord(u"Stealth"_s);
-    EXPECT_EQ(ui().Picture1->toolTip(), QString());
 }

@@ -136,10 +136,8 @@ TEST(RuneWordFilter, eachPartLetsThroughWhatItSaysAndTheyCombine)
         {&withKinds, {.terms = terms(u" ALL  skills "_s)}, {u"Spirit"_s, u"Lore"_s}},
         {&withKinds, {.terms = terms(u"tir el"_s)}, {u"Steel"_s}},
         {&withKinds, {.terms = terms(u"ste skill"_s)}, {}},
-        {&withKinds, {.kind = kind("Armor")}, {u"Spirit"_s, u"Lore"_s}},
         {&withoutKinds, {.itemType = u"Shield"_s}, {u"Spirit"_s}},
         {&withKinds, {.mode = Mode::Ladder, .showHidden = true}, {u"Steel"_s, u"Spirit"_s}},
-        {&withKinds, {.patch = u"1.9"_s, .showHidden = true}, {u"Steel"_s}},
         {&withKinds, {.favouritesOnly = true}, {u"Lore"_s}},
         {&withKinds, {.kind = kind("Swords"), .mode = Mode::NonLadder, .patch = u"1.11"_s}, {u"Steel"_s}},
     };
