@@ -86,11 +86,11 @@ TEST_F(GroupsTest, clearAsksThenZeroesTheGroupInMemory)
     press(2);
     click(ui().Command4);
     click(ui().Command7);
-    // Moving closes the band and leaves the list and the recipe frames.
+    // Moving closes the band and leaves the list (the recipe frames: the band
+    // tests).
     click(ui().Command2);
     EXPECT_EQ(ui().Command4->text(), u"Rune Word >>"_s);
     EXPECT_EQ(ui().Picture1->height(), twipsToPixels(4215));
-    EXPECT_TRUE(ui().Shape2[1]->isVisible());
     EXPECT_EQ(ui().List1->count(), 1);
     click(ui().Command1);
     click(ui().Command4);

@@ -184,7 +184,6 @@ TEST(DataCheck, eachProblemAtItsLine)
 {
     const QByteArray clean = "[OverAll]\r\nRune Elect=1\r\n[A]\r\nRuneNum=1\r\nRune1=8\r\nEffectNum=1\r\nEffect1=x\r\n";
     const std::tuple<QByteArray, QByteArray, std::vector<std::tuple<const char *, int, const char *>>> rows[] = {
-        {clean, "A\r\n", {}},
         {clean, "\r\nA\nB\n", {{"runename.dat", 3, "\"B\" has no section"}}},
         {clean + "[C]\nRuneNum=0\n", "A", {{"rune.dat", 8, "[C] is not in runename.dat"}}},
         {"[OverAll]\n[A]\nRuneNum=2.5\n", "A", {{"rune.dat", 3, "not a whole number from 0 to 7"}}},
