@@ -124,9 +124,16 @@ TEST_F(BandTest, updateAndShowAllListTheWordsOfTheItemType)
 
 // Every click on an entry shows it, framing its runes red where owned and
 // white where missing, also a click on the entry already selected; focus
-// arriving by Tab shows nothing.
-TEST_F(BandTest, everyClickOnAnEntryShowsItButTabFocusDoesNot)
+// arriving by Tab shows nothing. The frames' colours follow the counts of the
+// group shown, whatever showed them: a rune named twice is owned twice only
+// with two; hidden frames stay hidden.
+TEST_F(BandTest, clickedEntriesShowFramedByTheCountsOfTheGroupShown)
 {
+    const QColor red(255, 0, 0);
+    const QColor white(255, 255, 255);
+    const auto colours = [this] {
+        return QList<QColor>{ui().Shape2[1]->borderColour(), ui().Shape2[2]->borderColour()};
+    };
     click(ui().Command4);
     const QStringList rune = panel();
     ui().Command4->setFocus();
@@ -138,29 +145,14 @@ TEST_F(BandTest, everyClickOnAnEntryShowsItButTabFocusDoesNot)
     const QPoint steel = ui().List1->visualItemRect(ui().List1->item(2)).center();
     QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, steel);
     EXPECT_EQ(panel().mid(0, 3), (QStringList{u"  Steel"_s, u"  Req Rune : Tir + El"_s, u"  Req Lv : 13"_s}));
-    EXPECT_EQ(ui().Shape2[1]->borderColour(), QColor(255, 0, 0));
-    EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 255, 255));
+    EXPECT_EQ(colours(), (QList<QColor>{red, white}));
     EXPECT_EQ(ui().Shape2[2]->geometry(), toPixels({120, 120, 660, 660}));
     press(3);
     QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, steel);
     EXPECT_EQ(panel().at(0), u"  Steel"_s);
     QTest::keyClick(ui().List1, Qt::Key_Down);
     EXPECT_EQ(panel().at(0), u"  Stealth"_s);
-}
 
-// The frames' colours follow the counts of the group shown, whatever showed
-// them: a rune named twice is owned twice only with two; hidden frames stay
-// hidden.
-TEST_F(BandTest, frameColoursFollowTheCountsOfTheGroupShown)
-{
-    const QColor red(255, 0, 0);
-    const QColor white(255, 255, 255);
-    const auto colours = [this] {
-        return QList<QColor>{ui().Shape2[1]->borderColour(), ui().Shape2[2]->borderColour()};
-    };
-    click(ui().Command4);
-    choose(u"All"_s);
-    click(ui().Command7);
     const QPoint twin = ui().List1->visualItemRect(ui().List1->item(5)).center();
     QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, twin);
     EXPECT_EQ(colours(), (QList<QColor>{red, white}));

@@ -282,14 +282,33 @@ TEST_F(PlannerTest, marksSortsTabAndPlaceAreKeptAcrossStarts)
     EXPECT_EQ(names(runeWords), (QStringList{u"Spirit"_s, u"Steel"_s}));
 }
 
-// The details show the chosen rune word whole, each effect on one line,
-// and whether the chosen counts make it.
-TEST_F(PlannerTest, runeWordsTabShowsTheWholeRuneWord)
+// Ctrl+F finds the search box from any tab; Tab goes down the tab in view;
+// a rune word shows in the main window at Return. The details show the chosen
+// rune word whole, each effect on one line, and whether the chosen counts
+// make it.
+TEST_F(PlannerTest, runeWordsTabByKeyboardAndItsDetails)
 {
     writeFile("save/rune2.sav", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n1\r\n");
     openPlanner();
-    showTab(RunePlanner::RuneWords);
+    showTab(RunePlanner::Groups);
+    QTest::keyClick(planner, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::RuneWords);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited.join(u' '), u"search itemKind sockets maxLevel mode patch favouritesOnly showHidden counts "
+                                  u"runeWords details"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), tabs()->tabBar());
     QTableView *runeWords = table("runeWords");
+    runeWords->setFocus();
+    QTest::keyClick(runeWords, Qt::Key_Home);
+    QTest::keyClick(runeWords, Qt::Key_Down);
+    QTest::keyClick(runeWords, Qt::Key_Return);
+    EXPECT_EQ(ui().Picture1->text().texts().value(0), u"  Spirit"_s);
+
     EXPECT_EQ(cell(runeWords, 0, 8), u"Now"_s);
     EXPECT_EQ(cell(runeWords, 1, 8), u"No"_s);
     clickRow(runeWords, 1);
@@ -334,32 +353,6 @@ TEST_F(PlannerTest, ctrlESavesTheRowsShownAndCtrlSTheGroups)
     EXPECT_TRUE(readFile("groups.csv").startsWith("\xEF\xBB\xBFRune,Group 1,"));
     ASSERT_EQ(prompter.told.size(), 1);
     EXPECT_TRUE(prompter.told[0].prompt.contains(u"no folder"_s));
-}
-
-// Ctrl+F finds the search box from any tab; Tab goes down the tab in view;
-// a rune word shows in the main window at Return.
-TEST_F(PlannerTest, keyboardReachesEveryControlInOrder)
-{
-    openPlanner();
-    showTab(RunePlanner::Groups);
-    QTest::keyClick(planner, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::RuneWords);
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 10; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(QApplication::focusWidget()->objectName());
-    }
-    EXPECT_EQ(visited.join(u' '), u"search itemKind sockets maxLevel mode patch favouritesOnly showHidden counts "
-                                  u"runeWords details"_s);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), tabs()->tabBar());
-
-    QTableView *runeWords = table("runeWords");
-    runeWords->setFocus();
-    QTest::keyClick(runeWords, Qt::Key_Home);
-    QTest::keyClick(runeWords, Qt::Key_Down);
-    QTest::keyClick(runeWords, Qt::Key_Return);
-    EXPECT_EQ(form->controls().Picture1->text().texts().value(0), u"  Spirit"_s);
 }
 
 // The worked example, checked by hand: Insight (Ral Tir Tal Sol) lacks Ral
