@@ -103,7 +103,6 @@ TEST(SaveFile, bytesAreExactlyAsStored)
     const QByteArray content = formatSaveFile(stock);
     EXPECT_EQ(content.left(16), QByteArray::fromHex("2030200D0A" "203132200D0A" "2D33200D0A"));
     EXPECT_TRUE(content.endsWith("\r\n 0 \r\n"));
-    EXPECT_EQ(formatSaveFile(RuneStock()).size(), 165);
     EXPECT_EQ(formatQuantity(Min), "-2147483648 ");
 }
 
