@@ -95,7 +95,7 @@ TEST(DecimalNumber, roundsExactlyAfterArithmetic)
     EXPECT_FALSE(DecimalNumber::parse(QStringView(u"１")));
 }
 
-TEST(SaveFile, bytesAreExactlyAsStored)
+TEST(SaveFile, bytesAreExactlyAsStoredAndReadLineByLine)
 {
     RuneStock stock;
     stock.set(1, 12);
@@ -104,13 +104,10 @@ TEST(SaveFile, bytesAreExactlyAsStored)
     EXPECT_EQ(content.left(16), QByteArray::fromHex("2030200D0A" "203132200D0A" "2D33200D0A"));
     EXPECT_TRUE(content.endsWith("\r\n 0 \r\n"));
     EXPECT_EQ(formatQuantity(Min), "-2147483648 ");
-}
 
-// Each line is its rune's count; a damaged line reads 0, runes after the
-// last line read 0 (the last line is not repeated), lines past 33 are not
-// read, and every line end counts.
-TEST(SaveFile, shortDamagedAndLongContentRead)
-{
+    // Each line is its rune's count; a damaged line reads 0, runes after the
+    // last line read 0 (the last line is not repeated), lines past 33 are not
+    // read, and every line end counts.
     const auto counts = [](const QByteArray &content) {
         const RuneStock stock = parseSaveFile(content);
         QList<qint32> all;
