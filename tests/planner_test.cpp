@@ -6,10 +6,10 @@
 #include "runewordfilter.h"
 #include "runewordfinder.h"
 #include "runewordrows.h"
+#include "testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -252,14 +252,10 @@ TEST(ShippedData, checksCleanAndFitsKinds)
     const QString runeNameDat = dir + u"/runename.dat"_s;
     for (const DataProblem &problem : checkRuneDataFiles(runeDat, runeNameDat))
         ADD_FAILURE() << problem.file.toStdString() << ':' << problem.line << ' ' << problem.text.toStdString();
-    QFile file(runeDat);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readAll(runeDat);
     // A later package may replace the copies of these files that users never
     // edited only if it knows them.
-    QFile nameFile(runeNameDat);
-    ASSERT_TRUE(nameFile.open(QIODevice::ReadOnly));
-    for (const QByteArray &shipped : {bytes, nameFile.readAll()})
+    for (const QByteArray &shipped : {bytes, readAll(runeNameDat)})
         EXPECT_TRUE(shippedVersions().contains(QCryptographicHash::hash(shipped, QCryptographicHash::Sha256).toHex()));
     const RuneData data = RuneData::parse(bytes);
     for (int index = 0; index < RuneCatalogue::Count; ++index)
