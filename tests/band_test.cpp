@@ -55,10 +55,12 @@ protected:
 } // namespace
 
 // The band's controls are made when it first opens; opening lists what the
-// group can make of every item type, whatever type is chosen.
+// group can make of every item type, whatever type is chosen. A line cut at
+// the panel's edge can be read in the panel's tooltip.
 TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
 {
     EXPECT_EQ(form->findChild<QListWidget *>(), nullptr);
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
     for (QPushButton *button : form->findChildren<QPushButton *>()) {
         if (button->text() == u"Rune Word >>"_s)
             click(button);
@@ -77,9 +79,18 @@ TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
     choose(u"Helm"_s);
     click(ui().Command4);
     EXPECT_EQ(listed(), (QStringList{u"Stealth"_s, u"Leaf"_s, u"Stealth"_s}));
+
+    form->showRuneWord(QString::fromLatin1(twinRal));
+    EXPECT_EQ(ui().Picture1->toolTip(), panel().join(u'\n'));
+    form->showRuneWord(u"Stealth"_s);
+    EXPECT_EQ(ui().Picture1->toolTip(), QString());
 }
 
-TEST_F(BandTest, updatePreviewsTheFirstMakeableWordOfTheItemType)
+// Update lists the makeable words of the item type and previews the first
+// without selecting it; show all lists every word of the type and selects the
+// first, framed by ownership. Nothing found: update blanks the panel, show
+// all leaves it; both hide the frames.
+TEST_F(BandTest, updateAndShowAllListTheWordsOfTheItemType)
 {
     click(ui().Command4);
     choose(u"Armor"_s);
@@ -90,17 +101,12 @@ TEST_F(BandTest, updatePreviewsTheFirstMakeableWordOfTheItemType)
     EXPECT_EQ(visibleFrames(), (QList<int>{1, 2}));
     EXPECT_EQ(ui().Shape2[1]->geometry(), toPixels({4440, 120, 660, 660}));
     EXPECT_EQ(ui().Shape2[2]->geometry(), toPixels({3000, 120, 660, 660}));
-
     choose(u"Shield"_s);
     click(ui().Command5);
     EXPECT_TRUE(listed().isEmpty());
     EXPECT_TRUE(panel().isEmpty());
     EXPECT_TRUE(visibleFrames().isEmpty());
-}
 
-TEST_F(BandTest, showAllSelectsTheFirstWordWithFramesByOwnership)
-{
-    click(ui().Command4);
     choose(u"Helm"_s);
     click(ui().Command7);
     EXPECT_EQ(listed(), QStringList{u"Lore"_s});
@@ -108,8 +114,6 @@ TEST_F(BandTest, showAllSelectsTheFirstWordWithFramesByOwnership)
     EXPECT_EQ(panel().at(1), u"  Req Rune : Ort + Sol"_s);
     EXPECT_EQ(visibleFrames(), (QList<int>{1, 2}));
     EXPECT_EQ(ui().Shape2[1]->borderColour(), QColor(255, 255, 255));
-
-    // Show all with nothing found leaves the panel and hides the frames.
     const QStringList shown = panel();
     choose(u"Shield"_s);
     click(ui().Command7);
@@ -120,9 +124,16 @@ TEST_F(BandTest, showAllSelectsTheFirstWordWithFramesByOwnership)
 
 // Every click on an entry shows it, framing its runes red where owned and
 // white where missing, also a click on the entry already selected; focus
-// arriving by Tab shows nothing.
-TEST_F(BandTest, everyClickOnAnEntryShowsItButTabFocusDoesNot)
+// arriving by Tab shows nothing. The frames' colours follow the counts of the
+// group shown, whatever showed them: a rune named twice is owned twice only
+// with two; hidden frames stay hidden.
+TEST_F(BandTest, clickedEntriesShowFramedByTheCountsOfTheGroupShown)
 {
+    const QColor red(255, 0, 0);
+    const QColor white(255, 255, 255);
+    const auto colours = [this] {
+        return QList<QColor>{ui().Shape2[1]->borderColour(), ui().Shape2[2]->borderColour()};
+    };
     click(ui().Command4);
     const QStringList rune = panel();
     ui().Command4->setFocus();
@@ -134,29 +145,14 @@ TEST_F(BandTest, everyClickOnAnEntryShowsItButTabFocusDoesNot)
     const QPoint steel = ui().List1->visualItemRect(ui().List1->item(2)).center();
     QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, steel);
     EXPECT_EQ(panel().mid(0, 3), (QStringList{u"  Steel"_s, u"  Req Rune : Tir + El"_s, u"  Req Lv : 13"_s}));
-    EXPECT_EQ(ui().Shape2[1]->borderColour(), QColor(255, 0, 0));
-    EXPECT_EQ(ui().Shape2[2]->borderColour(), QColor(255, 255, 255));
+    EXPECT_EQ(colours(), (QList<QColor>{red, white}));
     EXPECT_EQ(ui().Shape2[2]->geometry(), toPixels({120, 120, 660, 660}));
     press(3);
     QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, steel);
     EXPECT_EQ(panel().at(0), u"  Steel"_s);
     QTest::keyClick(ui().List1, Qt::Key_Down);
     EXPECT_EQ(panel().at(0), u"  Stealth"_s);
-}
 
-// The frames' colours follow the counts of the group shown, whatever showed
-// them: a rune named twice is owned twice only with two; hidden frames stay
-// hidden.
-TEST_F(BandTest, frameColoursFollowTheCountsOfTheGroupShown)
-{
-    const QColor red(255, 0, 0);
-    const QColor white(255, 255, 255);
-    const auto colours = [this] {
-        return QList<QColor>{ui().Shape2[1]->borderColour(), ui().Shape2[2]->borderColour()};
-    };
-    click(ui().Command4);
-    choose(u"All"_s);
-    click(ui().Command7);
     const QPoint twin = ui().List1->visualItemRect(ui().List1->item(5)).center();
     QTest::mouseClick(ui().List1->viewport(), Qt::LeftButton, {}, twin);
     EXPECT_EQ(colours(), (QList<QColor>{red, white}));
@@ -211,14 +207,4 @@ TEST_F(BandTest, tabPassesOverTheClosedBand)
                                              ui().Picture1}));
     click(ui().Command4);
     EXPECT_EQ(tabStops(), closed);
-}
-
-// A line cut at the panel's edge can be read in the panel's tooltip.
-TEST_F(BandTest, panelTooltipHoldsTheWholeTextWhereALineIsCut)
-{
-    EXPECT_EQ(ui().Picture1->toolTip(), QString());
-    form->showRuneWord(QString::fromLatin1(twinRal));
-    EXPECT_EQ(ui().Picture1->toolTip(), panel().join(u'\n'));
-    form->showRuneWord(u"Stealth"_s);
-    EXPECT_EQ(ui().Picture1->toolTip(), QString());
 }

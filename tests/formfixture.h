@@ -5,11 +5,14 @@
 #include "scriptedprompter.h"
 #include "testfiles.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +39,35 @@ protected:
     }
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // The shipped rune.dat and runename.dat in the program folder.
+    void copyShippedData()
+    {
+        for (const char *name : {"rune.dat", "runename.dat"}) {
+            QFile::remove(path(name));
+            ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_DATA_DIR "/") + QString::fromLatin1(name), path(name)));
+        }
+    }
+    // Opens a context menu as `open` does and returns its items, choosing
+    // `choose` among them; none when no menu opened.
+    template<typename Open>
+    static QStringList menuItems(Open open, const QString &choose = {})
+    {
+        QStringList items;
+        QTimer::singleShot(0, qApp, [&items, choose] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                items.append(action->text());
+                if (action->text() == choose)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        open();
+        QCoreApplication::processEvents();
+        return items;
+    }
 
     void writeFile(const char *name, const QByteArray &content) { writeAll(path(name), content); }
     QByteArray readFile(const char *name) const { return readAll(path(name)); }

@@ -48,7 +48,8 @@ TEST_F(GroupsTest, renameStoresShiftJisNamesAndRefusesOthers)
 
 TEST_F(GroupsTest, countsTravelThroughTheSaveFiles)
 {
-    writeFile("save/group.dat", "\x83\x81\x83\x43\x83\x93: spare runes and gems\r\nsecond\r\n");
+    // Shift-JIS, blanks kept, a file cut short after two lines.
+    writeFile("save/group.dat", "\x83\x81\x83\x43\x83\x93: spare runes and gems\r\n  second  \r\n");
     form = openShown();
     const QString first = u"メイン: spare runes and gems"_s;
     EXPECT_EQ(text1(), first);
@@ -59,7 +60,7 @@ TEST_F(GroupsTest, countsTravelThroughTheSaveFiles)
     click(ui().Command2);
     EXPECT_EQ(form->currentGroup(), 2);
     EXPECT_EQ(form->runeStock(), RuneStock());
-    EXPECT_EQ(text1(), u"second"_s);
+    EXPECT_EQ(text1(), u"  second  "_s);
     EXPECT_TRUE(readFile("save/rune1.sav").startsWith(QByteArray(" 0 \r\n").repeated(9) + " 2 \r\n"));
     click(ui().Command2);
     EXPECT_EQ(text1(), QString());
@@ -85,11 +86,11 @@ TEST_F(GroupsTest, clearAsksThenZeroesTheGroupInMemory)
     press(2);
     click(ui().Command4);
     click(ui().Command7);
-    // Moving closes the band and leaves the list and the recipe frames.
+    // Moving closes the band and leaves the list (the recipe frames: the band
+    // tests).
     click(ui().Command2);
     EXPECT_EQ(ui().Command4->text(), u"Rune Word >>"_s);
     EXPECT_EQ(ui().Picture1->height(), twipsToPixels(4215));
-    EXPECT_TRUE(ui().Shape2[1]->isVisible());
     EXPECT_EQ(ui().List1->count(), 1);
     click(ui().Command1);
     click(ui().Command4);

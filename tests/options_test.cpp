@@ -5,10 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 
 using namespace rcl;
 using namespace Qt::StringLiterals;
@@ -30,27 +28,6 @@ protected:
         for (const QPushButton *button : japaneseCaptioned())
             texts.append(button->text());
         return texts;
-    }
-    // Opens a context menu as `open` does and returns its items, choosing
-    // `choose` among them; none when no menu opened.
-    template<typename Open>
-    QStringList menuItems(Open open, const QString &choose = {})
-    {
-        QStringList items;
-        QTimer::singleShot(0, form.get(), [&items, choose] {
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction *action : menu->actions()) {
-                items.append(action->text());
-                if (action->text() == choose)
-                    action->trigger();
-            }
-            menu->close();
-        });
-        open();
-        QCoreApplication::processEvents();
-        return items;
     }
     QStringList rightClickMenu(QPoint at, const QString &choose = {})
     {

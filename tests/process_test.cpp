@@ -24,6 +24,7 @@
 
 using namespace rcl;
 
+// These tests use POSIX processes and signals.
 namespace {
 
 // The next line of the process's output without its line end; empty when the
@@ -46,33 +47,6 @@ void startOffscreen(QProcess &process, const QString &program, const QStringList
     process.start(program, arguments);
 }
 
-// These tests use POSIX processes and signals.
-
-// The program, copied into a folder of its own: its save folder goes beside it.
-class ProgramFolder
-{
-public:
-    ProgramFolder()
-    {
-        program = dir.filePath(QStringLiteral("runechecklist"));
-        EXPECT_TRUE(QFile::copy(QStringLiteral(RCL_PROGRAM_PATH), program));
-        QDir().mkpath(dir.filePath(QStringLiteral("save")));
-    }
-
-    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    void start(QProcess &process) const
-    {
-        startOffscreen(process, program, {});
-        ASSERT_TRUE(process.waitForStarted());
-        // The lock is taken once the quit signals are handled.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return QFile::exists(path("save/runechecklist.lock")); }, 10000));
-    }
-
-    QTemporaryDir dir;
-    QString program;
-};
-
 } // namespace
 
 // A quit signal saves the current group and ends the program, also while a
@@ -92,19 +66,24 @@ TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
     for (const auto &[start, signalNumber] : {std::pair{Plain, SIGTERM}, {Plain, SIGINT}, {Plain, SIGHUP},
                                               {LockedElsewhere, SIGTERM}, {Unreadable, SIGINT}, {Unsavable, SIGTERM}}) {
         SCOPED_TRACE(start * 100 + signalNumber);
-        ProgramFolder folder;
+        QTemporaryDir folder;
+        const auto path = [&folder](const char *name) { return folder.filePath(QString::fromLatin1(name)); };
         // Written the way no save writes it, so a rewrite shows.
-        const QString seed = folder.path(start == LockedElsewhere ? "save/runechecklist.lock" : "save/rune1.sav");
+        const QString seed = path(start == LockedElsewhere ? "save/runechecklist.lock" : "save/rune1.sav");
         if (start == Unreadable)
             ASSERT_TRUE(QDir().mkpath(seed));
         else if (start != Unsavable)
             writeAll(seed, start == LockedElsewhere ? lock : "7\n");
         QProcess program;
         if (start == Plain) {
-            folder.start(program);
+            // The program itself, copied into the folder: its save folder goes
+            // beside it. The lock is taken once the quit signals are handled.
+            ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_PROGRAM_PATH), path("runechecklist")));
+            startOffscreen(program, path("runechecklist"), {});
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path("save/runechecklist.lock")); }, 10000));
         } else {
             program.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
-            startOffscreen(program, QStringLiteral(RCL_DRIVER_PATH), {QStringLiteral("click"), folder.dir.path()});
+            startOffscreen(program, QStringLiteral(RCL_DRIVER_PATH), {QStringLiteral("click"), folder.path()});
             if (start == Unsavable) {
                 ASSERT_EQ(nextLine(program), "opened");
                 ASSERT_TRUE(QDir().mkpath(seed));
@@ -120,9 +99,9 @@ TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), start == Unsavable ? 1 : 0);
-        EXPECT_EQ(readAll(folder.path("save/runechecklist.lock")), start == LockedElsewhere ? lock : QByteArray());
-        EXPECT_EQ(readAll(folder.path("save/rune1.sav")), start == Plain ? formatSaveFile(seven) : QByteArray());
-        EXPECT_EQ(QFileInfo(folder.path("save/rune1.sav")).isDir(), start == Unreadable || start == Unsavable);
+        EXPECT_EQ(readAll(path("save/runechecklist.lock")), start == LockedElsewhere ? lock : QByteArray());
+        EXPECT_EQ(readAll(path("save/rune1.sav")), start == Plain ? formatSaveFile(seven) : QByteArray());
+        EXPECT_EQ(QFileInfo(path("save/rune1.sav")).isDir(), start == Unreadable || start == Unsavable);
     }
 }
 

@@ -2,7 +2,6 @@
 #include "upgraderows.h"
 #include "upgrades.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -128,19 +127,4 @@ TEST(NearMisses, rankByRunesMissingAfterUpgrades)
               (QStringList{u"Tal:0:"_s, u"Ist Ral:1:3 Tal → Ral"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s}));
     EXPECT_EQ(listed(words + Chain, NearMissRanking::MissingAfterUpgrades),
               (QStringList{u"Tal:0:"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s, u"Ist Ral:1:3 Tal → Ral"_s}));
-}
-
-// The shipped recipes: one for every rune but El, under the names the data
-// gives them.
-TEST(ShippedData, upgradeRecipesForEveryRuneButEl)
-{
-    QFile file(QStringLiteral(RCL_DATA_DIR) + u"/rune.dat"_s);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const RuneData data = RuneData::parse(file.readAll());
-    const UpgradeRecipes &recipes = data.upgrades();
-    for (int index = 1; index < RuneCatalogue::Count; ++index)
-        EXPECT_TRUE(recipes.recipe(index)) << index;
-    EXPECT_EQ(upgradeRecipeText(recipes, rune("Shae"), data.runes()), u"3 Sol + Chipped Sapphire → Shael"_s);
-    EXPECT_EQ(upgradeRecipeText(recipes, 32, data.runes()), u"2 Cham + Flawless Emerald → Zod"_s);
-    EXPECT_EQ(std::pair(recipes.madeInto(rune("Thul")), recipes.madeInto(32)), std::pair(rune("Amn"), -1));
 }
