@@ -167,6 +167,10 @@ ProfileData ProfileData::parse(QByteArray content)
             ++current->count;
         }
     }
+    // A file of mostly comments or blank lines keeps no room for keys it
+    // does not have.
+    if (data.m_entries.size() < data.m_entries.capacity() / 2)
+        data.m_entries.shrink_to_fit();
     data.indexLargeSections();
     return data;
 }
