@@ -3,10 +3,11 @@
 // word files; or, with --bare, a plain window of the same size; or, with
 // --text, the text floor: a window of the same size that shows the window's
 // texts (captions, rune names, the info panel's lines) in the same fonts and
-// does nothing else. It waits for the first paint, prints how long that took
+// does nothing else; or, with --controls, the same texts and the pictures in
+// plain Qt controls. It waits for the first paint, prints how long that took
 // and the peak memory, and exits. bench/startup.sh runs them side by side.
 //
-//   firstpaint [--bare | --text] [--since NANOSECONDS]
+//   firstpaint [--bare | --text | --controls] [--since NANOSECONDS]
 //
 // --since takes the wall-clock time (date +%s%N) taken just before the
 // process was started, so the figure covers loading the program too.
@@ -19,7 +20,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -128,6 +132,95 @@ private:
     std::vector<Text> m_texts;
 };
 
+// A sunken frame that draws lines of text, as the info panel's do.
+class LinesFrame final : public QFrame
+{
+public:
+    LinesFrame(QList<rcl::PanelLine> lines, QWidget *parent) : QFrame(parent), m_lines(std::move(lines))
+    {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+        setAutoFillBackground(true);
+        QPalette grey = palette();
+        grey.setColor(QPalette::Window, grey.color(QPalette::Button));
+        grey.setColor(QPalette::WindowText, grey.color(QPalette::ButtonText));
+        setPalette(grey);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        int top = contentsRect().top();
+        for (const rcl::PanelLine &line : m_lines) {
+            QFont lineFont = font();
+            lineFont.setPointSizeF(line.pointSize);
+            lineFont.setBold(line.bold);
+            const QFontMetrics metrics(lineFont);
+            painter.setFont(lineFont);
+            painter.drawText(contentsRect().left(), top + metrics.ascent(), line.text);
+            top += metrics.height();
+        }
+    }
+
+private:
+    QList<rcl::PanelLine> m_lines;
+};
+
+// The controls floor: the window's controls at start, as plain Qt controls
+// with their texts, pictures, fonts and places, and nothing else: no files,
+// no handlers, no frames or event areas. What the window costs above it is
+// its own; what it costs above the text floor, Qt's controls.
+class ControlsFloor final : public QWidget
+{
+public:
+    ControlsFloor()
+    {
+        using namespace rcl;
+        setFont(fonts::windowDefault());
+        setAutoFillBackground(true);
+        QPalette black = palette();
+        black.setColor(QPalette::Window, Qt::black);
+        setPalette(black);
+        const RuneTable runes;
+        for (int i = 0; i < RuneCatalogue::Count; ++i) {
+            auto *picture = new QLabel(this);
+            picture->setGeometry(toPixels(grid::pictureRect(i)));
+            picture->setPixmap(QPixmap(QStringLiteral(":/pictures/rune%1.gif").arg(i, 2, 10, QLatin1Char('0'))));
+        }
+        const QFont label = fonts::runeLabel();
+        for (int i = 0; i < RuneCatalogue::Count; ++i) {
+            auto *name = new QLabel(runes.name(i), this);
+            name->setGeometry(toPixels(grid::labelRect(i)));
+            name->setFont(label);
+            name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            QPalette white = name->palette();
+            white.setColor(QPalette::WindowText, Qt::white);
+            name->setPalette(white);
+        }
+        auto *panel = new LinesFrame(firstRuneLines(runes, 0), this);
+        panel->setGeometry(toPixels(form::Picture1));
+        panel->setFont(fonts::timesNewRoman(9));
+        const QFont terminal = fonts::terminal(9.75);
+        const auto button = [&](const QString &caption, const QFont &font, const TwipRect &place) {
+            auto *b = new QPushButton(caption, this);
+            b->setGeometry(toPixels(place));
+            b->setFont(font);
+            return b;
+        };
+        button(QStringLiteral("前"), terminal, form::Command1)->setEnabled(false);
+        button(QStringLiteral("次"), terminal, form::Command2);
+        auto *name = new QLineEdit(this);
+        name->setGeometry(toPixels(form::Text1));
+        name->setFont(fonts::terminal(13.5));
+        name->setReadOnly(true);
+        button(QStringLiteral("名称変更"), terminal, form::Command3);
+        button(QStringLiteral("Rune Word >>"), font(), form::Command4);
+        button(QStringLiteral("消去"), terminal, form::Command6);
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -135,11 +228,14 @@ int main(int argc, char *argv[])
     qint64 since = nowNanoseconds();
     bool bare = false;
     bool textFloor = false;
+    bool controlsFloor = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--bare") == 0)
             bare = true;
         else if (std::strcmp(argv[i], "--text") == 0)
             textFloor = true;
+        else if (std::strcmp(argv[i], "--controls") == 0)
+            controlsFloor = true;
         else if (std::strcmp(argv[i], "--since") == 0 && i + 1 < argc)
             since = std::atoll(argv[++i]);
     }
@@ -150,8 +246,13 @@ int main(int argc, char *argv[])
     std::unique_ptr<QWidget> bareWindow;
     rcl::Checklist checklist(prompter, rcl::DataLocation{folder.path(), {}});
     QWidget *window = nullptr;
-    if (bare || textFloor) {
-        bareWindow = textFloor ? std::make_unique<TextFloor>() : std::make_unique<QWidget>();
+    if (bare || textFloor || controlsFloor) {
+        if (textFloor)
+            bareWindow = std::make_unique<TextFloor>();
+        else if (controlsFloor)
+            bareWindow = std::make_unique<ControlsFloor>();
+        else
+            bareWindow = std::make_unique<QWidget>();
         bareWindow->setWindowTitle(QStringLiteral("Rune Check List for ver1.8 by Varnhold"));
         bareWindow->setFixedSize(704, 324);
         window = bareWindow.get();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Time from process start to the first paint, and peak memory, of the main
 # window against the text floor (a window of the same size showing the same
-# texts in the same fonts) and a bare Qt window, the three in turn. Needs a
+# texts in the same fonts), the controls floor (the same texts and pictures in
+# plain Qt controls, doing nothing else) and a bare Qt window, in turn. Needs a
 # display; on a machine without one:
 #   xvfb-run -a bench/startup.sh build/bench/firstpaint [runs]
 set -euo pipefail
@@ -9,10 +10,12 @@ probe=${1:-build/bench/firstpaint}
 runs=${2:-15}
 "$probe" >/dev/null
 "$probe" --text >/dev/null
+"$probe" --controls >/dev/null
 "$probe" --bare >/dev/null
 for ((i = 0; i < runs; i++)); do
     echo "window $("$probe" --since "$(date +%s%N)")"
     echo "text   $("$probe" --text --since "$(date +%s%N)")"
+    echo "controls $("$probe" --controls --since "$(date +%s%N)")"
     echo "bare   $("$probe" --bare --since "$(date +%s%N)")"
 done | awk '
     { ms[$1] = ms[$1] " " $4; kib[$1] = kib[$1] " " $8 }
@@ -22,8 +25,8 @@ done | awk '
         return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
     }
     END {
-        w = median(ms["window"]); t = median(ms["text"]); b = median(ms["bare"])
-        wm = median(kib["window"]); tm = median(kib["text"]); bm = median(kib["bare"])
-        printf "median first paint: window %.1f ms, text floor %.1f ms, bare %.1f ms; window / text floor %.3f\n", w, t, b, w / t
-        printf "median peak memory: window %d KiB, text floor %d KiB, bare %d KiB; window / text floor %.3f\n", wm, tm, bm, wm / tm
+        w = median(ms["window"]); t = median(ms["text"]); c = median(ms["controls"]); b = median(ms["bare"])
+        wm = median(kib["window"]); tm = median(kib["text"]); cm = median(kib["controls"]); bm = median(kib["bare"])
+        printf "median first paint: window %.1f ms, text floor %.1f ms, controls floor %.1f ms, bare %.1f ms; window / text floor %.3f, controls floor / text floor %.3f\n", w, t, c, b, w / t, c / t
+        printf "median peak memory: window %d KiB, text floor %d KiB, controls floor %d KiB, bare %d KiB; window / text floor %.3f, controls floor / text floor %.3f\n", wm, tm, cm, bm, wm / tm, cm / tm
     }'

@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <limits>
 #include <unordered_set>
 
 namespace rcl {
@@ -43,34 +44,35 @@ QStringView trimmedProfileBlanks(QStringView name)
 }
 
 // The same few key names stand in every section: each is decoded and hashed
-// once and then shared.
+// once and then shared, by its index in the names.
 template<typename Hash>
 class NameCache
 {
 public:
     struct Name
     {
-        QString text;
+        qint32 index = 0;
         std::size_t hash = 0;
     };
 
-    explicit NameCache(TextEncoding encoding) : m_encoding(encoding) {}
+    NameCache(TextEncoding encoding, std::vector<QString> &names) : m_encoding(encoding), m_names(names) {}
 
     Name decoded(QByteArrayView raw)
     {
-        const auto found = m_names.constFind(raw);
-        if (found != m_names.cend())
+        const auto found = m_cache.constFind(raw);
+        if (found != m_cache.cend())
             return *found;
-        QString text = decodeText(raw, m_encoding);
-        const Name name{text, Hash()(text)};
-        if (m_names.size() < 4096)
-            m_names.insert(raw, name);
+        m_names.push_back(decodeText(raw, m_encoding));
+        const Name name{qint32(m_names.size() - 1), Hash()(m_names.back())};
+        if (m_cache.size() < 4096)
+            m_cache.insert(raw, name);
         return name;
     }
 
 private:
     TextEncoding m_encoding;
-    QHash<QByteArrayView, Name> m_names;
+    std::vector<QString> &m_names;
+    QHash<QByteArrayView, Name> m_cache;
 };
 
 } // namespace
@@ -138,10 +140,16 @@ ProfileData ProfileData::parse(QByteArray content)
 {
     ProfileData data;
     data.m_encoding = takeEncoding(content);
+    // The readers never hand over more than a few megabytes; an entry's
+    // offsets cannot address beyond this.
+    if (content.size() > std::numeric_limits<qint32>::max())
+        content.truncate(std::numeric_limits<qint32>::max());
     data.m_content = std::move(content);
     const TextEncoding encoding = data.m_encoding;
     const QByteArrayView all(data.m_content);
-    NameCache<AsciiCaseHash> keyNames(encoding);
+    NameCache<AsciiCaseHash> keyNames(encoding, data.m_keyNames);
+    // Every line could be a key: one allocation holds all the entries.
+    data.m_entries.reserve(std::size_t(all.count('\n') + 1));
 
     // Null before the first section and inside a repeated one: their keys
     // are never found.
@@ -154,11 +162,15 @@ ProfileData ProfileData::parse(QByteArray content)
             current = added ? &section->second : nullptr;
         } else if (line.kind == ProfileLine::Kind::Key && current) {
             const auto name = keyNames.decoded(line.name);
-            data.m_entries.push_back({entryHash(current->id, name.hash), current->id, name.text,
-                                      line.value.data() - all.data(), line.value.size()});
+            data.m_entries.push_back({entryHash(current->id, name.hash), qint32(current->id), name.index,
+                                      qint32(line.value.data() - all.data()), qint32(line.value.size())});
             ++current->count;
         }
     }
+    // A file of mostly comments or blank lines keeps no room for keys it
+    // does not have.
+    if (data.m_entries.size() < data.m_entries.capacity() / 2)
+        data.m_entries.shrink_to_fit();
     data.indexLargeSections();
     return data;
 }
@@ -191,7 +203,8 @@ void ProfileData::indexLargeSections()
             std::size_t slot = entry.hash & mask;
             for (; m_slots[slot] >= 0; slot = (slot + 1) & mask) {
                 const Entry &taken = m_entries[std::size_t(m_slots[slot])];
-                if (taken.hash == entry.hash && taken.section == entry.section && AsciiCaseEqual()(taken.key, entry.key))
+                if (taken.hash == entry.hash && taken.section == entry.section
+                    && AsciiCaseEqual()(m_keyNames[std::size_t(taken.key)], m_keyNames[std::size_t(entry.key)]))
                     break;
             }
             if (m_slots[slot] < 0)
@@ -219,7 +232,8 @@ const ProfileData::Entry *ProfileData::find(SectionHandle section, QStringView k
     key = trimmedProfileBlanks(key);
     const std::size_t hash = entryHash(keys.id, AsciiCaseHash()(key));
     const auto matches = [&](const Entry &entry) {
-        return entry.hash == hash && entry.section == keys.id && AsciiCaseEqual()(entry.key, key);
+        return entry.hash == hash && entry.section == keys.id
+            && AsciiCaseEqual()(m_keyNames[std::size_t(entry.key)], key);
     };
     if (keys.count <= ScannedKeys) {
         for (qsizetype i = keys.first; i < keys.first + keys.count; ++i) {
@@ -260,8 +274,9 @@ QList<std::pair<QString, QString>> ProfileData::keys(SectionHandle section) cons
     std::unordered_set<QStringView, AsciiCaseHash, AsciiCaseEqual> seen;
     for (qsizetype i = section->first; i < section->first + section->count; ++i) {
         const Entry &entry = m_entries[std::size_t(i)];
-        if (seen.insert(entry.key).second)
-            keys.append({entry.key, valueText(QByteArrayView(m_content).sliced(entry.offset, entry.size), m_encoding)});
+        const QString &name = m_keyNames[std::size_t(entry.key)];
+        if (seen.insert(name).second)
+            keys.append({name, valueText(QByteArrayView(m_content).sliced(entry.offset, entry.size), m_encoding)});
     }
     return keys;
 }

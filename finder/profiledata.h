@@ -94,14 +94,16 @@ private:
     };
     // A key of a section, and where its value stands in the content: offsets
     // rather than views, so a copy of the parse can never point into content
-    // it does not hold.
+    // it does not hold. The key's name is an index into the names, which the
+    // keys of every section share. 32 bits hold every offset of a file the
+    // reader takes, and keep an entry at 24 bytes.
     struct Entry
     {
         std::size_t hash = 0;
-        qsizetype section = 0;
-        QString key;
-        qsizetype offset = 0;
-        qsizetype size = 0;
+        qint32 section = 0;
+        qint32 key = 0;
+        qint32 offset = 0;
+        qint32 size = 0;
     };
 
     // A section's entries stand together, in file order. A few are searched
@@ -123,6 +125,7 @@ private:
     TextEncoding m_encoding = TextEncoding::ShiftJis;
     std::unordered_map<QString, Section, AsciiCaseHash, AsciiCaseEqual> m_sections;
     std::vector<Entry> m_entries;
+    std::vector<QString> m_keyNames;
     // An open-addressing table of the entries of large sections, the first
     // of each name only; -1 marks a free slot.
     std::vector<qint32> m_slots;

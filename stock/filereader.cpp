@@ -23,7 +23,8 @@ FileContent readFile(const QString &path, qint64 maxBytes)
     QFile file(path);
     if (!file.exists())
         return {};
-    if (!file.open(QIODevice::ReadOnly))
+    // Read in one piece: a buffer in between would only be copied through.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {FileContent::State::Failed, {}, file.errorString()};
     // A read of maxBytes would first take that much memory, whatever the
     // file's size: a file that says its size is read in one piece of it.

@@ -106,11 +106,11 @@ void Form1::createControls()
         m_ui.runeimg1[std::size_t(i)] = place(new RunePicture(i, this), grid::pictureRect(i));
     const QFont labelFont = fonts::runeLabel();
     for (int i = 0; i < RuneCatalogue::Count; ++i) {
-        m_ui.Label1[std::size_t(i)] = place(new RuneLabel(i, RuneCatalogue::name(i), this), grid::labelRect(i));
+        m_ui.Label1[std::size_t(i)] = place(new RuneLabel(i, RuneCatalogue::name(i), *this, this), grid::labelRect(i));
         m_ui.Label1[std::size_t(i)]->setFont(labelFont);
     }
     for (int i = 0; i < RuneCatalogue::Count; ++i)
-        m_ui.runeimg2[std::size_t(i)] = place(new RuneEventArea(i, this), grid::eventAreaRect(i));
+        m_ui.runeimg2[std::size_t(i)] = place(new RuneEventArea(i, *this, this), grid::eventAreaRect(i));
     // A click on a rune gives the grid the keyboard (eventFilter). The runes
     // are not the grid's focus proxies: Tab would stop at them.
     for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
@@ -197,22 +197,46 @@ void Form1::orderTabStops()
 
 void Form1::connectHandlers()
 {
-    for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
-        RuneEventArea *area = m_ui.runeimg2[i];
-        connect(area, &RuneEventArea::mouseMove, this, &Form1::runeimg2_MouseMove);
-        connect(area, &RuneEventArea::mouseDown, this, &Form1::runeimg2_MouseDown);
-        connect(area, &RuneEventArea::mouseUp, this, &Form1::runeimg2_MouseUp);
-        connect(area, &RuneEventArea::dblClick, this, &Form1::runeimg2_DblClick);
-        RuneLabel *label = m_ui.Label1[i];
-        connect(label, &RuneLabel::mouseMove, this, &Form1::Label1_MouseMove);
-        connect(label, &RuneLabel::click, this, &Form1::Label1_Click);
-    }
     connect(m_ui.Grid1, &RuneGridFocus::keyDown, this, &Form1::Grid1_KeyDown);
     connect(m_ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(m_ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(m_ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(m_ui.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(m_ui.Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+}
+
+void Form1::runeMouseDown(int index, int button, int shift, int x, int y)
+{
+    runeimg2_MouseDown(index, button, shift, x, y);
+    Q_EMIT stateChanged();
+}
+
+void Form1::runeMouseUp(int index, int button, int shift, int x, int y)
+{
+    runeimg2_MouseUp(index, button, shift, x, y);
+    Q_EMIT stateChanged();
+}
+
+void Form1::runeMouseMove(int index, int button, int shift, int x, int y)
+{
+    runeimg2_MouseMove(index, button, shift, x, y);
+}
+
+void Form1::runeDblClick(int index)
+{
+    runeimg2_DblClick(index);
+    Q_EMIT stateChanged();
+}
+
+void Form1::labelClick(int index)
+{
+    Label1_Click(index);
+    Q_EMIT stateChanged();
+}
+
+void Form1::labelMouseMove(int index, int button, int shift, int x, int y)
+{
+    Label1_MouseMove(index, button, shift, x, y);
 }
 
 void Form1::connectBand()

@@ -60,7 +60,7 @@ struct Form1Controls
     std::array<RuneEventArea *, RuneCatalogue::Count> runeimg2{};
 };
 
-class Form1 final : public QWidget
+class Form1 final : public QWidget, private RuneGridEvents
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form1)
@@ -173,6 +173,14 @@ private:
     [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
     [[nodiscard]] InteractionMode readInteractionMode();
     void ShowRuneInfo(int index);
+    // The grid's controls' events: each goes to its handler, and a press, a
+    // release or a click then tells the planner (stateChanged()).
+    void runeMouseDown(int index, int button, int shift, int x, int y) override;
+    void runeMouseUp(int index, int button, int shift, int x, int y) override;
+    void runeMouseMove(int index, int button, int shift, int x, int y) override;
+    void runeDblClick(int index) override;
+    void labelClick(int index) override;
+    void labelMouseMove(int index, int button, int shift, int x, int y) override;
     void Label1_MouseMove(int index, int button, int shift, int x, int y);
     void runeimg2_MouseMove(int index, int button, int shift, int x, int y);
     void runeimg2_MouseDown(int index, int button, int shift, int x, int y);

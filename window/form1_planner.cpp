@@ -18,12 +18,7 @@ QString Form1::runeNamesPath() const
 void Form1::connectPlanner()
 {
     const auto changed = [this] { Q_EMIT stateChanged(); };
-    for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
-        connect(m_ui.runeimg2[i], &RuneEventArea::mouseDown, this, changed);
-        connect(m_ui.runeimg2[i], &RuneEventArea::mouseUp, this, changed);
-        connect(m_ui.runeimg2[i], &RuneEventArea::dblClick, this, changed);
-        connect(m_ui.Label1[i], &RuneLabel::click, this, changed);
-    }
+    // The grid's controls tell it themselves (runeMouseDown() and the like).
     connect(m_ui.Grid1, &RuneGridFocus::keyDown, this, changed);
     for (QPushButton *button : {m_ui.Command1, m_ui.Command2, m_ui.Command3, m_ui.Command4, m_ui.Command6})
         connect(button, &QPushButton::clicked, this, changed);

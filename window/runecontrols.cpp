@@ -50,9 +50,10 @@ QPoint twipPosition(const QMouseEvent *event)
 
 } // namespace
 
-RuneEventArea::RuneEventArea(int index, QWidget *parent)
+RuneEventArea::RuneEventArea(int index, RuneGridEvents &events, QWidget *parent)
     : QWidget(parent)
     , m_index(index)
+    , m_events(events)
 {
     setMouseTracking(true);
     // The right button counts on a rune; it opens no menu there.
@@ -64,7 +65,7 @@ void RuneEventArea::mousePressEvent(QMouseEvent *event)
     const int button = buttonCode(event->button());
     const QPoint p = twipPosition(event);
     if (button != 0)
-        Q_EMIT mouseDown(m_index, button, shiftState(event->modifiers()), p.x(), p.y());
+        m_events.runeMouseDown(m_index, button, shiftState(event->modifiers()), p.x(), p.y());
 }
 
 void RuneEventArea::mouseReleaseEvent(QMouseEvent *event)
@@ -72,7 +73,7 @@ void RuneEventArea::mouseReleaseEvent(QMouseEvent *event)
     const int button = buttonCode(event->button());
     const QPoint p = twipPosition(event);
     if (button != 0)
-        Q_EMIT mouseUp(m_index, button, shiftState(event->modifiers()), p.x(), p.y());
+        m_events.runeMouseUp(m_index, button, shiftState(event->modifiers()), p.x(), p.y());
 }
 
 // Only the left button double-clicks. Its second press is the double-click
@@ -81,7 +82,7 @@ void RuneEventArea::mouseReleaseEvent(QMouseEvent *event)
 void RuneEventArea::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        Q_EMIT dblClick(m_index);
+        m_events.runeDblClick(m_index);
     else
         mousePressEvent(event);
 }
@@ -89,12 +90,13 @@ void RuneEventArea::mouseDoubleClickEvent(QMouseEvent *event)
 void RuneEventArea::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = twipPosition(event);
-    Q_EMIT mouseMove(m_index, buttonState(event->buttons()), shiftState(event->modifiers()), p.x(), p.y());
+    m_events.runeMouseMove(m_index, buttonState(event->buttons()), shiftState(event->modifiers()), p.x(), p.y());
 }
 
-RuneLabel::RuneLabel(int index, const QString &caption, QWidget *parent)
+RuneLabel::RuneLabel(int index, const QString &caption, RuneGridEvents &events, QWidget *parent)
     : QLabel(caption, parent)
     , m_index(index)
+    , m_events(events)
 {
     setMouseTracking(true);
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -118,13 +120,13 @@ void RuneLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = Qt::NoButton;
     event->accept();
     if (clicked)
-        Q_EMIT click(m_index);
+        m_events.labelClick(m_index);
 }
 
 void RuneLabel::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = twipPosition(event);
-    Q_EMIT mouseMove(m_index, buttonState(event->buttons()), shiftState(event->modifiers()), p.x(), p.y());
+    m_events.labelMouseMove(m_index, buttonState(event->buttons()), shiftState(event->modifiers()), p.x(), p.y());
 }
 
 RunePicture::RunePicture(int index, QWidget *parent)

@@ -13,6 +13,25 @@ namespace rcl {
 // passes it with every event, so one handler serves all 33. Positions in event
 // arguments are in twips.
 
+// What the grid's control arrays report, each control with its index: the
+// window takes the events of all 66 controls, at no cost per control.
+class RuneGridEvents
+{
+public:
+    virtual void runeMouseDown(int index, int button, int shift, int x, int y) = 0;
+    virtual void runeMouseUp(int index, int button, int shift, int x, int y) = 0;
+    virtual void runeMouseMove(int index, int button, int shift, int x, int y) = 0;
+    virtual void runeDblClick(int index) = 0;
+    // A press and a release of the left or the right button over the label.
+    virtual void labelClick(int index) = 0;
+    virtual void labelMouseMove(int index, int button, int shift, int x, int y) = 0;
+
+protected:
+    RuneGridEvents() = default;
+    ~RuneGridEvents() = default;
+    Q_DISABLE_COPY_MOVE(RuneGridEvents)
+};
+
 // runeimg2: the invisible area over a rune's picture and most of its label
 // that receives the mouse.
 class RuneEventArea final : public QWidget
@@ -21,14 +40,8 @@ class RuneEventArea final : public QWidget
     Q_DISABLE_COPY_MOVE(RuneEventArea)
 
 public:
-    RuneEventArea(int index, QWidget *parent);
+    RuneEventArea(int index, RuneGridEvents &events, QWidget *parent);
     [[nodiscard]] int index() const { return m_index; }
-
-Q_SIGNALS:
-    void mouseDown(int index, int button, int shift, int x, int y);
-    void mouseUp(int index, int button, int shift, int x, int y);
-    void mouseMove(int index, int button, int shift, int x, int y);
-    void dblClick(int index);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -38,6 +51,7 @@ protected:
 
 private:
     int m_index;
+    RuneGridEvents &m_events;
 };
 
 // Label1: a rune's name under its picture. Only the strips that no event area
@@ -48,13 +62,8 @@ class RuneLabel final : public QLabel
     Q_DISABLE_COPY_MOVE(RuneLabel)
 
 public:
-    RuneLabel(int index, const QString &caption, QWidget *parent);
+    RuneLabel(int index, const QString &caption, RuneGridEvents &events, QWidget *parent);
     [[nodiscard]] int index() const { return m_index; }
-
-Q_SIGNALS:
-    // A press and a release of the left or the right button over the label.
-    void click(int index);
-    void mouseMove(int index, int button, int shift, int x, int y);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -63,6 +72,7 @@ protected:
 
 private:
     int m_index;
+    RuneGridEvents &m_events;
     Qt::MouseButton m_pressed = Qt::NoButton;
 };
 
