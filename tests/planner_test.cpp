@@ -22,14 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-RuneStock stockOf(const std::map<int, qint32> &counts)
-{
-    RuneStock stock;
-    for (const auto &[index, count] : counts)
-        stock.set(index, count);
-    return stock;
-}
-
 constexpr int Ith = 5, Tal = 6, Ral = 7, Ist = 23;
 
 } // namespace
