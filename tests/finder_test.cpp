@@ -12,36 +12,18 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <tuple>
 
 using namespace rcl;
 using namespace std::string_view_literals;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-struct LookupRow
-{
-    std::string_view file;
-    const char *section;
-    const char *key;
-    QString expected;
-};
-
-void expectLookups(std::initializer_list<LookupRow> rows)
-{
-    for (const LookupRow &row : rows) {
-        const ProfileData data = ProfileData::parse(QByteArray(row.file.data(), qsizetype(row.file.size())));
-        EXPECT_EQ(data.value(QString::fromUtf8(row.section), QString::fromUtf8(row.key)), row.expected)
-            << "file: " << row.file << "\nsection: " << row.section << ", key: " << row.key;
-    }
-}
-
-} // namespace
-
 // The lookup's rules, one row each: file, section and key asked for, value.
+// A value is cut to 254 bytes, never inside a character. Long lines and large
+// sections are read by the same rules.
 TEST(RuneDataLookup, readsByTheProfileRules)
 {
-    expectLookups({
+    const std::tuple<std::string_view, const char *, const char *, QString> rows[] = {
         {"[overall]\r\nrune elect=1\r\n", "OverAll", "Rune Elect", QStringLiteral("1")},
         {"[OVERALL]\r\nRUNE ELECT=2\r\n", "overall", "rune elect", QStringLiteral("2")},
         // ア is 83 41 and ヂ is 83 61 in code page 932: their second bytes are
@@ -94,18 +76,35 @@ TEST(RuneDataLookup, readsByTheProfileRules)
         {"\xEF\xBB\xBF[A]\r\nk=\xE3\x83\xAB\r\n", "A", "k", QStringLiteral("ル")},
         // Saved as "Unicode": UTF-16, little-endian.
         {"\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0\xEB\x30\r\0\n\0"sv, "A", "k", QStringLiteral("ル")},
-    });
-}
+    };
+    for (const auto &[file, section, key, expected] : rows) {
+        EXPECT_EQ(ProfileData::parse(QByteArray(file.data(), qsizetype(file.size())))
+                      .value(QString::fromUtf8(section), QString::fromUtf8(key)),
+                  expected)
+            << "file: " << file << "\nsection: " << section << ", key: " << key;
+    }
 
-// A value is cut to 254 bytes, never inside a character: 253 bytes and a
-// two-byte character that would end at byte 255 keep the 253.
-TEST(RuneDataLookup, valuesAreCutTo254BytesOfTheirEncoding)
-{
+    // 253 bytes and a character that would end at byte 255 keep the 253.
     const auto value = [](const QByteArray &file) { return ProfileData::parse(file).value(u"A", u"k"); };
     EXPECT_EQ(value("[A]\r\nk=" + QByteArray(300, 'x')), QString(254, u'x'));
     EXPECT_EQ(value("[A]\r\nk=" + QByteArray(253, 'y') + "\x83\x41z"), QString(253, u'y'));
     EXPECT_EQ(value("[A]\r\nk=" + QByteArray(252, 'y') + "\x83\x41z"), QString(252, u'y') + QStringLiteral("ア"));
     EXPECT_EQ(value("\xEF\xBB\xBF[A]\r\nk=" + QByteArray(253, 'w') + "\xC3\xA9"), QString(253, u'w'));
+
+    // A section of many keys is indexed, and its first key of a name still
+    // wins, matched without ASCII case.
+    const ProfileData longLine = ProfileData::parse("[A]\r\nk=" + QByteArray(10 << 20, 'x') + "\r\nj=1\r\n");
+    EXPECT_EQ(longLine.value(QStringLiteral("A"), QStringLiteral("j")), QStringLiteral("1"));
+    QByteArray large = "[Small]\nk=small\n[Large]\n";
+    for (int i = 0; i < 1000; ++i)
+        large += "Key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+    large += "key7=again\n[Large]\nKey8=repeated\n[Small]\nk=repeated\n";
+    const ProfileData keys = ProfileData::parse(large);
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("KEY999")), QStringLiteral("999"));
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("Key7")), QStringLiteral("7"));
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("Key8")), QStringLiteral("8"));
+    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("k")), QString());
+    EXPECT_EQ(keys.value(QStringLiteral("Small"), QStringLiteral("k")), QStringLiteral("small"));
 }
 
 TEST(RuneDataFile, parsesOnceUntilTheFileChanges)
@@ -160,42 +159,6 @@ TEST(InteractionMode, settingComparedAsADecimalNumber)
         EXPECT_EQ(parseInteractionMode(QString::fromLatin1(setting)), mode) << '"' << setting << '"';
 }
 
-// Long lines, and large sections: a section of many keys is indexed, and its
-// first key of a name still wins, matched without ASCII case.
-TEST(RuneDataLookup, longLinesAndLargeSections)
-{
-    const ProfileData longLine = ProfileData::parse("[A]\r\nk=" + QByteArray(10 << 20, 'x') + "\r\nj=1\r\n");
-    EXPECT_EQ(longLine.value(QStringLiteral("A"), QStringLiteral("j")), QStringLiteral("1"));
-    QByteArray large = "[Small]\nk=small\n[Large]\n";
-    for (int i = 0; i < 1000; ++i)
-        large += "Key" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
-    large += "key7=again\n[Large]\nKey8=repeated\n[Small]\nk=repeated\n";
-    const ProfileData keys = ProfileData::parse(large);
-    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("KEY999")), QStringLiteral("999"));
-    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("Key7")), QStringLiteral("7"));
-    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("Key8")), QStringLiteral("8"));
-    EXPECT_EQ(keys.value(QStringLiteral("Large"), QStringLiteral("k")), QString());
-    EXPECT_EQ(keys.value(QStringLiteral("Small"), QStringLiteral("k")), QStringLiteral("small"));
-}
-
-// The panel of a rune, and the one shown at start, which differs on purpose.
-TEST(RuneInfo, panelLinesAsPrinted)
-{
-    const auto texts = [](const QList<PanelLine> &lines) {
-        QStringList all;
-        for (const PanelLine &line : lines)
-            all.append(line.text + u'@' + QString::number(line.pointSize));
-        return all.join(u'|');
-    };
-    EXPECT_EQ(texts(runeInfoLines(RuneTable(), 5, -3)), QStringLiteral("@15|  Name  : Ith@15|@15|  Req Lv : 15@15|@15|  Quantity : -3@15|@15|"
-                                                          " Effect :@15|  W: +9 To Maximum Damage@14|  A : 15% Damage Taken "
-                                                          "Goes to Mana@14|@14"));
-    EXPECT_EQ(texts(firstRuneLines(RuneTable(), 7)), QStringLiteral("@15|  Name  : El@15|@15|  Req Lv : 11@15|@15|  Quantity : 7@15|@15|"
-                                                       " Effect : @15|  W: +50 to Attack Rating@14|        +1 Light Radius@14|"
-                                                       "  A : +15 Defence,@14|        +1 Light Radius@14"));
-    EXPECT_EQ(runeInfoLines(RuneTable(), 14, 0).at(3).text, QStringLiteral("  Req Lv : 0"));
-}
-
 namespace {
 
 const QByteArray Words =
@@ -240,15 +203,14 @@ TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
     }
 }
 
-// Frames follow ownership occurrence by occurrence; odd recipes: seven runes
-// (six frames), a rune number out of range, no RuneNum. The level is twice the
-// highest rune number plus three, at least 13; a rune named, not numbered,
-// counts for nothing.
-TEST_F(RuneWordTest, detailsFramesAndOddRecipes)
+// The panel's lines. A rune word's frames follow ownership occurrence by
+// occurrence; odd recipes: seven runes (six frames), a rune number out of
+// range, no RuneNum. The level is twice the highest rune number plus three,
+// at least 13; a rune named, not numbered, counts for nothing. The panel of a
+// rune, and the one shown at start, which differs on purpose.
+TEST_F(RuneWordTest, panelLinesFramesAndOddRecipes)
 {
-    RuneStock stock;
-    stock.set(7, 1); // one Ral
-    const RuneWordFinder finder(data, stock);
+    const RuneWordFinder finder(data, stockOf({{7, 1}})); // one Ral
     const RuneWordDetails ralRal = finder.details(u"Ral Ral"_qs);
     EXPECT_EQ(ralRal.lines[1].text, u"  Req Rune : Ral + Ral"_qs);
     EXPECT_EQ(ralRal.lines[2].text, u"  Req Lv : 19"_qs);
@@ -265,8 +227,21 @@ TEST_F(RuneWordTest, detailsFramesAndOddRecipes)
 
     const RuneWordDetails none = finder.details(u"No RuneNum"_qs);
     EXPECT_EQ(none.lines[1].text, u"  Req Rune : "_qs);
-    EXPECT_EQ(none.lines[2].text, u"  Req Lv : 13"_qs);
     EXPECT_TRUE(none.frames.isEmpty());
     for (const auto &[name, level] : {std::pair{u"Seven"_s, 17}, {u"Rune 34"_s, 71}, {u"Lower case"_s, 13}, {u"Rune by name"_s, 21}})
         EXPECT_EQ(finder.RuneWordLevel(name), level) << name.toStdString();
+
+    const auto texts = [](const QList<PanelLine> &lines) {
+        QStringList all;
+        for (const PanelLine &line : lines)
+            all.append(line.text + u'@' + QString::number(line.pointSize));
+        return all.join(u'|');
+    };
+    EXPECT_EQ(texts(runeInfoLines(RuneTable(), 5, -3)), QStringLiteral("@15|  Name  : Ith@15|@15|  Req Lv : 15@15|@15|  Quantity : -3@15|@15|"
+                                                          " Effect :@15|  W: +9 To Maximum Damage@14|  A : 15% Damage Taken "
+                                                          "Goes to Mana@14|@14"));
+    EXPECT_EQ(texts(firstRuneLines(RuneTable(), 7)), QStringLiteral("@15|  Name  : El@15|@15|  Req Lv : 11@15|@15|  Quantity : 7@15|@15|"
+                                                       " Effect : @15|  W: +50 to Attack Rating@14|        +1 Light Radius@14|"
+                                                       "  A : +15 Defence,@14|        +1 Light Radius@14"));
+    EXPECT_EQ(runeInfoLines(RuneTable(), 14, 0).at(3).text, QStringLiteral("  Req Lv : 0"));
 }

@@ -23,16 +23,10 @@
 class WindowTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<rcl::Form1> open()
+    std::unique_ptr<rcl::Form1> openShown()
     {
         auto form = std::make_unique<rcl::Form1>(prompter, dir.path());
         form->tellStartupProblems();
-        return form;
-    }
-
-    std::unique_ptr<rcl::Form1> openShown()
-    {
-        auto form = open();
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         return form;
@@ -82,8 +76,7 @@ protected:
         file.setFileTime(QDateTime::fromSecsSinceEpoch(1'700'000'000 + ++m_runeDataEdits), QFileDevice::FileModificationTime);
     }
 
-    static QPoint centre(const rcl::TwipRect &rect) { return rcl::toPixels(rect).center(); }
-    static QPoint pictureCentre(int index) { return centre(rcl::grid::pictureRect(index)); }
+    static QPoint pictureCentre(int index) { return rcl::toPixels(rcl::grid::pictureRect(index)).center(); }
     // A point on the strip of a label that no event area covers.
     static QPoint labelStrip(int index)
     {

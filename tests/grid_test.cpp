@@ -2,7 +2,6 @@
 #include "gridkeys.h"
 #include "runeinfo.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -23,12 +22,6 @@ protected:
     QList<PanelLine> lines() const { return form->controls().Picture1->text().lines(); }
     QRect frame() const { return form->controls().Shape1->geometry(); }
     static QRect frameAround(int index) { return toPixels(grid::frameAround(grid::pictureRect(index))); }
-    void startWithCounts(const QByteArray &saveFile)
-    {
-        form.reset();
-        writeFile("save/rune1.sav", saveFile);
-        SetUp();
-    }
 
     QWindow *window = nullptr;
 };
@@ -40,7 +33,9 @@ protected:
 TEST_F(GridTest, hoverShowsThePointedRuneAndPressesEditIt)
 {
     setRuneElect("0.0");
-    startWithCounts("0\r\n0\r\n0\r\n4\r\n2147483647\r\n6\r\n");
+    form.reset();
+    writeFile("save/rune1.sav", "0\r\n0\r\n0\r\n4\r\n2147483647\r\n6\r\n");
+    SetUp();
     // Presses on the event areas themselves, with no pointer movement: a
     // count of a rune the panel does not show leaves the panel, a count of
     // the rune it shows is shown at once, in the layout it was shown in.
@@ -105,10 +100,68 @@ TEST_F(GridTest, hoverShowsThePointedRuneAndPressesEditIt)
     EXPECT_EQ(frame(), toPixels({120, 3840, 660, 660}));
 }
 
-// Click mode selects, and edits on a double-click and a right release;
-// other mode numbers only select.
-TEST_F(GridTest, clickModeEditsAndOtherModesOnlySelect)
+// On the grid, reached by Tab, the keys select, and edit where the mouse may.
+// The focus is marked once the keyboard is used, never after a click alone.
+// (Its place in the focus order: BandTest.tabPassesOverTheClosedBand.) Each
+// mode lets keys and clicks edit or only select.
+TEST_F(GridTest, keysAndClicksSelectAndEditAsTheModeAllows)
 {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    // A white dot of the focus mark, in the margin left of the framed picture.
+    const auto focusMarked = [&] {
+        const QImage image = form->grab().toImage();
+        for (int y = frame().top() + 3; y < frame().bottom() - 3; ++y) {
+            if (image.pixelColor(frame().left() + 3, y) == QColor(Qt::white))
+                return true;
+        }
+        return false;
+    };
+    EXPECT_FALSE(focusMarked());
+    ui().Text1->setFocus();
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ui().Grid1);
+    EXPECT_TRUE(focusMarked());
+
+    key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
+    EXPECT_EQ(frame(), frameAround(8));
+    EXPECT_TRUE(focusMarked());
+    key(Qt::Key_Plus);
+    key(Qt::Key_Plus);
+    key(Qt::Key_Minus);
+    EXPECT_EQ(count(8), 1);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 1));
+    prompter.answerYesNo(false);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(count(8), 1);
+    prompter.answerYesNo(true);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(count(8), 0);
+    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
+    ASSERT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prompter.asked[0].prompt, u"Clear?"_s);
+
+    setRuneElect("2");
+    key(Qt::Key_Plus);
+    key(Qt::Key_Delete);
+    key(Qt::Key_End);
+    EXPECT_EQ(count(8), 0);
+    EXPECT_EQ(frame(), frameAround(13));
+    ui().Command3->setFocus();
+
+    // A click takes the focus without a mark, until a key is pressed.
+    press(20);
+    EXPECT_EQ(QApplication::focusWidget(), ui().Grid1);
+    EXPECT_EQ(frame(), frameAround(20));
+    EXPECT_FALSE(focusMarked());
+    key(Qt::Key_Left);
+    EXPECT_EQ(frame(), frameAround(19));
+    EXPECT_TRUE(focusMarked());
+
+    // Click mode selects, and edits on a double-click and a right release;
+    // other mode numbers only select.
     setRuneElect("1");
     const QStringList start = panel();
     pointAt(pictureCentre(20));
@@ -146,13 +199,10 @@ TEST_F(GridTest, clickModeEditsAndOtherModesOnlySelect)
     EXPECT_EQ(panel().at(1), QStringLiteral("  Name  : Shae"));
     pointAt(pictureCentre(0));
     EXPECT_EQ(panel().at(1), QStringLiteral("  Name  : Shae"));
-    EXPECT_TRUE(prompter.asked.isEmpty());
-}
+    EXPECT_EQ(prompter.asked.size(), 2);
 
-// Arrows stop at the grid's edges, and the short last row has nothing below
-// Ohm and Lo; only hover and click mode let keys edit.
-TEST(GridKeys, moveWithinTheGridAndEditWhereTheMouseMay)
-{
+    // Arrows stop at the grid's edges, and the short last row has nothing
+    // below Ohm and Lo.
     const std::tuple<int, GridKey, int> moves[] = {
         {0, GridKey::Left, 0},     {6, GridKey::Right, 6},     {7, GridKey::Left, 7},   {6, GridKey::Left, 5},
         {3, GridKey::Up, 3},       {21, GridKey::Down, 28},    {25, GridKey::Down, 32}, {26, GridKey::Down, 26},
@@ -162,73 +212,9 @@ TEST(GridKeys, moveWithinTheGridAndEditWhereTheMouseMay)
     for (const auto &[from, key, to] : moves)
         EXPECT_EQ(gridStep(from, key), to) << from << " key " << int(key);
 
-    // Hover and select-only mode: the keyboard test below.
+    // Click mode; hover and select-only mode above.
     EXPECT_EQ(gridKeyAction(GridKey::Plus, InteractionMode::Click), GridAction::AddOne);
     EXPECT_EQ(gridKeyAction(GridKey::Minus, InteractionMode::Click), GridAction::TakeOneOff);
     EXPECT_EQ(gridKey(Qt::Key_Home, Qt::ControlModifier), GridKey::First);
     EXPECT_EQ(gridKey(Qt::Key_Left, Qt::AltModifier), std::nullopt);
-}
-
-// The grid is one stop in the focus order, between the group name and the
-// rename button; there the keys select, and edit where the mouse may. The
-// focus is marked once the keyboard is used, never after a click alone.
-TEST_F(GridTest, keyboardSelectsAndEditsOnTheGrid)
-{
-    const Form1Controls &ui = form->controls();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
-    // A white dot of the focus mark, in the margin left of the framed picture.
-    const auto focusMarked = [&] {
-        const QImage image = form->grab().toImage();
-        for (int y = frame().top() + 3; y < frame().bottom() - 3; ++y) {
-            if (image.pixelColor(frame().left() + 3, y) == QColor(Qt::white))
-                return true;
-        }
-        return false;
-    };
-    key(Qt::Key_Tab);
-    key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), ui.Text1);
-    EXPECT_FALSE(focusMarked());
-    key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), ui.Grid1);
-    EXPECT_TRUE(focusMarked());
-
-    key(Qt::Key_Right);
-    key(Qt::Key_Down);
-    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
-    EXPECT_EQ(frame(), frameAround(8));
-    EXPECT_TRUE(focusMarked());
-    key(Qt::Key_Plus);
-    key(Qt::Key_Plus);
-    key(Qt::Key_Minus);
-    EXPECT_EQ(count(8), 1);
-    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 1));
-    prompter.answerYesNo(false);
-    key(Qt::Key_Delete);
-    EXPECT_EQ(count(8), 1);
-    prompter.answerYesNo(true);
-    key(Qt::Key_Delete);
-    EXPECT_EQ(count(8), 0);
-    EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 8, 0));
-    ASSERT_EQ(prompter.asked.size(), 2);
-    EXPECT_EQ(prompter.asked[0].prompt, u"Clear?"_s);
-
-    setRuneElect("2");
-    key(Qt::Key_Plus);
-    key(Qt::Key_Delete);
-    key(Qt::Key_End);
-    EXPECT_EQ(count(8), 0);
-    EXPECT_EQ(frame(), frameAround(13));
-    key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), ui.Command3);
-
-    // A click takes the focus without a mark, until a key is pressed.
-    press(20);
-    EXPECT_EQ(QApplication::focusWidget(), ui.Grid1);
-    EXPECT_EQ(frame(), frameAround(20));
-    EXPECT_FALSE(focusMarked());
-    key(Qt::Key_Left);
-    EXPECT_EQ(frame(), frameAround(19));
-    EXPECT_TRUE(focusMarked());
 }

@@ -28,10 +28,8 @@ protected:
 
 TEST_F(HostileTest, hugeRuneDataIsNotReadAndSaidOnce)
 {
-    QFile data(path("rune.dat"));
-    ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(data.resize(qint64(200) << 20));
-    data.close();
+    writeFile("rune.dat", "");
+    ASSERT_TRUE(QFile::resize(path("rune.dat"), qint64(200) << 20));
     form = openShown();
     pointAt(pictureCentre(5));
     pointAt(pictureCentre(6));
@@ -39,44 +37,6 @@ TEST_F(HostileTest, hugeRuneDataIsNotReadAndSaidOnce)
     EXPECT_TRUE(prompter.told[0].prompt.contains(u"is larger than 32 MiB"_s));
     // Without its data the grid works in hover mode.
     EXPECT_EQ(panel().at(1), u"  Name  : Tal"_s);
-}
-
-// A save file that is there but cannot be read is reported, and neither
-// replaced on leaving the group nor on closing, unless the user says so: on
-// POSIX systems a link to a file that does not exist, which a save must not
-// create elsewhere either; on Windows a file that another program holds open
-// without sharing it.
-TEST_F(HostileTest, unreadableSaveFileIsNotWrittenOver)
-{
-    QDir().mkpath(path("save"));
-#ifdef Q_OS_WIN
-    const UnsharedFile held(path("save/rune1.sav"));
-    ASSERT_TRUE(held.isOpen());
-    const QString why = u"rune1.sav"_s;
-#else
-    const QString elsewhere = path("elsewhere/rune1.sav");
-    ASSERT_TRUE(QFile::link(elsewhere, path("save/rune1.sav")));
-    const QString why = u"does not exist"_s;
-#endif
-    form = openShown();
-    ASSERT_EQ(prompter.told.size(), 1);
-    EXPECT_TRUE(prompter.told[0].prompt.contains(why));
-    press(2);
-    prompter.answerYesNo(false);
-    click(ui().Command2);
-    EXPECT_EQ(form->currentGroup(), 1);
-    prompter.answerYesNo(false);
-    prompter.answerYesNo(false);
-    EXPECT_FALSE(form->close());
-    ASSERT_EQ(prompter.asked.size(), 3);
-    EXPECT_TRUE(prompter.asked[0].prompt.contains(why));
-    EXPECT_EQ(prompter.asked[0].defaultButton, Prompter::Default::No);
-    EXPECT_TRUE(prompter.asked[2].prompt.contains(u"Close anyway?"_s));
-#ifdef Q_OS_WIN
-    EXPECT_EQ(QFileInfo(path("save/rune1.sav")).size(), 0);
-#else
-    EXPECT_FALSE(QFile::exists(elsewhere));
-#endif
 }
 
 // Where nothing can be saved (a backup, a read-only medium; here a file
@@ -167,13 +127,43 @@ TEST_F(HostileTest, lockFilesKeepOutOnlyAChecklistOpenHere)
     }
 }
 
-// The planner's table leaves out a current group whose file could not be
-// read: the zeros in memory are not its counts.
+// A save file that is there but cannot be read is reported, its group is
+// left out of the planner's table (the zeros in memory are not its counts),
+// and it is neither replaced on leaving the group nor on closing, unless the
+// user says so: on POSIX systems a link to a file that does not exist, which
+// a save must not create elsewhere either; on Windows a file that another
+// program holds open without sharing it.
 TEST_F(HostileTest, unreadableCurrentGroupIsLeftOutOfTheTable)
 {
-    QDir().mkpath(path("save/rune1.sav"));
+    QDir().mkpath(path("save"));
+#ifdef Q_OS_WIN
+    const UnsharedFile held(path("save/rune1.sav"));
+    ASSERT_TRUE(held.isOpen());
+    const QString why = u"rune1.sav"_s;
+#else
+    const QString elsewhere = path("elsewhere/rune1.sav");
+    ASSERT_TRUE(QFile::link(elsewhere, path("save/rune1.sav")));
+    const QString why = u"does not exist"_s;
+#endif
     form = openShown();
     ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told[0].prompt.contains(why));
     EXPECT_EQ(form->groupsTable().unreadableGroups(), QList<int>{1});
     EXPECT_TRUE(form->groupsTable().csv().contains("\r\nEl,,0,0,0,0,0,0,0,0,0\r\n"));
+    press(2);
+    prompter.answerYesNo(false);
+    click(ui().Command2);
+    EXPECT_EQ(form->currentGroup(), 1);
+    prompter.answerYesNo(false);
+    prompter.answerYesNo(false);
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(prompter.asked.size(), 3);
+    EXPECT_TRUE(prompter.asked[0].prompt.contains(why));
+    EXPECT_EQ(prompter.asked[0].defaultButton, Prompter::Default::No);
+    EXPECT_TRUE(prompter.asked[2].prompt.contains(u"Close anyway?"_s));
+#ifdef Q_OS_WIN
+    EXPECT_EQ(QFileInfo(path("save/rune1.sav")).size(), 0);
+#else
+    EXPECT_FALSE(QFile::exists(elsewhere));
+#endif
 }

@@ -1,10 +1,8 @@
 #include "formfixture.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 
@@ -33,7 +31,6 @@ protected:
     {
         return menuItems([&] { QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, at); }, choose);
     }
-    bool option(Settings::Key key) const { return form->option(key); }
     RunePicture *picture(int index) const { return ui().runeimg1[std::size_t(index)]; }
     // The picture exactly as the rune's own, with nothing drawn over it.
     bool plain(int index) const
@@ -55,18 +52,22 @@ protected:
 
 } // namespace
 
-// The counts show in a corner of every picture, light on black whatever the
-// picture, follow every change and group, and are gone again when the option
-// is off: then every picture is exactly the rune's own. A right click on a
-// rune counts and opens no menu; beside the runes it opens the options.
-TEST_F(OptionsTest, countsOnTheGridFollowTheStock)
+// The options take effect at once and are kept for the next start; where the
+// settings cannot be written, for this run, said once. The counts show in a
+// corner of every picture, light on black whatever the picture, follow every
+// change and group, and are gone again when the option is off: then every
+// picture is exactly the rune's own. A right click on a rune counts and opens
+// no menu; beside the runes it opens the options. English captions replace
+// the Japanese ones and prompts, fit their buttons; turned off, every text is
+// as it was, byte for byte. The English tooltips stay in both.
+TEST_F(OptionsTest, optionsTakeEffectAtOnceAndAreKept)
 {
     writeFile("save/rune2.sav", "5\r\n");
     for (int i = 0; i < RuneCatalogue::Count; ++i)
         EXPECT_TRUE(plain(i)) << i;
     const QPoint besideTheRunes = toPixels(form::Command4).bottomRight() + QPoint(-2, 10);
     EXPECT_TRUE(rightClickMenu(besideTheRunes, u"Show counts on the grid"_s).contains(u"Planner..."_s));
-    EXPECT_TRUE(option(Settings::Key::CountsOnGrid));
+    EXPECT_TRUE(form->option(Settings::Key::CountsOnGrid));
     press(9);
     press(9);
     press(9);
@@ -102,13 +103,8 @@ TEST_F(OptionsTest, countsOnTheGridFollowTheStock)
     form->setOption(Settings::Key::CountsOnGrid, false, form.get());
     EXPECT_TRUE(plain(9));
     EXPECT_TRUE(prompter.told.isEmpty());
-}
 
-// English captions replace the Japanese ones and prompts at once, fit their
-// buttons, and are kept; turned off, every text is as it was, byte for byte.
-// The English tooltips stay in both.
-TEST_F(OptionsTest, englishCaptionsComeAndGoAtOnce)
-{
+    // English captions, chosen from the grid's menu.
     const QStringList japanese = captions();
     const QString japaneseRename = (prompter.answerText({}), click(ui().Command3), prompter.asked.takeLast().prompt);
     EXPECT_TRUE(menuItems([&] {
@@ -134,20 +130,15 @@ TEST_F(OptionsTest, englishCaptionsComeAndGoAtOnce)
 
     form = openShown();
     EXPECT_EQ(captions()[0], u"Prev"_s);
-    EXPECT_TRUE(rightClickMenu(toPixels(form::Command4).bottomRight() + QPoint(-2, 10), u"English captions"_s)
-                    .contains(u"Planner..."_s));
+    EXPECT_TRUE(rightClickMenu(besideTheRunes, u"English captions"_s).contains(u"Planner..."_s));
     EXPECT_EQ(captions(), japanese);
     prompter.answerText({});
     click(ui().Command3);
     EXPECT_EQ(prompter.asked.takeLast().prompt, japaneseRename);
     for (QPushButton *button : japaneseCaptioned())
         EXPECT_TRUE(english(button->toolTip())) << button->text().toStdString();
-}
 
-// A settings file that cannot be written keeps the option for this run and
-// says so once.
-TEST_F(OptionsTest, unwritableSettingsSayOnce)
-{
+    // Both options where the settings cannot be written.
     writeFile("blocked", "a file where the settings folder would be");
     Settings settings(path("blocked/runechecklist.ini"));
     form = std::make_unique<Form1>(prompter, dir.path(), &settings);
@@ -156,6 +147,7 @@ TEST_F(OptionsTest, unwritableSettingsSayOnce)
     EXPECT_EQ(prompter.told.size(), 1);
     EXPECT_EQ(picture(0)->countText(), u"0"_s);
     EXPECT_EQ(captions()[1], u"Next"_s);
+    form.reset();
 }
 
 // Every control has an English name, in both caption settings; a rune's cell

@@ -22,14 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-RuneStock stockOf(const std::map<int, qint32> &counts)
-{
-    RuneStock stock;
-    for (const auto &[index, count] : counts)
-        stock.set(index, count);
-    return stock;
-}
-
 constexpr int Ith = 5, Tal = 6, Ral = 7, Ist = 23;
 
 } // namespace
@@ -74,8 +66,9 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
 // The rows of the planner's rune word lists: each name once, its runes
 // named ("?" for an entry that names none), effects wrapped for the panel
 // joined again, and whether the group can make it, now or with the cube's
-// upgrades; near misses and uses with their rune words.
-TEST(RuneWordRows, eachNameOnceWithWhatTheListsShow)
+// upgrades; near misses and uses with their rune words; the filter bar's
+// choice of them.
+TEST(RuneWordRows, eachNameOnceWithWhatTheListsShowAndTheFilterLetsThrough)
 {
     const RuneData data = RuneData::parse("[Bad]\nRuneNum=2\nRune1=8\nRune2=34\nPatch=1.10\n"
                                           "[Tal]\nRuneNum=1\nRune1=7\nAllowed=Swords\nPatch=1.9\nMode=Ladder\n"
@@ -106,22 +99,19 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShow)
     EXPECT_EQ(uses[1].use.count, 2);
     EXPECT_EQ(uses[1].word.name, u"Tal Tal"_s);
     EXPECT_TRUE(uses[0].use.makeable && !uses[1].use.makeable);
-}
 
-// Each part of the filter bar alone, as rows; every row keeps some rune
-// words and leaves others out, and a row of several parts combines them.
-TEST(RuneWordFilter, eachPartLetsThroughWhatItSaysAndTheyCombine)
-{
-    const QByteArray words = "[Steel]\nRuneNum=2\nRune1=3\nRune2=1\nAllowed=Swords\nPatch=1.9\n"
-                             "EffectNum=1\nEffect1=+20% Increased Attack Speed\n"
-                             "[Spirit]\nRuneNum=4\nRune1=7\nRune2=10\nRune3=9\nRune4=11\nAllowed=Swords, Shields\n"
-                             "Patch=1.10\nMode=Ladder\nEffectNum=1\nEffect1=+2 To All Skills\n"
-                             "[Lore]\nRuneNum=2\nRune1=9\nRune2=12\nAllowed=Helms\nPatch=1.11\nMode=non-LADDER\n"
-                             "EffectNum=1\nEffect1=+1 To All Skills\n"
-                             "[Zephyr]\nRuneNum=2\nRune1=9\nRune2=5\nAllowed=Bows\nMode=Seasonal\n";
+    // Each part of the filter bar alone, as rows; every row keeps some rune
+    // words and leaves others out, and a row of several parts combines them.
+    const QByteArray filtered = "[Steel]\nRuneNum=2\nRune1=3\nRune2=1\nAllowed=Swords\nPatch=1.9\n"
+                                "EffectNum=1\nEffect1=+20% Increased Attack Speed\n"
+                                "[Spirit]\nRuneNum=4\nRune1=7\nRune2=10\nRune3=9\nRune4=11\nAllowed=Swords, Shields\n"
+                                "Patch=1.10\nMode=Ladder\nEffectNum=1\nEffect1=+2 To All Skills\n"
+                                "[Lore]\nRuneNum=2\nRune1=9\nRune2=12\nAllowed=Helms\nPatch=1.11\nMode=non-LADDER\n"
+                                "EffectNum=1\nEffect1=+1 To All Skills\n"
+                                "[Zephyr]\nRuneNum=2\nRune1=9\nRune2=5\nAllowed=Bows\nMode=Seasonal\n";
     const QByteArray kinds = "[Item Kinds]\nWeapons=\nSwords=Weapons\nBows=Weapons\nArmor=\nHelms=Armor\nShields=Armor\n";
-    const RuneData withKinds = RuneData::parse(words + kinds);
-    const RuneData withoutKinds = RuneData::parse(words);
+    const RuneData withKinds = RuneData::parse(filtered + kinds);
+    const RuneData withoutKinds = RuneData::parse(filtered);
     Settings settings{QString()};
     RuneWordMarks marks(settings);
     marks.setFavourite(u"Lore"_s, true);

@@ -2,8 +2,6 @@
 #include "placement.h"
 #include "planner.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -55,14 +53,13 @@ protected:
     }
 
     // The main window in `form`, and its planner opened by Ctrl+P.
-    RunePlanner *openPlanner()
+    void openPlanner()
     {
         form = openShown();
         EXPECT_TRUE(becomesActive(form.get()));
         QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
         planner = form->findChild<RunePlanner *>();
         EXPECT_TRUE(planner && becomesActive(planner));
-        return planner;
     }
 
     template<typename Control = QWidget>
@@ -105,14 +102,6 @@ protected:
         QHeaderView *header = view->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
-    }
-
-    // The shipped rune word files, with their rune upgrades, for group 1
-    // holding a Tir, ten Tal, nine Thul and an Amn.
-    void useShippedData()
-    {
-        copyShippedData();
-        writeFile("save/rune1.sav", "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n10\r\n0\r\n0\r\n9\r\n1\r\n");
     }
     static int rowOf(const QTableView *view, const QString &name) { return int(names(view).indexOf(name)); }
 
@@ -158,10 +147,12 @@ TEST_F(PlannerTest, plannerFollowsTheMainWindow)
 }
 
 // The one filter bar stands over the list in view, and each of its controls
-// narrows that list; the count of rows shown follows. Files without rune
-// upgrades give no upgrades in any list, no ranking to choose, and a
-// calculator that says why.
-TEST_F(PlannerTest, filterBarNarrowsEveryRuneWordList)
+// narrows that list; the count of rows shown follows. Ctrl+E saves what the
+// tab in view shows, as it is sorted and filtered; Ctrl+S still saves the
+// groups table, whichever tab is in view. Files without rune upgrades give
+// no upgrades in any list, no ranking to choose, and a calculator that says
+// why.
+TEST_F(PlannerTest, filterBarNarrowsAndCtrlESavesEveryRuneWordList)
 {
     openPlanner();
     EXPECT_EQ(tabs()->currentIndex(), RunePlanner::NearMisses);
@@ -213,6 +204,26 @@ TEST_F(PlannerTest, filterBarNarrowsEveryRuneWordList)
         level->setValue(0);
     }
     EXPECT_EQ(shown->text(), u"3 of 3 shown"_s);
+
+    QTest::keyClicks(search, u"s"_s);
+    clickHeader(runeWords, 5);
+    clickHeader(runeWords, 5);
+    clickRow(runeWords, 0);
+    QTest::keyClick(runeWords, Qt::Key_D, Qt::ControlModifier);
+    prompter.answerSaveFileName(path("shown.csv"));
+    prompter.answerSaveFileName(path("groups.csv"));
+    prompter.answerSaveFileName(path("no folder/shown.csv"));
+    QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(planner, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(readFile("shown.csv"),
+              "\xEF\xBB\xBF\xE2\x98\x85,Rune word,Sockets,Runes,Item kinds,Level,Patch,Mode,Can make\r\n"
+              "\xE2\x98\x85,Lore,2,Ort + Sol,Helms,27,1.11,,No\r\n"
+              ",Spirit,4,Tal + Thul + Ort + Amn,\"Swords, Shields\",25,1.10,Ladder,No\r\n"
+              ",Steel,2,Tir + El,Swords,13,1.9,,Now\r\n");
+    EXPECT_TRUE(readFile("groups.csv").startsWith("\xEF\xBB\xBFRune,Group 1,"));
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told[0].prompt.contains(u"no folder"_s));
 
     showTab(RunePlanner::Uses);
     EXPECT_FALSE(find<QLabel>("runeUpgrades")->isVisible());
@@ -326,34 +337,6 @@ TEST_F(PlannerTest, runeWordsTabByKeyboardAndItsDetails)
     EXPECT_TRUE(details->toPlainText().contains(u"All groups can make it:"_s));
 }
 
-// Ctrl+E saves what the tab in view shows, as it is sorted and filtered;
-// Ctrl+S still saves the groups table, whichever tab is in view.
-TEST_F(PlannerTest, ctrlESavesTheRowsShownAndCtrlSTheGroups)
-{
-    openPlanner();
-    showTab(RunePlanner::RuneWords);
-    QTableView *runeWords = table("runeWords");
-    QTest::keyClicks(find<QLineEdit>("search"), u"s"_s);
-    clickHeader(runeWords, 5);
-    clickHeader(runeWords, 5);
-    clickRow(runeWords, 0);
-    QTest::keyClick(runeWords, Qt::Key_D, Qt::ControlModifier);
-    prompter.answerSaveFileName(path("shown.csv"));
-    prompter.answerSaveFileName(path("groups.csv"));
-    prompter.answerSaveFileName(path("no folder/shown.csv"));
-    QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
-    QTest::keyClick(planner, Qt::Key_S, Qt::ControlModifier);
-    QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(readFile("shown.csv"),
-              "\xEF\xBB\xBF\xE2\x98\x85,Rune word,Sockets,Runes,Item kinds,Level,Patch,Mode,Can make\r\n"
-              "\xE2\x98\x85,Lore,2,Ort + Sol,Helms,27,1.11,,No\r\n"
-              ",Spirit,4,Tal + Thul + Ort + Amn,\"Swords, Shields\",25,1.10,Ladder,No\r\n"
-              ",Steel,2,Tir + El,Swords,13,1.9,,Now\r\n");
-    EXPECT_TRUE(readFile("groups.csv").startsWith("\xEF\xBB\xBFRune,Group 1,"));
-    ASSERT_EQ(prompter.told.size(), 1);
-    EXPECT_TRUE(prompter.told[0].prompt.contains(u"no folder"_s));
-}
-
 // The worked example, checked by hand: Insight (Ral Tir Tal Sol) lacks Ral
 // and Sol; Ral comes from three of the nine spare Tal, Sol from three Amn,
 // the one held and two made from six Thul. For Zephyr it makes Ort but not Eth, for
@@ -363,7 +346,9 @@ TEST_F(PlannerTest, ctrlESavesTheRowsShownAndCtrlSTheGroups)
 // what the rune is made from and into.
 TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
 {
-    useShippedData();
+    // Group 1 holds a Tir, ten Tal, nine Thul and an Amn.
+    copyShippedData();
+    writeFile("save/rune1.sav", "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n10\r\n0\r\n0\r\n9\r\n1\r\n");
     writeFile("save/rune2.sav", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n3\r\n");
     openPlanner();
     QTableView *nearMisses = table("nearMisses");

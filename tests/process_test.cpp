@@ -47,6 +47,15 @@ void startOffscreen(QProcess &process, const QString &program, const QStringList
     process.start(program, arguments);
 }
 
+// The counts that save_stress saves: A, and with `b` B.
+RuneStock stressCounts(bool b = false)
+{
+    RuneStock stock;
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        stock.set(i, b ? -i * 7777777 : i * 1111);
+    return stock;
+}
+
 } // namespace
 
 // A quit signal saves the current group and ends the program, also while a
@@ -61,8 +70,7 @@ TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
 {
     enum Start { Plain, LockedElsewhere, Unreadable, Unsavable };
     const QByteArray lock = "4242\nrunechecklist\nanother-pc\n";
-    RuneStock seven;
-    seven.set(0, 7);
+    const RuneStock seven = stockOf({{0, 7}});
     for (const auto &[start, signalNumber] : {std::pair{Plain, SIGTERM}, {Plain, SIGINT}, {Plain, SIGHUP},
                                               {LockedElsewhere, SIGTERM}, {Unreadable, SIGINT}, {Unsavable, SIGTERM}}) {
         SCOPED_TRACE(start * 100 + signalNumber);
@@ -112,9 +120,6 @@ TEST(ProcessEnd, quitSignalsSaveAndEndTheProgramAtEveryMoment)
 // for root, so the save then runs as nobody), the file is rewritten in place.
 TEST(ProcessEnd, saveIsWholeOrRewrittenInPlace)
 {
-    RuneStock saved;
-    for (int i = 0; i < RuneCatalogue::Count; ++i)
-        saved.set(i, i * 1111);
     for (const bool folderTakesNoFile : {false, true}) {
         SCOPED_TRACE(folderTakesNoFile);
         QTemporaryDir dir;
@@ -141,7 +146,7 @@ TEST(ProcessEnd, saveIsWholeOrRewrittenInPlace)
         saver.start(QStringLiteral(RCL_SAVE_STRESS_PATH), {QStringLiteral("once"), dir.path()});
         ASSERT_TRUE(saver.waitForFinished(10000));
         EXPECT_EQ(saver.exitCode(), folderTakesNoFile ? 0 : 1);
-        EXPECT_EQ(readAll(files.saveFilePath(1)), folderTakesNoFile ? formatSaveFile(saved) : QByteArray("1\n"));
+        EXPECT_EQ(readAll(files.saveFilePath(1)), folderTakesNoFile ? formatSaveFile(stressCounts()) : QByteArray("1\n"));
         EXPECT_EQ(QDir(files.saveDirectory()).entryList(QDir::Files), QStringList{QStringLiteral("rune1.sav")});
         for (const QString &folder : {files.saveDirectory(), dir.path()})
             QFile::setPermissions(folder, readable | QFileDevice::WriteOwner);
@@ -153,14 +158,8 @@ TEST(ProcessEnd, saveIsWholeOrRewrittenInPlace)
 // just saved, A and then B; killed at random, either, as the record says.
 TEST(ProcessEnd, killDuringSaveLeavesAWholeFile)
 {
-    RuneStock a;
-    RuneStock b;
-    for (int i = 0; i < RuneCatalogue::Count; ++i) {
-        a.set(i, i * 1111);
-        b.set(i, -i * 7777777);
-    }
-    const QByteArray wholeA = formatSaveFile(a);
-    const QByteArray wholeB = formatSaveFile(b);
+    const QByteArray wholeA = formatSaveFile(stressCounts());
+    const QByteArray wholeB = formatSaveFile(stressCounts(true));
 
     QTemporaryDir dir;
     const StockFiles files(dir.path());
@@ -208,9 +207,7 @@ TEST(ProcessEnd, killedTwoSecondsAfterAChangeKeepsIt)
     QThread::msleep(2000);
     ::kill(pid_t(program.processId()), SIGKILL);
     ASSERT_TRUE(program.waitForFinished(10000));
-    RuneStock thul;
-    thul.set(9, 1);
-    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save/rune1.sav"))), formatSaveFile(thul));
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("save/rune1.sav"))), formatSaveFile(stockOf({{9, 1}})));
 }
 
 // Random use from a seed, ended by SIGKILL, SIGTERM or closing the window,

@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-TEST(QuantityText, parsesLikeTheSaveFilesNeed)
+TEST(QuantityText, parsesAndRoundsLikeTheFilesNeed)
 {
     const std::pair<const char *, std::optional<qint32>> rows[] = {
         {" 0 ", 0},          {" 12 ", 12},         {"-3 ", -3},          {"7", 7},
@@ -65,30 +65,24 @@ TEST(QuantityText, parsesLikeTheSaveFilesNeed)
     };
     for (const auto &[text, expected] : rows)
         EXPECT_EQ(parseQuantity(text), expected) << '"' << text << '"';
-}
 
-// The count on a rune's picture stays within four characters, which is all
-// its corner holds.
-TEST(QuantityText, countOnAPictureFitsItsCorner)
-{
-    const std::pair<qint32, const char *> rows[] = {
+    // The count on a rune's picture stays within four characters, which is
+    // all its corner holds.
+    const std::pair<qint32, const char *> badges[] = {
         {0, "0"}, {12, "12"}, {-3, "-3"}, {9999, "9999"}, {10000, "10k+"}, {Max, "10k+"}, {-999, "-999"},
         {-1000, "<-1k"}, {Min, "<-1k"},
     };
-    for (const auto &[quantity, expected] : rows)
+    for (const auto &[quantity, expected] : badges)
         EXPECT_EQ(countBadgeText(quantity), QString::fromLatin1(expected)) << quantity;
-}
 
-// Halves round to even after the readers' own arithmetic: a rune entry less
-// one, a level of twice the rune number plus three.
-TEST(DecimalNumber, roundsExactlyAfterArithmetic)
-{
-    const std::tuple<const char *, qint32, qint32, std::optional<qint32>> rows[] = {
+    // Halves round to even after the readers' own arithmetic too: a rune
+    // entry less one, a level of twice the rune number plus three.
+    const std::tuple<const char *, qint32, qint32, std::optional<qint32>> sums[] = {
         {"8", 1, -1, 7},     {"1.5", 1, -1, 0},          {"2.5", 1, -1, 2},          {"0.5", 1, -1, 0},
         {"-0.5", 1, -1, -2}, {"1.5000000001", 1, -1, 1}, {"1.4999999999", 1, -1, 0}, {"33.4", 1, -1, 32},
         {"33", 2, 3, 69},    {"5.25", 2, 3, 14},         {"5.75", 2, 3, 14},
     };
-    for (const auto &[text, times, plus, rounded] : rows)
+    for (const auto &[text, times, plus, rounded] : sums)
         EXPECT_EQ(DecimalNumber::parse(QByteArrayView(text))->times(times).plus(plus).rounded(), rounded) << text;
     EXPECT_EQ(DecimalNumber::parse(QByteArrayView("4.9999999999"))->compare(5), -1);
     EXPECT_EQ(DecimalNumber::parse(QByteArrayView("99999999999"))->compare(5), 1);
@@ -97,10 +91,7 @@ TEST(DecimalNumber, roundsExactlyAfterArithmetic)
 
 TEST(SaveFile, bytesAreExactlyAsStoredAndReadLineByLine)
 {
-    RuneStock stock;
-    stock.set(1, 12);
-    stock.set(2, -3);
-    const QByteArray content = formatSaveFile(stock);
+    const QByteArray content = formatSaveFile(stockOf({{1, 12}, {2, -3}}));
     EXPECT_EQ(content.left(16), QByteArray::fromHex("2030200D0A" "203132200D0A" "2D33200D0A"));
     EXPECT_TRUE(content.endsWith("\r\n 0 \r\n"));
     EXPECT_EQ(formatQuantity(Min), "-2147483648 ");
@@ -108,25 +99,21 @@ TEST(SaveFile, bytesAreExactlyAsStoredAndReadLineByLine)
     // Each line is its rune's count; a damaged line reads 0, runes after the
     // last line read 0 (the last line is not repeated), lines past 33 are not
     // read, and every line end counts.
-    const auto counts = [](const QByteArray &content) {
-        const RuneStock stock = parseSaveFile(content);
-        QList<qint32> all;
-        for (int i = 0; i < RuneCatalogue::Count; ++i)
-            all.append(stock.at(i));
-        return all;
-    };
-    QList<qint32> expected(RuneCatalogue::Count, 0);
-    expected[0] = 4, expected[3] = 2, expected[4] = 4, expected[5] = 6;
-    EXPECT_EQ(counts("4\n\nlots\r2.5\r\n3.5\n 6 \r\n"), expected);
+    EXPECT_EQ(parseSaveFile("4\n\nlots\r2.5\r\n3.5\n 6 \r\n"), stockOf({{0, 4}, {3, 2}, {4, 4}, {5, 6}}));
     QByteArray longFile;
     for (int i = 0; i < 40; ++i)
         longFile += QByteArray::number(i + 1) + "\r\n";
-    EXPECT_EQ(counts(longFile).last(), 33);
+    EXPECT_EQ(parseSaveFile(longFile).at(32), 33);
 }
 
-TEST(GroupNames, encodedInShiftJisOrNotAtAll)
+// Group names are stored in Shift-JIS or not at all. Bytes read the same with
+// Qt's converter and with the system's (Windows): each character where it is,
+// and where it is not, U+001A for a byte out of place (a lead byte alone,
+// only that byte), U+FFFD for an unassigned pair, nothing for a lead byte at
+// the end.
+TEST(ShiftJis, namesEncodeAndBytesReadTheSameOnEverySystem)
 {
-    const std::pair<const char16_t *, std::optional<QByteArray>> rows[] = {
+    const std::pair<const char16_t *, std::optional<QByteArray>> names[] = {
         {u"ABCD", "ABCD"}, {u"   ", "   "}, {u"メイン～", "\x83\x81\x83\x43\x83\x93\x81\x60"}, {u"ｱ", "\xB1"},
         // The same symbols as other platforms' input methods type them.
         {u"\u301C\u2212\u2016\u00A2\u00A3\u00AC\u2014", "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x81\x5C"},
@@ -138,17 +125,10 @@ TEST(GroupNames, encodedInShiftJisOrNotAtAll)
         // Of two codes for a character, the one that Windows writes.
         {u"\u7E8A\u2252\u2460\u2170\uE000", "\xFA\x5C\x81\xE0\x87\x40\xFA\x40\xF0\x40"},
     };
-    for (const auto &[name, stored] : rows)
+    for (const auto &[name, stored] : names)
         EXPECT_EQ(encodeGroupName(QString::fromUtf16(name)), stored) << QString::fromUtf16(name).toStdString();
-}
 
-// Read the same with Qt's converter and with the system's (Windows): each
-// character where it is, and where it is not, U+001A for a byte out of place
-// (a lead byte alone, only that byte), U+FFFD for an unassigned pair, nothing
-// for a lead byte at the end.
-TEST(ShiftJis, bytesReadTheSameOnEverySystem)
-{
-    const std::tuple<QByteArray, const char16_t *, bool> rows[] = {
+    const std::tuple<QByteArray, const char16_t *, bool> bytes[] = {
         {"\x83\x8B\x81\x5B\x83\x93\x88\x9F", u"ルーン亜", true},
         {"\x81\x60\x81\x5C\x81\x61\x81\x7C\x81\x91\x81\x92\x81\xCA", u"\uFF5E\u2015\u2225\uFF0D\uFFE0\uFFE1\uFFE2", true},
         {"\xB1\xB2\xDF A", u"ｱｲﾟ A", true},
@@ -159,28 +139,11 @@ TEST(ShiftJis, bytesReadTheSameOnEverySystem)
         {"\x80\xA0\xFD\xFE\xFF", u"\u001A\u001A\u001A\u001A\u001A", false},
         {"\x82\xA0\xFF\x82\xA0\r\n", u"\u3042\u001A\u3042\r\n", false},
     };
-    for (const auto &[bytes, text, valid] : rows) {
-        SCOPED_TRACE(bytes.toHex(' ').toStdString());
-        EXPECT_EQ(shiftjis::decode(bytes), QString::fromUtf16(text));
-        EXPECT_EQ(shiftjis::isValid(bytes), valid);
+    for (const auto &[read, text, valid] : bytes) {
+        SCOPED_TRACE(read.toHex(' ').toStdString());
+        EXPECT_EQ(shiftjis::decode(read), QString::fromUtf16(text));
+        EXPECT_EQ(shiftjis::isValid(read), valid);
     }
-}
-
-TEST_F(StockFilesTest, renamePassesTheOtherNamesThroughByteForByte)
-{
-    // Line 2 is not valid Shift-JIS and line 5 ends in LF alone; neither is
-    // decoded or re-encoded on the way through.
-    const QByteArray lines[] = {"one", "\x82\xFF\x81", "  three  ", "\x83\x81\x83\x43\x83\x93", "five",
-                                "6", "7", "8"};
-    QByteArray before;
-    for (const QByteArray &line : lines)
-        before += line + (line == "five" ? "\n" : "\r\n");
-    writeAll(files.groupNamesPath(), before);
-    ASSERT_TRUE(files.renameGroup(9, "nine").ok);
-    QByteArray expected;
-    for (const QByteArray &line : lines)
-        expected += line + "\r\n";
-    EXPECT_EQ(readAll(files.groupNamesPath()), expected + "nine\r\n");
 }
 
 // A file that is there but cannot be read is a failure, never a short or
@@ -217,8 +180,7 @@ TEST_F(StockFilesTest, unreadableFilesAreFailuresNotEmptyFiles)
         QTemporaryDir folder;
         const StockFiles stock(folder.path());
         ASSERT_TRUE(makeUnreadable(stock.saveFilePath(1), kind));
-        RuneStock counts;
-        counts.set(3, 3);
+        RuneStock counts = stockOf({{3, 3}});
         const FileResult loaded = stock.LoadRuneStock(counts, 1);
         EXPECT_TRUE(!loaded.ok && !loaded.reason.isEmpty());
         EXPECT_EQ(counts, RuneStock());
@@ -230,14 +192,13 @@ TEST_F(StockFilesTest, unreadableFilesAreFailuresNotEmptyFiles)
     }
 }
 
-TEST(AppDirectory, endsInExactlyOneSlash)
+// Installed only beside the shared folder and without portable files. The
+// program's folder ends in exactly one slash, and its files are named
+// without a second one.
+TEST(DataLocation, installedOnlyBesideTheSharedFolderAndWithoutPortableFiles)
 {
     EXPECT_TRUE(AppDirectory().endsWith(u'/') && !AppDirectory().endsWith(QStringLiteral("//")));
     EXPECT_EQ(StockFiles(QStringLiteral("/")).saveFilePath(1), QStringLiteral("/save/rune1.sav"));
-}
-
-TEST(DataLocation, installedOnlyBesideTheSharedFolderAndWithoutPortableFiles)
-{
     const std::tuple<const char *, bool, bool> rows[] = {
         {"", true, true}, {"rune.dat", true, false}, {"save/", true, false}, {"", false, false}};
     for (const auto &[besideProgram, sharedFolder, installed] : rows) {
@@ -324,7 +285,7 @@ TEST(Settings, fileThatFailsKeepsDefaultsAndSaysSoOnce)
     EXPECT_EQ(Settings(path).takeProblem(), QString());
 
     // A folder in its place cannot be read: changes last for the run only.
-    // (A file in the place of its folder: OptionsTest.unwritableSettingsSayOnce.)
+    // (A file in the place of its folder: OptionsTest.optionsTakeEffectAtOnceAndAreKept.)
     const QString folder = dir.filePath(QStringLiteral("folder.ini"));
     QDir().mkpath(folder + QStringLiteral("/inside"));
     Settings settings(folder);
@@ -372,7 +333,6 @@ TEST(GroupStore, eachOccasionSavesByTheSameRules)
         {File::Read, false, SaveOccasion::Leaving, false, Kind::Saved},
         {File::Read, true, SaveOccasion::Autosave, false, Kind::Saved},
         {File::Read, false, SaveOccasion::Autosave, false, Kind::NothingLost},
-        {File::Read, true, SaveOccasion::SessionEnd, false, Kind::Saved},
         {File::Unreadable, false, SaveOccasion::Closing, false, Kind::NothingLost},
         {File::Unreadable, true, SaveOccasion::Leaving, false, Kind::AskToReplace},
         {File::Unreadable, true, SaveOccasion::Closing, true, Kind::Saved},
@@ -410,16 +370,31 @@ TEST(GroupStore, eachOccasionSavesByTheSameRules)
 }
 
 // A rename into a folder is on disk only once the folder is: every whole-file
-// write, a group's save as a table's export, syncs its folder after it.
+// write, a group's save or names as a table's export, syncs its folder after
+// it. A group's new name leaves the others byte for byte: line 2 is not
+// valid Shift-JIS and line 5 ends in LF alone; neither is decoded or
+// re-encoded on the way through.
 TEST_F(StockFilesTest, everyWholeFileWriteSyncsItsFolder)
 {
+    const QByteArray lines[] = {"one", "\x82\xFF\x81", "  three  ", "\x83\x81\x83\x43\x83\x93", "five",
+                                "6", "7", "8"};
+    QByteArray before;
+    for (const QByteArray &line : lines)
+        before += line + (line == "five" ? "\n" : "\r\n");
+    writeAll(files.groupNamesPath(), before);
     static QStringList synced;
     const FolderSync platform = replaceFolderSync([](const QString &folder) {
         synced.append(QDir(folder).canonicalPath());
         return true;
     });
     ASSERT_TRUE(files.SaveRuneStock(RuneStock(), 1).ok);
+    ASSERT_TRUE(files.renameGroup(9, "nine").ok);
     ASSERT_TRUE(writeWholeFile(dir.filePath(QStringLiteral("table.csv")), "a,b\r\n").ok);
     replaceFolderSync(platform);
-    EXPECT_EQ(synced, (QStringList{QDir(files.saveDirectory()).canonicalPath(), QDir(dir.path()).canonicalPath()}));
+    const QString saveFolder = QDir(files.saveDirectory()).canonicalPath();
+    EXPECT_EQ(synced, (QStringList{saveFolder, saveFolder, QDir(dir.path()).canonicalPath()}));
+    QByteArray expected;
+    for (const QByteArray &line : lines)
+        expected += line + "\r\n";
+    EXPECT_EQ(readAll(files.groupNamesPath()), expected + "nine\r\n");
 }

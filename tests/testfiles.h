@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runestock.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,17 @@
 #include <QString>
 
 #include <gtest/gtest.h>
+
+#include <map>
+
+// Counts by rune index, the others 0.
+inline rcl::RuneStock stockOf(const std::map<int, qint32> &counts)
+{
+    rcl::RuneStock stock;
+    for (const auto &[index, count] : counts)
+        stock.set(index, count);
+    return stock;
+}
 
 // The whole of a file; empty when it cannot be read.
 inline QByteArray readAll(const QString &path)

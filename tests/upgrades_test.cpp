@@ -51,7 +51,8 @@ std::string planText(const UpgradePlan &plan)
 } // namespace
 
 // Spare runes are those beyond what the rune word takes; its missing runes
-// draw on them together, the lowest made first when they do not reach.
+// draw on them together, the lowest made first when they do not reach. Near
+// misses can rank by what these plans leave missing.
 TEST(UpgradePlan, runeWordsDrawOnOneSharedPool)
 {
     const UpgradeRecipes recipes = RuneData::parse(Chain).upgrades();
@@ -78,6 +79,27 @@ TEST(UpgradePlan, runeWordsDrawOnOneSharedPool)
     }
     EXPECT_FALSE(planRuneWord(recipes, RuneStock(), Recipe{true, {7, -1}, 0}));
     EXPECT_FALSE(planRuneWord(recipes, RuneStock(), Recipe{false, {}, 0}));
+
+    // A near miss says how upgrades make it; without recipes both rankings
+    // give today's list.
+    const QByteArray words = "[Ist Ral]\nRuneNum=2\nRune1=24\nRune2=8\n[Ort Ral]\nRuneNum=2\nRune1=9\nRune2=8\n"
+                             "[Tal]\nRuneNum=1\nRune1=7\n";
+    const QStringList names{u"Ist Ral"_s, u"Ort Ral"_s, u"Tal"_s};
+    const RuneStock stock = stockOf({{"Tal", 12}});
+    const auto listed = [&](const QByteArray &file, NearMissRanking ranking) {
+        const RuneData data = RuneData::parse(file);
+        QStringList found;
+        for (const NearMiss &miss : nearMisses(data, stock, names, std::nullopt, 2, ranking))
+            found.append(u"%1:%2:%3"_s.arg(miss.name).arg(miss.upgrades.missingCount).arg(upgradePlanText(miss.upgrades, data.runes())));
+        return found;
+    };
+    const QStringList today{u"Tal:0:"_s, u"Ist Ral:2:"_s, u"Ort Ral:2:"_s};
+    EXPECT_EQ(listed(words, NearMissRanking::Missing), today);
+    EXPECT_EQ(listed(words, NearMissRanking::MissingAfterUpgrades), today);
+    EXPECT_EQ(listed(words + Chain, NearMissRanking::Missing),
+              (QStringList{u"Tal:0:"_s, u"Ist Ral:1:3 Tal → Ral"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s}));
+    EXPECT_EQ(listed(words + Chain, NearMissRanking::MissingAfterUpgrades),
+              (QStringList{u"Tal:0:"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s, u"Ist Ral:1:3 Tal → Ral"_s}));
 }
 
 // The calculator: count of a rune from all the runes below it, and what it
@@ -103,28 +125,4 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
     EXPECT_EQ(u"%1 %2; %3"_s.arg(sol.last().index).arg(sol.last().runes).arg(gemsText(sol.last().gems)),
               u"0 354294; 6 Chipped Topaz, 2 Chipped Amethyst"_s);
     EXPECT_TRUE(upgradeCosts(recipes, rune("Dol"), 1).size() == 1 && upgradeCosts(recipes, 40, 1).isEmpty());
-}
-
-// With recipes a near miss says how upgrades make it, and a choice ranks by
-// what stays missing after them; without, both rankings give today's list.
-TEST(NearMisses, rankByRunesMissingAfterUpgrades)
-{
-    const QByteArray words = "[Ist Ral]\nRuneNum=2\nRune1=24\nRune2=8\n[Ort Ral]\nRuneNum=2\nRune1=9\nRune2=8\n"
-                             "[Tal]\nRuneNum=1\nRune1=7\n";
-    const QStringList names{u"Ist Ral"_s, u"Ort Ral"_s, u"Tal"_s};
-    const RuneStock stock = stockOf({{"Tal", 12}});
-    const auto listed = [&](const QByteArray &file, NearMissRanking ranking) {
-        const RuneData data = RuneData::parse(file);
-        QStringList found;
-        for (const NearMiss &miss : nearMisses(data, stock, names, std::nullopt, 2, ranking))
-            found.append(u"%1:%2:%3"_s.arg(miss.name).arg(miss.upgrades.missingCount).arg(upgradePlanText(miss.upgrades, data.runes())));
-        return found;
-    };
-    const QStringList today{u"Tal:0:"_s, u"Ist Ral:2:"_s, u"Ort Ral:2:"_s};
-    EXPECT_EQ(listed(words, NearMissRanking::Missing), today);
-    EXPECT_EQ(listed(words, NearMissRanking::MissingAfterUpgrades), today);
-    EXPECT_EQ(listed(words + Chain, NearMissRanking::Missing),
-              (QStringList{u"Tal:0:"_s, u"Ist Ral:1:3 Tal → Ral"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s}));
-    EXPECT_EQ(listed(words + Chain, NearMissRanking::MissingAfterUpgrades),
-              (QStringList{u"Tal:0:"_s, u"Ort Ral:0:12 Tal → 4 Ral, 3 Ral → Ort"_s, u"Ist Ral:1:3 Tal → Ral"_s}));
 }

@@ -3,7 +3,6 @@
 #include "runenames.h"
 #include "runewordfinder.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -12,8 +11,9 @@ using namespace Qt::StringLiterals;
 
 // A first run shows rune 0 and makes an empty save folder. Only the window
 // is black: the controls keep their outlines, and the keyboard focus starts
-// on the info panel, where Space does nothing.
-TEST_F(WindowTest, firstRunLookAndFocus)
+// on the info panel, where Space does nothing. A rune's label takes the mouse
+// only on the strip no event area covers (none for Hel); frames take nothing.
+TEST_F(WindowTest, firstRunLookFocusAndMouse)
 {
     const auto form = openShown();
     const Form1Controls &ui = form->controls();
@@ -45,18 +45,10 @@ TEST_F(WindowTest, firstRunLookAndFocus)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_EQ(ui.Picture1->grab().toImage(), panel);
-}
 
-// A rune's label takes the mouse only on the strip no event area covers (none
-// for Hel); frames take nothing.
-TEST_F(WindowTest, mouseReachesEventAreasAndUncoveredLabelStrips)
-{
-    const auto form = openShown();
-    const Form1Controls &ui = form->controls();
     EXPECT_EQ(form->childAt(labelStrip(28)), ui.Label1[28]);
     EXPECT_EQ(form->childAt(labelStrip(14)), ui.runeimg2[14]);
-    // A frame over the free cells beside "Rune Word >>", inside the window:
-    // the point on its outline reaches no control.
+    // A point on a frame's outline, over the free cells beside "Rune Word >>".
     OutlineShape *frame = ui.Shape2[2];
     frame->setGeometry(toPixels({4320, 3900, 660, 660}));
     frame->show();
