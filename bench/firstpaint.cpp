@@ -15,6 +15,7 @@
 #include "checklist.h"
 #include "fonts.h"
 #include "formgeometry.h"
+#include "infopanel.h"
 #include "prompter.h"
 #include "runeinfo.h"
 
@@ -132,45 +133,10 @@ private:
     std::vector<Text> m_texts;
 };
 
-// A sunken frame that draws lines of text, as the info panel's do.
-class LinesFrame final : public QFrame
-{
-public:
-    LinesFrame(QList<rcl::PanelLine> lines, QWidget *parent) : QFrame(parent), m_lines(std::move(lines))
-    {
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(2);
-        setAutoFillBackground(true);
-        QPalette grey = palette();
-        grey.setColor(QPalette::Window, grey.color(QPalette::Button));
-        grey.setColor(QPalette::WindowText, grey.color(QPalette::ButtonText));
-        setPalette(grey);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QFrame::paintEvent(event);
-        QPainter painter(this);
-        int top = contentsRect().top();
-        for (const rcl::PanelLine &line : m_lines) {
-            QFont lineFont = font();
-            lineFont.setPointSizeF(line.pointSize);
-            lineFont.setBold(line.bold);
-            const QFontMetrics metrics(lineFont);
-            painter.setFont(lineFont);
-            painter.drawText(contentsRect().left(), top + metrics.ascent(), line.text);
-            top += metrics.height();
-        }
-    }
-
-private:
-    QList<rcl::PanelLine> m_lines;
-};
-
 // The controls floor: the window's controls at start, as plain Qt controls
-// with their texts, pictures, fonts and places, and nothing else: no files,
-// no handlers, no frames or event areas. What the window costs above it is
+// (and the window's own info panel, a frame that only draws its lines) with
+// their texts, pictures, fonts and places, and nothing else: no files, no
+// handlers, no frames or event areas. What the window costs above it is
 // its own; what it costs above the text floor, Qt's controls.
 class ControlsFloor final : public QWidget
 {
@@ -199,9 +165,11 @@ public:
             white.setColor(QPalette::WindowText, Qt::white);
             name->setPalette(white);
         }
-        auto *panel = new LinesFrame(firstRuneLines(runes, 0), this);
+        // The window's own panel: a frame that only draws its lines.
+        auto *panel = new InfoPanel(this);
         panel->setGeometry(toPixels(form::Picture1));
         panel->setFont(fonts::timesNewRoman(9));
+        panel->print(firstRuneLines(runes, 0));
         const QFont terminal = fonts::terminal(9.75);
         const auto button = [&](const QString &caption, const QFont &font, const TwipRect &place) {
             auto *b = new QPushButton(caption, this);
