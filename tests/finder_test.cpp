@@ -210,7 +210,8 @@ TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
 // rune, and the one shown at start, which differs on purpose.
 TEST_F(RuneWordTest, panelLinesFramesAndOddRecipes)
 {
-    const RuneWordFinder finder(data, stockOf({{7, 1}})); // one Ral
+    const RuneStock oneRal = stockOf({{7, 1}});
+    const RuneWordFinder finder(data, oneRal);
     const RuneWordDetails ralRal = finder.details(u"Ral Ral"_qs);
     EXPECT_EQ(ralRal.lines[1].text, u"  Req Rune : Ral + Ral"_qs);
     EXPECT_EQ(ralRal.lines[2].text, u"  Req Lv : 19"_qs);
