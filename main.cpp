@@ -1,7 +1,7 @@
-#include "checklist.h"
-#include "datalocation.h"
-#include "prompter.h"
-#include "quitsignals.h"
+#include "mainwindow/checklist.h"
+#include "stock/datalocation.h"
+#include "prompts/prompter.h"
+#include "platform/quitsignals.h"
 
 #include <QApplication>
 #include <QSessionManager>

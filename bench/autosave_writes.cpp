@@ -5,8 +5,8 @@
 //
 //   autosave_writes [--seconds N]
 
-#include "form1.h"
-#include "prompter.h"
+#include "mainwindow/form1.h"
+#include "prompts/prompter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -12,12 +12,12 @@
 // --since takes the wall-clock time (date +%s%N) taken just before the
 // process was started, so the figure covers loading the program too.
 
-#include "checklist.h"
-#include "fonts.h"
-#include "formgeometry.h"
-#include "infopanel.h"
-#include "prompter.h"
-#include "runeinfo.h"
+#include "mainwindow/checklist.h"
+#include "mainwindow/fonts.h"
+#include "mainwindow/formgeometry.h"
+#include "mainwindow/infopanel.h"
+#include "prompts/prompter.h"
+#include "gamedata/runeinfo.h"
 
 #include <QApplication>
 #include <QFile>

@@ -10,19 +10,19 @@
 // and the rune words table of the 10,000 rune words refiltered at a
 // keystroke in the search box and sorted by a column.
 
-#include "datacheck.h"
-#include "groupstable.h"
-#include "nearmiss.h"
-#include "plannermodels.h"
-#include "plannerproxy.h"
-#include "profiledata.h"
-#include "runedatafile.h"
-#include "runenames.h"
-#include "runewordfinder.h"
-#include "runewordrows.h"
-#include "settings.h"
-#include "upgraderows.h"
-#include "upgrades.h"
+#include "checks/datacheck.h"
+#include "stock/groupstable.h"
+#include "rules/nearmiss.h"
+#include "planner/plannermodels.h"
+#include "planner/plannerproxy.h"
+#include "profile/profiledata.h"
+#include "gamedata/runedatafile.h"
+#include "gamedata/runenames.h"
+#include "rules/runewordfinder.h"
+#include "planning/runewordrows.h"
+#include "stock/settings.h"
+#include "planning/upgraderows.h"
+#include "rules/upgrades.h"
 
 #include <QDir>
 #include <QFile>

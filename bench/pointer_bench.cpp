@@ -3,8 +3,8 @@
 // the pointer comes to another rune. With and without counts on the grid, to
 // show what drawing the counts adds.
 
-#include "form1.h"
-#include "prompter.h"
+#include "mainwindow/form1.h"
+#include "prompts/prompter.h"
 
 #include <QApplication>
 #include <QFile>

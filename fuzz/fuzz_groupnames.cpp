@@ -1,7 +1,7 @@
 // A group names file as any bytes: names decode, and a rename passes the other
 // lines through unchanged.
-#include "shiftjis.h"
-#include "stockfiles.h"
+#include "stock/shiftjis.h"
+#include "stock/stockfiles.h"
 
 #include <cstddef>
 #include <cstdint>

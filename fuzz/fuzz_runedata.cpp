@@ -2,12 +2,12 @@
 // sections, lookups of the names the program asks for, the rune word views
 // and upgrade plans built from them with what the planner says of them, and
 // the data check.
-#include "datacheck.h"
-#include "interactionmode.h"
-#include "runedata.h"
-#include "runewordfinder.h"
-#include "upgraderows.h"
-#include "upgrades.h"
+#include "checks/datacheck.h"
+#include "gamedata/interactionmode.h"
+#include "gamedata/runedata.h"
+#include "rules/runewordfinder.h"
+#include "planning/upgraderows.h"
+#include "rules/upgrades.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // runename.dat as any bytes.
-#include "runenames.h"
+#include "gamedata/runenames.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // A save file as any bytes: whatever is read must save and read back the same.
-#include "quantitytext.h"
-#include "stockfiles.h"
+#include "stock/quantitytext.h"
+#include "stock/stockfiles.h"
 
 #include <cstddef>
 #include <cstdint>

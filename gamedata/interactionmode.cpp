@@ -1,6 +1,6 @@
-#include "interactionmode.h"
+#include "gamedata/interactionmode.h"
 
-#include "decimalnumber.h"
+#include "stock/decimalnumber.h"
 
 namespace rcl {
 

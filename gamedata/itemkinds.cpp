@@ -1,4 +1,4 @@
-#include "itemkinds.h"
+#include "gamedata/itemkinds.h"
 
 using namespace Qt::StringLiterals;
 

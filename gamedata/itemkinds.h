@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiledata.h"
+#include "profile/profiledata.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "runedata.h"
+#include "gamedata/runedata.h"
 
 namespace rcl {
 

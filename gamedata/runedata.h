@@ -1,9 +1,9 @@
 #pragma once
 
-#include "itemkinds.h"
-#include "profiledata.h"
-#include "runetable.h"
-#include "upgrades.h"
+#include "gamedata/itemkinds.h"
+#include "profile/profiledata.h"
+#include "gamedata/runetable.h"
+#include "gamedata/upgraderecipes.h"
 
 #include <QByteArray>
 

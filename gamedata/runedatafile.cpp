@@ -1,7 +1,7 @@
-#include "runedatafile.h"
+#include "gamedata/runedatafile.h"
 
-#include "filereader.h"
-#include "filestamp.h"
+#include "stock/filereader.h"
+#include "platform/filestamp.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filestamp.h"
-#include "runedata.h"
+#include "platform/filestamp.h"
+#include "gamedata/runedata.h"
 
 #include <QString>
 

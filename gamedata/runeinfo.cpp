@@ -1,4 +1,4 @@
-#include "runeinfo.h"
+#include "gamedata/runeinfo.h"
 
 namespace rcl {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panelline.h"
-#include "runetable.h"
+#include "gamedata/panelline.h"
+#include "gamedata/runetable.h"
 
 #include <QList>
 

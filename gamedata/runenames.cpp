@@ -1,9 +1,9 @@
-#include "runenames.h"
+#include "gamedata/runenames.h"
 
-#include "filereader.h"
-#include "legacytext.h"
-#include "profiledata.h"
-#include "textlines.h"
+#include "stock/filereader.h"
+#include "profile/legacytext.h"
+#include "profile/profiledata.h"
+#include "stock/textlines.h"
 
 namespace rcl {
 

@@ -1,7 +1,7 @@
-#include "runetable.h"
+#include "gamedata/runetable.h"
 
-#include "decimalnumber.h"
-#include "numberedkeys.h"
+#include "stock/decimalnumber.h"
+#include "profile/numberedkeys.h"
 
 using namespace Qt::StringLiterals;
 

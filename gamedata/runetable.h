@@ -1,7 +1,7 @@
 #pragma once
 
-#include "profiledata.h"
-#include "runecatalogue.h"
+#include "profile/profiledata.h"
+#include "stock/runecatalogue.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "checklist.h"
+#include "mainwindow/checklist.h"
 
-#include "shiftjis.h"
+#include "stock/shiftjis.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "datalocation.h"
-#include "form1.h"
-#include "instancelock.h"
-#include "prompter.h"
+#include "stock/datalocation.h"
+#include "mainwindow/form1.h"
+#include "stock/instancelock.h"
+#include "prompts/prompter.h"
 
 #include <memory>
 

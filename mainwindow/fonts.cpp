@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "mainwindow/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "fonts.h"
-#include "formgeometry.h"
-#include "itemtypechoice.h"
-#include "planner.h"
+#include "mainwindow/fonts.h"
+#include "mainwindow/formgeometry.h"
+#include "rules/itemtypechoice.h"
+#include "planner/planner.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -6,18 +6,19 @@
 // event (Form_Load, Command4_Click, runeimg2_MouseDown, ...), and prints what
 // those libraries answer into the info panel.
 
-#include "datacheck.h"
-#include "groupstable.h"
-#include "groupstore.h"
-#include "infopanel.h"
-#include "prompter.h"
-#include "runedatafile.h"
-#include "runewordfinder.h"
-#include "runecontrols.h"
-#include "gridaction.h"
-#include "runestock.h"
-#include "settings.h"
-#include "stockfiles.h"
+#include "checks/datacheck.h"
+#include "planner/plannerhost.h"
+#include "stock/groupstable.h"
+#include "stock/groupstore.h"
+#include "mainwindow/infopanel.h"
+#include "prompts/prompter.h"
+#include "gamedata/runedatafile.h"
+#include "rules/runewordfinder.h"
+#include "mainwindow/runecontrols.h"
+#include "mainwindow/gridaction.h"
+#include "stock/runestock.h"
+#include "stock/settings.h"
+#include "stock/stockfiles.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -60,7 +61,7 @@ struct Form1Controls
     std::array<RuneEventArea *, RuneCatalogue::Count> runeimg2{};
 };
 
-class Form1 final : public QWidget, private RuneGridEvents
+class Form1 final : public QWidget, public PlannerHost, private RuneGridEvents
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form1)
@@ -75,11 +76,12 @@ public:
 
     // Every control, the band's made now if the band has not opened yet.
     [[nodiscard]] const Form1Controls &controls();
-    [[nodiscard]] const RuneStock &runeStock() const { return m_stock; }
-    [[nodiscard]] int currentGroup() const { return m_currentGroup; }
-    [[nodiscard]] Settings &settings() { return *m_settings; }
+    [[nodiscard]] const RuneStock &runeStock() const override { return m_stock; }
+    // The group shown; its store holds it.
+    [[nodiscard]] int currentGroup() const { return m_group.group(); }
+    [[nodiscard]] Settings &settings() override { return *m_settings; }
     // Says, once, why the settings file could not be read or written.
-    void tellSettingsProblem(QWidget *parent);
+    void tellSettingsProblem(QWidget *parent) override;
 
     // The options (form1_options.cpp): counts on the grid and English
     // captions. Setting one applies it at once, keeps it in the settings
@@ -88,7 +90,7 @@ public:
     void setOption(Settings::Key key, bool on, QWidget *parent);
     // The options as check items, for the window's menus and the planner's.
     void addOptionActions(QMenu &menu, QWidget *parent);
-    [[nodiscard]] QToolButton *makeOptionsButton(QWidget *parent);
+    [[nodiscard]] QToolButton *makeOptionsButton(QWidget *parent) override;
 
     // The window's height as the layout gives it, title bar included.
     void setOuterHeight(int twips);
@@ -104,30 +106,31 @@ public:
     // changed counts were not saved.
     [[nodiscard]] bool saveAtSessionEnd();
 
-    // What the rune planner (planner.h) reads and asks of the window. Every
+    // What the rune planner (plannerhost.h) reads and asks of the window. Every
     // handler that changes counts, the group or its name, or reads the rune
     // word files again is followed by stateChanged() (form1_planner.cpp).
     void openPlanner();
     // As a click on the name in List1 shows it.
-    void showRuneWord(const QString &name);
+    void showRuneWord(const QString &name) override;
+    [[nodiscard]] QWidget *hostWindow() override { return this; }
     [[nodiscard]] const StockFiles &files() const { return m_files; }
     // The nine groups side by side, the current one as it stands in memory
     // unless its file could not be read.
-    [[nodiscard]] GroupsTable groupsTable() const
+    [[nodiscard]] GroupsTable groupsTable() const override
     {
-        return GroupsTable::read(m_files, m_currentGroup, m_stock, m_group.loaded());
+        return GroupsTable::read(m_files, m_group.group(), m_stock, m_group.loaded());
     }
-    [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() { return runeData(); }
+    [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() override { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
-    [[nodiscard]] QString runeNamesPath() const;
+    [[nodiscard]] QString runeNamesPath() const override;
     // Where an installed program's shipped rune word files are; empty when
     // it runs portable.
     void setShippedDirectory(const QString &directory) { m_shippedDirectory = directory; }
     // The problems of the rune word files, and the newer shipped files that
     // an edited copy keeps out.
-    [[nodiscard]] QList<DataProblem> checkData() const;
+    [[nodiscard]] QList<DataProblem> checkData() const override;
     // The rune that the selection frame stands on.
-    [[nodiscard]] int selectedRune() const { return m_selectedRune; }
+    [[nodiscard]] int selectedRune() const override { return m_selectedRune; }
 
 Q_SIGNALS:
     void stateChanged();
@@ -158,7 +161,7 @@ private:
     // Shows a changed count where it shows: in the panel when it shows that
     // rune, and in the colours of the recipe frames.
     void showCountChange(int index);
-    void loadCurrentGroup();
+    void loadGroup(int group);
     void showGroupName(const QString &name);
 
     // Whether the current group may be left: its counts are saved, nothing
@@ -222,7 +225,6 @@ private:
     // saving them.
     GroupStore m_group;
     RuneStock &m_stock = m_group.counts();
-    qint16 m_currentGroup = 1;
     // The entry selected when a press on the list began: a press on it
     // changes no selection, yet is a click on an entry.
     int m_rowBeforePress = -1;

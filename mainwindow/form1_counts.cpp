@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
 #include <QLineEdit>
 
@@ -39,7 +39,7 @@ void Form1::followState()
     const bool changed = m_stock != m_shownStock;
     if (changed)
         showCounts(false);
-    const QString group = tr("Group %1 of %2").arg(m_currentGroup).arg(GroupCount);
+    const QString group = tr("Group %1 of %2").arg(currentGroup()).arg(GroupCount);
     if (m_ui.Text1->accessibleDescription() != group)
         m_ui.Text1->setAccessibleDescription(group);
     // Well within two seconds of the last change, late enough that a burst

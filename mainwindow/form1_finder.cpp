@@ -1,8 +1,8 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "formgeometry.h"
-#include "runenames.h"
-#include "runewordfinder.h"
+#include "mainwindow/formgeometry.h"
+#include "gamedata/runenames.h"
+#include "rules/runewordfinder.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "interactionmode.h"
-#include "runeinfo.h"
+#include "gamedata/interactionmode.h"
+#include "gamedata/runeinfo.h"
 
 namespace rcl {
 

@@ -1,6 +1,6 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "shiftjis.h"
+#include "stock/shiftjis.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,19 +21,18 @@ void Form1::Command1_Click()
 // saved, the user stays in it with them unless they choose to let them go.
 void Form1::moveToGroup(int step)
 {
-    const int next = m_currentGroup + step;
+    const int next = currentGroup() + step;
     if (next < 1 || next > GroupCount)
         return;
     if (!storeCurrentGroup(SaveOccasion::Leaving))
         return;
-    m_currentGroup = qint16(next);
-    loadCurrentGroup();
+    loadGroup(next);
     // The recipe frames stay, telling what this group holds.
     colourRecipeFrames();
-    m_ui.Command2->setEnabled(m_currentGroup < GroupCount);
-    m_ui.Command1->setEnabled(m_currentGroup > 1);
+    m_ui.Command2->setEnabled(currentGroup() < GroupCount);
+    m_ui.Command1->setEnabled(currentGroup() > 1);
     ShowFirstRune();
-    showGroupName(m_files.LoadGroupName(m_currentGroup));
+    showGroupName(m_files.LoadGroupName(currentGroup()));
     CollapseRuneWordPanel();
     tellLoadFailure();
 }
@@ -53,7 +52,7 @@ void Form1::Command3_Click()
                         Prompter::Icon::Warning);
         return;
     }
-    const FileResult written = m_files.renameGroup(m_currentGroup, *stored);
+    const FileResult written = m_files.renameGroup(currentGroup(), *stored);
     if (!written.ok) {
         m_prompter.tell(this, tr("グループ名称変更"),
                         tr("The group name could not be saved:\n%1").arg(describeFailure(written)),

@@ -1,6 +1,6 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "gridkeys.h"
+#include "mainwindow/gridkeys.h"
 
 namespace rcl {
 

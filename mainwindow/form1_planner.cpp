@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "datalocation.h"
-#include "planner.h"
+#include "stock/datalocation.h"
+#include "planner/planner.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -53,8 +53,10 @@ QList<DataProblem> Form1::checkData() const
 
 void Form1::openPlanner()
 {
-    if (!m_planner)
-        m_planner = new RunePlanner(*this, m_prompter);
+    if (!m_planner) {
+        m_planner = new RunePlanner(*this, m_prompter, this);
+        connect(this, &Form1::stateChanged, m_planner, &RunePlanner::refresh);
+    }
     m_planner->open();
 }
 

@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "mainwindow/form1.h"
 
-#include "formgeometry.h"
-#include "runeinfo.h"
+#include "mainwindow/formgeometry.h"
+#include "gamedata/runeinfo.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -19,16 +19,15 @@ QString Form1::describeFailure(const FileResult &result)
 
 void Form1::Form_Load()
 {
-    m_currentGroup = 1;
-    loadCurrentGroup();
+    loadGroup(1);
     ShowFirstRune();
-    showGroupName(m_files.LoadGroupName(m_currentGroup));
+    showGroupName(m_files.LoadGroupName(currentGroup()));
     setOuterHeight(form::CollapsedHeight);
 }
 
-void Form1::loadCurrentGroup()
+void Form1::loadGroup(int group)
 {
-    m_group.load(m_currentGroup);
+    m_group.load(group);
 }
 
 // The text box shows the start of a long name, not its end.
@@ -61,7 +60,7 @@ void Form1::tellLoadFailure()
     m_prompter.tell(this, windowTitle(),
                     tr("The counts of group %1 could not be read:\n%2\n\nThe group shows 0 for every rune. Its file "
                        "is left as it is unless you change a count and agree to replace it.")
-                        .arg(m_currentGroup)
+                        .arg(currentGroup())
                         .arg(describeFailure(loaded)),
                     Prompter::Icon::Warning);
 }
@@ -73,7 +72,7 @@ bool Form1::storeCurrentGroup(SaveOccasion leaving)
         const bool replace = m_prompter.askYesNo(
             this, windowTitle(),
             tr("The counts of group %1 could not be read from:\n%2\n\nReplace that file with the counts shown now?")
-                .arg(m_currentGroup)
+                .arg(currentGroup())
                 .arg(describeFailure(outcome.failure)),
             Prompter::Icon::Warning, Prompter::Default::No);
         if (!replace) {
@@ -96,7 +95,7 @@ bool Form1::askToLeaveWithoutSaving(const QString &why, SaveOccasion leaving)
         ? tr("Close anyway? The changes made since the group was opened will be lost.")
         : tr("Leave the group without saving? The changes made since it was opened will be lost.");
     return m_prompter.askYesNo(this, windowTitle(),
-                               tr("The counts of group %1 are not saved. %2\n\n%3").arg(m_currentGroup).arg(why, question),
+                               tr("The counts of group %1 are not saved. %2\n\n%3").arg(currentGroup()).arg(why, question),
                                Prompter::Icon::Warning, Prompter::Default::No);
 }
 
@@ -147,7 +146,7 @@ bool Form1::saveAtSessionEnd()
     const SaveOutcome outcome = m_group.save(SaveOccasion::SessionEnd);
     if (outcome.kind != SaveOutcome::Kind::Failed)
         return true;
-    std::fprintf(stderr, "runechecklist: the counts of group %d were not saved: %s: %s\n", int(m_currentGroup),
+    std::fprintf(stderr, "runechecklist: the counts of group %d were not saved: %s: %s\n", int(currentGroup()),
                  qPrintable(QDir::toNativeSeparators(outcome.failure.fileName)), qPrintable(outcome.failure.reason));
     return false;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interactionmode.h"
+#include "gamedata/interactionmode.h"
 
 namespace rcl {
 

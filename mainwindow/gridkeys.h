@@ -1,8 +1,8 @@
 #pragma once
 
-#include "formgeometry.h"
-#include "gridaction.h"
-#include "runecatalogue.h"
+#include "mainwindow/formgeometry.h"
+#include "mainwindow/gridaction.h"
+#include "stock/runecatalogue.h"
 
 #include <Qt>
 

@@ -1,4 +1,4 @@
-#include "infopanel.h"
+#include "mainwindow/infopanel.h"
 
 #include <QPainter>
 

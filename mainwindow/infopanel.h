@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paneltext.h"
+#include "mainwindow/paneltext.h"
 
 #include <QFrame>
 

@@ -1,6 +1,6 @@
-#include "paneltext.h"
+#include "mainwindow/paneltext.h"
 
-#include "textlines.h"
+#include "stock/textlines.h"
 
 namespace rcl {
 

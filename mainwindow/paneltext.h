@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panelline.h"
+#include "gamedata/panelline.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "runecontrols.h"
+#include "mainwindow/runecontrols.h"
 
-#include "formgeometry.h"
-#include "gridkeys.h"
-#include "quantitytext.h"
+#include "mainwindow/formgeometry.h"
+#include "mainwindow/gridkeys.h"
+#include "stock/quantitytext.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

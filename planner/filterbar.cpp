@@ -1,6 +1,6 @@
-#include "filterbar.h"
+#include "planner/filterbar.h"
 
-#include "itemtypechoice.h"
+#include "rules/itemtypechoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>

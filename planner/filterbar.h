@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runedata.h"
-#include "runewordfilter.h"
+#include "gamedata/runedata.h"
+#include "planning/runewordfilter.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "planner/placement.h"
 
 #include <algorithm>
 

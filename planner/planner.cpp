@@ -1,106 +1,74 @@
-#include "planner.h"
+#include "planner/planner.h"
 
-#include "csvtable.h"
-#include "filewriter.h"
-#include "filterbar.h"
-#include "form1.h"
-#include "placement.h"
-#include "plannerproxy.h"
-#include "tablemodel.h"
+#include "planner/calculatortab.h"
+#include "planner/checktab.h"
+#include "planner/filterbar.h"
+#include "planner/groupstab.h"
+#include "planner/nearmisstab.h"
+#include "planner/placement.h"
+#include "planner/plannerhost.h"
+#include "planner/plannerproxy.h"
+#include "planner/runewordstab.h"
+#include "planner/tablemodel.h"
+#include "planner/usestab.h"
+#include "prompts/prompter.h"
+#include "stock/csvtable.h"
+#include "stock/filewriter.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace rcl {
-namespace {
 
-Settings::Key sortKey(RunePlanner::Tab tab)
-{
-    switch (tab) {
-    case RunePlanner::NearMisses:
-        return Settings::Key::PlannerSortNearMisses;
-    case RunePlanner::RuneWords:
-        return Settings::Key::PlannerSortRuneWords;
-    case RunePlanner::Uses:
-        return Settings::Key::PlannerSortUses;
-    case RunePlanner::Calculator:
-        return Settings::Key::PlannerSortCalculator;
-    case RunePlanner::Groups:
-        return Settings::Key::PlannerSortGroups;
-    case RunePlanner::Check:
-    case RunePlanner::TabCount:
-        break;
-    }
-    return Settings::Key::PlannerSortCheck;
-}
-
-// "2 descending": the column and the order; none for the order the rows
-// come in.
-QString sortText(int column, Qt::SortOrder order)
-{
-    if (column < 0)
-        return {};
-    return u"%1 %2"_s.arg(column).arg(order == Qt::DescendingOrder ? u"descending"_s : u"ascending"_s);
-}
-
-std::pair<int, Qt::SortOrder> sortOf(const QString &text, int columns)
-{
-    const QStringList parts = text.split(u' ');
-    bool ok = false;
-    const int column = parts.value(0).toInt(&ok);
-    if (!ok || column < 0 || column >= columns || parts.size() != 2)
-        return {-1, Qt::AscendingOrder};
-    return {column, parts[1] == u"descending"_s ? Qt::DescendingOrder : Qt::AscendingOrder};
-}
-
-} // namespace
-
-RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
-    : QWidget(&form, Qt::Window)
-    , m_form(form)
+RunePlanner::RunePlanner(PlannerHost &host, Prompter &prompter, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_host(host)
     , m_prompter(prompter)
-    , m_marks(form.settings())
-    , m_data(form.currentRuneData())
+    , m_marks(host.settings())
 {
     setWindowTitle(tr("Rune Planner"));
     m_bar = new FilterBar(this);
+    m_context.reset(new PlannerContext{host, prompter, m_marks, *m_bar, host.currentRuneData()});
+    auto *nearMisses = new NearMissTab(*m_context);
+    auto *runeWords = new RuneWordsTab(*m_context);
+    auto *uses = new UsesTab(*m_context);
+    auto *groups = new GroupsTab(*m_context);
+    m_lists = {nearMisses, runeWords, uses};
+    m_pages = {nearMisses, runeWords, uses, new CalculatorTab(*m_context), groups, new CheckTab(*m_context)};
     m_tabs = new QTabWidget(this);
-    m_tabs->addTab(createNearMissTab(), tr("Near misses"));
-    m_tabs->addTab(createRuneWordsTab(), tr("Rune words"));
-    m_tabs->addTab(createUsesTab(), tr("Uses of a rune"));
-    m_tabs->addTab(createCalculatorTab(), tr("Upgrade calculator"));
-    m_tabs->addTab(createGroupsTab(), tr("All groups"));
-    m_tabs->addTab(createCheckTab(), tr("Data check"));
-    m_tabs->setCornerWidget(m_form.makeOptionsButton(m_tabs));
+    const QString titles[TabCount] = {tr("Near misses"),        tr("Rune words"),   tr("Uses of a rune"),
+                                      tr("Upgrade calculator"), tr("All groups"), tr("Data check")};
+    for (int index = 0; index < TabCount; ++index) {
+        m_tabs->addTab(tab(index), titles[index]);
+        tab(index)->view()->setAccessibleName(titles[index]);
+        connect(tab(index), &PlannerTab::refreshWanted, this, &RunePlanner::refresh);
+        connect(tab(index), &PlannerTab::countChanged, this, &RunePlanner::showCount);
+    }
+    for (RuneWordListTab *list : m_lists)
+        connect(list, &RuneWordListTab::marksChanged, this, &RunePlanner::marksChanged);
+    connect(groups, &GroupsTab::saveWanted, this, &RunePlanner::saveGroupsTable);
+    m_tabs->setCornerWidget(m_host.makeOptionsButton(m_tabs));
     (new QVBoxLayout(this))->addWidget(m_tabs);
-    for (int tab = 0; tab < TabCount; ++tab)
-        m_tables[std::size_t(tab)].view->setAccessibleName(m_tabs->tabText(tab));
     orderTabs();
 
-    const int tab = m_form.settings().value(Settings::Key::PlannerTab).toInt();
-    m_tabs->setCurrentIndex(tab >= 0 && tab < TabCount ? tab : NearMisses);
+    const int current = m_host.settings().value(Settings::Key::PlannerTab).toInt();
+    m_tabs->setCurrentIndex(current >= 0 && current < TabCount ? current : NearMisses);
     // In a tab from the start, also when the one in view lists no rune words.
     moveFilterBar(NearMisses);
     moveFilterBar(m_tabs->currentIndex());
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &RunePlanner::tabChanged);
-    connect(&form, &Form1::stateChanged, this, &RunePlanner::refresh);
     connect(m_bar, &FilterBar::filterChanged, this, &RunePlanner::applyFilter);
     connect(m_bar, &FilterBar::groupsChanged, this, &RunePlanner::refresh);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this, this, &RunePlanner::saveGroupsTable);
@@ -111,95 +79,18 @@ RunePlanner::RunePlanner(Form1 &form, Prompter &prompter)
     new QShortcut(QKeySequence::PreviousChild, this, this,
                   [this] { m_tabs->setCurrentIndex((m_tabs->currentIndex() + TabCount - 1) % TabCount); });
     new QShortcut(QKeySequence::Find, this, this, [this] {
-        if (!listsRuneWords(m_tabs->currentIndex()))
+        if (!tab(m_tabs->currentIndex())->listsRuneWords())
             m_tabs->setCurrentIndex(RuneWords);
         m_bar->searchBox()->setFocus(Qt::ShortcutFocusReason);
         m_bar->searchBox()->selectAll();
     });
 }
 
-// The views go first: the models read the marks and the groups table, which
-// go before the children.
+// The tabs go first: their models read the marks, which go before the
+// children.
 RunePlanner::~RunePlanner()
 {
     delete m_tabs;
-}
-
-QTableView *RunePlanner::addTable(Tab tab, TableModel *model, int stretchedColumn, QWidget *page)
-{
-    auto *proxy = new PlannerProxy(m_marks, this);
-    proxy->setSourceModel(model);
-    auto *view = new QTableView(page);
-    view->setModel(proxy);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setWordWrap(false);
-    // Tab leaves the table for the next control.
-    view->setTabKeyNavigation(false);
-    view->verticalHeader()->setVisible(false);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().lineSpacing() + 8);
-    QHeaderView *header = view->horizontalHeader();
-    // Columns as wide as their text, measured on the first rows only: a list
-    // can have thousands. The widest text column takes the rest, or the last
-    // one where the text of all is wider than the view.
-    header->setResizeContentsPrecision(50);
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    if (stretchedColumn >= 0)
-        header->setSectionResizeMode(stretchedColumn, QHeaderView::Stretch);
-    else
-        header->setStretchLastSection(true);
-    // A third click on a header gives back the order the rows come in.
-    header->setSortIndicatorClearable(true);
-    header->setSortIndicator(-1, Qt::AscendingOrder);
-    view->setSortingEnabled(true);
-    const auto [column, order] = sortOf(m_form.settings().text(sortKey(tab)), model->columnCount());
-    view->sortByColumn(column, order);
-    connect(header, &QHeaderView::sortIndicatorChanged, this, [this, tab](int section, Qt::SortOrder sortOrder) {
-        m_form.settings().setValue(sortKey(tab), sortText(section, sortOrder));
-        m_form.tellSettingsProblem(this);
-    });
-    m_tables[tab] = {model, proxy, view};
-    return view;
-}
-
-void RunePlanner::addRuneWordActions(Tab tab)
-{
-    QTableView *view = m_tables[tab].view;
-    auto *show = new QAction(tr("Show in the main window"), view);
-    show->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    auto *favourite = new QAction(tr("Favourite"), view);
-    favourite->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    favourite->setCheckable(true);
-    auto *hide = new QAction(tr("Hide"), view);
-    hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    hide->setCheckable(true);
-    hide->setToolTip(tr("Hidden rune words are left out of every list unless Show hidden is on."));
-    for (QAction *action : {show, favourite, hide}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
-        action->setShortcutVisibleInContextMenu(true);
-        view->addAction(action);
-    }
-    // A right press makes the row under the pointer current first.
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    view->setToolTip(tr("Double-click a rune word, or press Return, to show it in the main window. Ctrl+D stars it "
-                        "as a favourite, Ctrl+H hides it."));
-    connect(show, &QAction::triggered, this, [this, tab] { showInMainWindow(tab); });
-    connect(view, &QTableView::doubleClicked, this, [this, tab] { showInMainWindow(tab); });
-    connect(favourite, &QAction::triggered, this, [this, tab] { toggleFavourite(tab); });
-    connect(hide, &QAction::triggered, this, [this, tab] { toggleHidden(tab); });
-    // The checks show the current rune word's marks.
-    const auto showMarks = [this, tab, show, favourite, hide] {
-        const RuneWordRow *word = currentRuneWord(tab);
-        for (QAction *action : {show, favourite, hide})
-            action->setEnabled(word);
-        favourite->setChecked(word && m_marks.isFavourite(word->name));
-        hide->setChecked(word && m_marks.isHidden(word->name));
-    };
-    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, showMarks);
-    connect(m_tables[tab].proxy, &QAbstractItemModel::dataChanged, this, showMarks);
-    connect(m_tables[tab].proxy, &QAbstractItemModel::modelReset, this, showMarks);
-    showMarks();
 }
 
 // Top to bottom: the tabs and the options, the filter bar where it shows,
@@ -209,9 +100,8 @@ void RunePlanner::orderTabs()
 {
     QList<QWidget *> order{m_tabs->tabBar(), m_tabs->cornerWidget()};
     order += m_bar->controls();
-    order += {m_limit, m_ranking, m_tables[NearMisses].view, m_tables[RuneWords].view, m_details, m_rune,
-              m_tables[Uses].view, m_calculatorRune, m_calculatorCount, m_calculatorCounts, m_tables[Calculator].view,
-              m_tables[Groups].view, m_saveGroups, m_tables[Check].view};
+    for (const PlannerTab *page : m_pages)
+        order += page->focusOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -220,8 +110,9 @@ void RunePlanner::open()
 {
     if (!m_placed) {
         m_placed = true;
-        if (!restoreGeometry(m_form.settings().value(Settings::Key::PlannerGeometry).toByteArray())) {
-            const QRect place = placeBeside(m_form.frameGeometry(), QSize(1000, 640), m_form.screen()->availableGeometry());
+        if (!restoreGeometry(m_host.settings().value(Settings::Key::PlannerGeometry).toByteArray())) {
+            QWidget *main = m_host.hostWindow();
+            const QRect place = placeBeside(main->frameGeometry(), QSize(1000, 640), main->screen()->availableGeometry());
             resize(place.size());
             move(place.topLeft());
         }
@@ -242,25 +133,25 @@ bool RunePlanner::event(QEvent *event)
 
 void RunePlanner::hideEvent(QHideEvent *event)
 {
-    m_form.settings().setValue(Settings::Key::PlannerGeometry, saveGeometry());
+    m_host.settings().setValue(Settings::Key::PlannerGeometry, saveGeometry());
     QWidget::hideEvent(event);
 }
 
-void RunePlanner::tabChanged(int tab)
+void RunePlanner::tabChanged(int index)
 {
-    moveFilterBar(tab);
-    m_form.settings().setValue(Settings::Key::PlannerTab, tab);
-    m_form.tellSettingsProblem(this);
+    moveFilterBar(index);
+    m_host.settings().setValue(Settings::Key::PlannerTab, index);
+    m_host.tellSettingsProblem(this);
     refresh();
 }
 
 // The one filter bar stands at the top of the tab in view, if that tab
 // lists rune words.
-void RunePlanner::moveFilterBar(int tab)
+void RunePlanner::moveFilterBar(int index)
 {
-    if (!listsRuneWords(tab))
+    if (!tab(index)->listsRuneWords())
         return;
-    auto *layout = static_cast<QVBoxLayout *>(m_tabs->widget(tab)->layout());
+    auto *layout = static_cast<QVBoxLayout *>(tab(index)->layout());
     if (layout->indexOf(m_bar) == 0)
         return;
     if (QWidget *page = m_bar->parentWidget(); page && page->layout())
@@ -272,86 +163,31 @@ void RunePlanner::moveFilterBar(int tab)
 
 void RunePlanner::refresh()
 {
-    if (!isVisible())
-        return;
-    const auto tab = Tab(m_tabs->currentIndex());
-    if (listsRuneWords(tab))
-        showRuneWordLists(tab);
-    else if (tab == Calculator)
-        showCalculator();
-    else if (tab == Groups)
-        showGroups();
-    else if (tab == Check)
-        showCheck();
+    if (isVisible())
+        tab(m_tabs->currentIndex())->refresh();
 }
 
 // Only the list in view is filtered at a keystroke; another one takes the
 // filter when it comes into view.
 void RunePlanner::applyFilter()
 {
-    if (const int tab = m_tabs->currentIndex(); listsRuneWords(tab))
-        m_tables[std::size_t(tab)].proxy->setFilter(m_bar->filter(), m_data);
+    if (PlannerTab *page = tab(m_tabs->currentIndex()); page->listsRuneWords())
+        page->proxy()->setFilter(m_bar->filter(), m_context->data);
     showCount();
 }
 
 void RunePlanner::showCount()
 {
-    const Table &table = m_tables[std::size_t(m_tabs->currentIndex())];
-    m_bar->setShown(table.proxy->rowCount(), table.model->rowCount());
-}
-
-const RuneWordRow *RunePlanner::currentRuneWord(Tab tab) const
-{
-    const Table &table = m_tables[tab];
-    const QModelIndex current = table.view->currentIndex();
-    return current.isValid() ? table.model->runeWord(table.proxy->mapToSource(current).row()) : nullptr;
-}
-
-void RunePlanner::selectRuneWord(Tab tab, const QString &name)
-{
-    const Table &table = m_tables[tab];
-    for (int row = 0; row < table.proxy->rowCount(); ++row) {
-        const QModelIndex index = table.proxy->index(row, 0);
-        if (table.model->runeWord(table.proxy->mapToSource(index).row())->name == name) {
-            table.view->setCurrentIndex(index);
-            return;
-        }
-    }
-}
-
-void RunePlanner::showInMainWindow(Tab tab)
-{
-    if (const RuneWordRow *word = currentRuneWord(tab)) {
-        m_form.showRuneWord(word->name);
-        m_form.raise();
-        m_form.activateWindow();
-    }
-}
-
-void RunePlanner::toggleFavourite(Tab tab)
-{
-    if (const RuneWordRow *word = currentRuneWord(tab)) {
-        const QString name = word->name;
-        m_marks.setFavourite(name, !m_marks.isFavourite(name));
-        marksChanged();
-    }
-}
-
-void RunePlanner::toggleHidden(Tab tab)
-{
-    if (const RuneWordRow *word = currentRuneWord(tab)) {
-        const QString name = word->name;
-        m_marks.setHidden(name, !m_marks.isHidden(name));
-        marksChanged();
-    }
+    const PlannerTab *page = tab(m_tabs->currentIndex());
+    m_bar->setShown(page->proxy()->rowCount(), page->model()->rowCount());
 }
 
 void RunePlanner::marksChanged()
 {
-    for (const Tab tab : {NearMisses, RuneWords, Uses})
-        m_tables[tab].model->showAgain();
+    for (RuneWordListTab *list : m_lists)
+        list->model()->showAgain();
     showCount();
-    m_form.tellSettingsProblem(this);
+    m_host.tellSettingsProblem(this);
 }
 
 void RunePlanner::saveGroupsTable()
@@ -360,8 +196,8 @@ void RunePlanner::saveGroupsTable()
                                                     QDir::home().filePath(u"rune groups.csv"_s), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    const GroupsTable groups = m_form.groupsTable();
-    const FileResult saved = writeWholeFile(path, groups.csv(m_form.currentRuneData()->runes().names()));
+    const GroupsTable groups = m_host.groupsTable();
+    const FileResult saved = writeWholeFile(path, groups.csv(m_host.currentRuneData()->runes().names()));
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),
                         tr("The table could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),
@@ -371,15 +207,15 @@ void RunePlanner::saveGroupsTable()
 
 void RunePlanner::saveShownRows()
 {
-    const int tab = m_tabs->currentIndex();
+    const int index = m_tabs->currentIndex();
     const QString path =
         m_prompter.askSaveFileName(this, tr("Save the rows shown"),
-                                   QDir::home().filePath(tr("Rune Planner - %1.csv").arg(m_tabs->tabText(tab))),
+                                   QDir::home().filePath(tr("Rune Planner - %1.csv").arg(m_tabs->tabText(index))),
                                    tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    const Table &table = m_tables[std::size_t(tab)];
-    const QHeaderView *header = table.view->horizontalHeader();
+    const PlannerTab *page = tab(index);
+    const QHeaderView *header = page->view()->horizontalHeader();
     QList<int> columns;
     for (int visual = 0; visual < header->count(); ++visual) {
         if (const int column = header->logicalIndex(visual); !header->isSectionHidden(column))
@@ -388,12 +224,12 @@ void RunePlanner::saveShownRows()
     QList<QVariantList> rows;
     QVariantList headings;
     for (const int column : columns)
-        headings.append(table.proxy->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        headings.append(page->proxy()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
     rows.append(headings);
-    for (int row = 0; row < table.proxy->rowCount(); ++row) {
+    for (int row = 0; row < page->proxy()->rowCount(); ++row) {
         QVariantList cells;
         for (const int column : columns)
-            cells.append(table.proxy->index(row, column).data(Qt::DisplayRole));
+            cells.append(page->proxy()->index(row, column).data(Qt::DisplayRole));
         rows.append(cells);
     }
     const FileResult saved = writeWholeFile(path, csvTable(rows));

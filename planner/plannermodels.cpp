@@ -1,4 +1,4 @@
-#include "plannermodels.h"
+#include "planner/plannermodels.h"
 
 #include <QCoreApplication>
 

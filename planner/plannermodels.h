@@ -1,11 +1,11 @@
 #pragma once
 
-#include "datacheck.h"
-#include "groupstable.h"
-#include "runewordmarks.h"
-#include "runewordrows.h"
-#include "tablemodel.h"
-#include "upgraderows.h"
+#include "checks/datacheck.h"
+#include "stock/groupstable.h"
+#include "planning/runewordmarks.h"
+#include "planning/runewordrows.h"
+#include "planner/tablemodel.h"
+#include "planning/upgraderows.h"
 
 #include <QStringList>
 

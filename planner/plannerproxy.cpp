@@ -1,6 +1,6 @@
-#include "plannerproxy.h"
+#include "planner/plannerproxy.h"
 
-#include "tablemodel.h"
+#include "planner/tablemodel.h"
 
 namespace rcl {
 

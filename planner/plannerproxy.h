@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runedata.h"
-#include "runewordfilter.h"
-#include "runewordmarks.h"
+#include "gamedata/runedata.h"
+#include "planning/runewordfilter.h"
+#include "planning/runewordmarks.h"
 
 #include <QSortFilterProxyModel>
 

@@ -1,4 +1,4 @@
-#include "tablemodel.h"
+#include "planner/tablemodel.h"
 
 namespace rcl {
 

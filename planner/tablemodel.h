@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runewordrows.h"
+#include "planning/runewordrows.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

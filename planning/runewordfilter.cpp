@@ -1,4 +1,4 @@
-#include "runewordfilter.h"
+#include "planning/runewordfilter.h"
 
 #include <algorithm>
 

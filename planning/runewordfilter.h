@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runedata.h"
-#include "runewordmarks.h"
-#include "runewordrows.h"
+#include "gamedata/runedata.h"
+#include "planning/runewordmarks.h"
+#include "planning/runewordrows.h"
 
 #include <QList>
 #include <QString>

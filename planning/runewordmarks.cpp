@@ -1,4 +1,4 @@
-#include "runewordmarks.h"
+#include "planning/runewordmarks.h"
 
 #include <QStringList>
 

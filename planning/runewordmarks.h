@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings.h"
+#include "stock/settings.h"
 
 #include <QSet>
 #include <QString>

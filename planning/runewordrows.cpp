@@ -1,6 +1,6 @@
-#include "runewordrows.h"
+#include "planning/runewordrows.h"
 
-#include "upgraderows.h"
+#include "planning/upgraderows.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "nearmiss.h"
-#include "runedata.h"
-#include "runestock.h"
-#include "runewordfinder.h"
-#include "upgrades.h"
+#include "rules/nearmiss.h"
+#include "gamedata/runedata.h"
+#include "stock/runestock.h"
+#include "rules/runewordfinder.h"
+#include "rules/upgrades.h"
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "upgraderows.h"
+#include "planning/upgraderows.h"
 
 #include <QStringList>
 

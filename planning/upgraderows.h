@@ -1,9 +1,9 @@
 #pragma once
 
-#include "nearmiss.h"
-#include "runedata.h"
-#include "runestock.h"
-#include "upgrades.h"
+#include "rules/nearmiss.h"
+#include "gamedata/runedata.h"
+#include "stock/runestock.h"
+#include "rules/upgrades.h"
 
 #include <QList>
 #include <QString>

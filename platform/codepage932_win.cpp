@@ -1,4 +1,4 @@
-#include "codepage932.h"
+#include "platform/codepage932.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "filestamp.h"
+#include "platform/filestamp.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "foldersync.h"
+#include "platform/foldersync.h"
 
 namespace rcl {
 

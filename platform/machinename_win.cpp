@@ -1,4 +1,4 @@
-#include "machinename.h"
+#include "platform/machinename.h"
 
 namespace rcl {
 

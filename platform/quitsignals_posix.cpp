@@ -1,4 +1,4 @@
-#include "quitsignals.h"
+#include "platform/quitsignals.h"
 
 #include <QSocketNotifier>
 

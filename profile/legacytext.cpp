@@ -1,6 +1,6 @@
-#include "legacytext.h"
+#include "profile/legacytext.h"
 
-#include "shiftjis.h"
+#include "stock/shiftjis.h"
 
 #include <QStringDecoder>
 #include <QUtf8StringView>

@@ -1,6 +1,6 @@
-#include "profiledata.h"
+#include "profile/profiledata.h"
 
-#include "textlines.h"
+#include "stock/textlines.h"
 
 #include <QHash>
 

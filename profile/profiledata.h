@@ -1,6 +1,6 @@
 #pragma once
 
-#include "legacytext.h"
+#include "profile/legacytext.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,4 +1,4 @@
-#include "prompter.h"
+#include "prompts/prompter.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,4 +1,4 @@
-#include "itemtypechoice.h"
+#include "rules/itemtypechoice.h"
 
 using namespace Qt::StringLiterals;
 

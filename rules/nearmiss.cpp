@@ -1,4 +1,4 @@
-#include "nearmiss.h"
+#include "rules/nearmiss.h"
 
 #include <QSet>
 

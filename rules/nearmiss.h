@@ -1,9 +1,9 @@
 #pragma once
 
-#include "runedata.h"
-#include "runestock.h"
-#include "runewordfinder.h"
-#include "upgrades.h"
+#include "gamedata/runedata.h"
+#include "stock/runestock.h"
+#include "rules/runewordfinder.h"
+#include "rules/upgrades.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "runewordfinder.h"
+#include "rules/runewordfinder.h"
 
-#include "decimalnumber.h"
-#include "itemtypechoice.h"
+#include "stock/decimalnumber.h"
+#include "rules/itemtypechoice.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "panelline.h"
-#include "numberedkeys.h"
-#include "runedata.h"
-#include "runestock.h"
-#include "runewordrecipe.h"
+#include "gamedata/panelline.h"
+#include "profile/numberedkeys.h"
+#include "gamedata/runedata.h"
+#include "stock/runestock.h"
+#include "gamedata/runewordrecipe.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "csvtable.h"
+#include "stock/csvtable.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "datalocation.h"
+#include "stock/datalocation.h"
 
-#include "filereader.h"
-#include "filewriter.h"
+#include "stock/filereader.h"
+#include "stock/filewriter.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

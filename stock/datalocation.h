@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings.h"
-#include "stockfiles.h"
+#include "stock/settings.h"
+#include "stock/stockfiles.h"
 
 #include <QByteArray>
 #include <QSet>

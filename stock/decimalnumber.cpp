@@ -1,4 +1,4 @@
-#include "decimalnumber.h"
+#include "stock/decimalnumber.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "filereader.h"
+#include "stock/filereader.h"
 
 #include <QCoreApplication>
 #include <QDir>

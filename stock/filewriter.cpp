@@ -1,7 +1,7 @@
-#include "filewriter.h"
+#include "stock/filewriter.h"
 
-#include "filereader.h"
-#include "foldersync.h"
+#include "stock/filereader.h"
+#include "platform/foldersync.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stockfiles.h"
+#include "stock/stockfiles.h"
 
 #include <QByteArray>
 #include <QString>

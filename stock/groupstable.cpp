@@ -1,7 +1,7 @@
-#include "groupstable.h"
+#include "stock/groupstable.h"
 
-#include "csvtable.h"
-#include "shiftjis.h"
+#include "stock/csvtable.h"
+#include "stock/shiftjis.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runestock.h"
-#include "stockfiles.h"
+#include "stock/runestock.h"
+#include "stock/stockfiles.h"
 
 #include <QByteArray>
 #include <QList>

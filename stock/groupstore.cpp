@@ -1,4 +1,4 @@
-#include "groupstore.h"
+#include "stock/groupstore.h"
 
 #include <QCoreApplication>
 

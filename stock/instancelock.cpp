@@ -1,8 +1,8 @@
-#include "instancelock.h"
+#include "stock/instancelock.h"
 
-#include "filereader.h"
-#include "machinename.h"
-#include "textlines.h"
+#include "stock/filereader.h"
+#include "platform/machinename.h"
+#include "stock/textlines.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "quantitytext.h"
+#include "stock/quantitytext.h"
 
-#include "decimalnumber.h"
+#include "stock/decimalnumber.h"
 
 namespace rcl {
 

@@ -1,4 +1,4 @@
-#include "runecatalogue.h"
+#include "stock/runecatalogue.h"
 
 namespace rcl {
 namespace {

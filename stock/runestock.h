@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runecatalogue.h"
+#include "stock/runecatalogue.h"
 
 #include <QtGlobal>
 

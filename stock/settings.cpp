@@ -1,4 +1,4 @@
-#include "settings.h"
+#include "stock/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "shiftjis.h"
+#include "stock/shiftjis.h"
 
-#include "codepage932.h"
+#include "platform/codepage932.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,10 +1,10 @@
-#include "stockfiles.h"
+#include "stock/stockfiles.h"
 
-#include "filereader.h"
-#include "filewriter.h"
-#include "quantitytext.h"
-#include "shiftjis.h"
-#include "textlines.h"
+#include "stock/filereader.h"
+#include "stock/filewriter.h"
+#include "stock/quantitytext.h"
+#include "stock/shiftjis.h"
+#include "stock/textlines.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runestock.h"
+#include "stock/runestock.h"
 
 #include <QByteArray>
 #include <QString>

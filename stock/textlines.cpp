@@ -1,4 +1,4 @@
-#include "textlines.h"
+#include "stock/textlines.h"
 
 namespace rcl {
 namespace {

@@ -11,9 +11,9 @@
 //       each action, and "renaming NAME" before a rename; with N, it closes
 //       the window after N actions and says "closed".
 
-#include "checklist.h"
-#include "prompter.h"
-#include "quitsignals.h"
+#include "mainwindow/checklist.h"
+#include "prompts/prompter.h"
+#include "platform/quitsignals.h"
 
 #include <QApplication>
 #include <QLineEdit>

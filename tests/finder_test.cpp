@@ -1,9 +1,9 @@
-#include "interactionmode.h"
-#include "profiledata.h"
-#include "runedatafile.h"
-#include "runeinfo.h"
-#include "runenames.h"
-#include "runewordfinder.h"
+#include "gamedata/interactionmode.h"
+#include "profile/profiledata.h"
+#include "gamedata/runedatafile.h"
+#include "gamedata/runeinfo.h"
+#include "gamedata/runenames.h"
+#include "rules/runewordfinder.h"
 #include "testfiles.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1.h"
-#include "formgeometry.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/formgeometry.h"
 #include "scriptedprompter.h"
 #include "testfiles.h"
 

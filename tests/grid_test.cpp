@@ -1,6 +1,6 @@
 #include "formfixture.h"
-#include "gridkeys.h"
-#include "runeinfo.h"
+#include "mainwindow/gridkeys.h"
+#include "gamedata/runeinfo.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "checklist.h"
+#include "mainwindow/checklist.h"
 #include "formfixture.h"
 
 #include <QProcess>

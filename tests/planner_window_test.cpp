@@ -1,6 +1,6 @@
 #include "formfixture.h"
-#include "placement.h"
-#include "planner.h"
+#include "planner/placement.h"
+#include "planner/planner.h"
 
 #include <QCheckBox>
 #include <QComboBox>

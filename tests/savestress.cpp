@@ -6,8 +6,8 @@
 //   save_stress once DIR   saves group 1 in DIR once; exits 0 when it is saved
 //   save_stress lock DIR   takes DIR's instance lock, says "locked" and waits
 
-#include "instancelock.h"
-#include "stockfiles.h"
+#include "stock/instancelock.h"
+#include "stock/stockfiles.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompter.h"
+#include "prompts/prompter.h"
 
 #include <QList>
 #include <QQueue>

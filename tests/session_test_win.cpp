@@ -1,4 +1,4 @@
-#include "stockfiles.h"
+#include "stock/stockfiles.h"
 #include "testfiles.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "nearmiss.h"
-#include "upgraderows.h"
-#include "upgrades.h"
+#include "rules/nearmiss.h"
+#include "planning/upgraderows.h"
+#include "rules/upgrades.h"
 
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "formfixture.h"
-#include "runeinfo.h"
-#include "runenames.h"
-#include "runewordfinder.h"
+#include "gamedata/runeinfo.h"
+#include "gamedata/runenames.h"
+#include "rules/runewordfinder.h"
 
 #include <QLineEdit>
 #include <QPushButton>

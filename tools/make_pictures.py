@@ -2,11 +2,11 @@
 """Generate the pictures used by the Rune Check List window.
 
 Writes, deterministically and with the standard library only:
-  window/pictures/rune00.gif ... rune32.gif  28 x 28 GIF89a, one frame,
+  mainwindow/pictures/rune00.gif ... rune32.gif  28 x 28 GIF89a, one frame,
                                              64-colour table, no transparency
-  window/pictures/app.ico                    program icon, 32 x 32 and 16 x 16,
+  mainwindow/pictures/app.ico                    program icon, 32 x 32 and 16 x 16,
                                              4 bits per pixel
-  window/pictures/app32.bmp, app16.bmp       the same two images, the window's
+  mainwindow/pictures/app32.bmp, app16.bmp       the same two images, the window's
                                              icon (Qt reads BMP itself)
   packaging/icons/16.png ... 256.png         the same icon for the desktop,
                                              RGBA, transparent around the page
@@ -24,7 +24,7 @@ import sys
 import zlib
 from collections import Counter
 
-OUT_DIR = os.path.join("window", "pictures")
+OUT_DIR = os.path.join("mainwindow", "pictures")
 ICON_DIR = os.path.join("packaging", "icons")
 ICON_SIZES = [16, 32, 48, 64, 128, 256]
 SIZE = 28
