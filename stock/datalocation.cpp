@@ -45,6 +45,8 @@ constexpr std::string_view ShippedHashes[] = {
     "555756cfddf2bbd4cb3ecb2facedfdc7ef76bc54d01a9fcce4e56677d7264378",
     // rune.dat with Ice's cold-storm skill under its Japanese name.
     "af247cf7d53099f52a2bcee68158912ff56c9b9513751476d4af946ae3d2d355",
+    // rune.dat with the druid's and assassin's skill lines worded as 3.x words them.
+    "1d7eee311b5cc60a556c0ba82ce2cb0ab773973687831fc17f268198a5e63705",
 };
 
 // The rune word files are far below this; a larger one is no shipped file.
