@@ -1,7 +1,10 @@
 // The shipped Japanese pair against the English one, without the game tables
 // it was made from: the same recipes and kinds, the same numbers on every
 // line, and text that the code page holds.
+#include "datalocation.h"
 #include "shiftjis.h"
+
+#include <QCryptographicHash>
 
 #include <QFile>
 #include <QRegularExpression>
@@ -252,6 +255,18 @@ TEST(JapanesePair, everyTextReadsBackAsItsBytes)
             }
         }
         EXPECT_GT(japanese, 80) << name.toStdString();
+    }
+}
+
+// Catches a shipped file whose version the program does not know, which a
+// later package would then never replace.
+TEST(JapanesePair, everyShippedFileIsAKnownVersion)
+{
+    for (const QString &name : {u"rune.dat"_s, u"runename.dat"_s, u"rune_ja.dat"_s, u"runename_ja.dat"_s}) {
+        QFile file(QStringLiteral(RCL_DATA_DIR "/") + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+        EXPECT_TRUE(rcl::shippedVersions().contains(hash)) << name.toStdString();
     }
 }
 
