@@ -432,7 +432,8 @@ class Generator:
     def rune_word_name(self, english):
         ja = self.rune_words.get(english)
         if ja is None:
-            self.names_left.append(english)
+            if english not in self.names_left:
+                self.names_left.append(english)
             return english
         return ja
 
