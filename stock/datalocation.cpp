@@ -45,6 +45,11 @@ constexpr std::string_view ShippedHashes[] = {
     "555756cfddf2bbd4cb3ecb2facedfdc7ef76bc54d01a9fcce4e56677d7264378",
     // rune.dat with Ice's cold-storm skill under its Japanese name.
     "af247cf7d53099f52a2bcee68158912ff56c9b9513751476d4af946ae3d2d355",
+    // rune.dat with the druid's and assassin's skill lines worded as 3.x words them.
+    "1d7eee311b5cc60a556c0ba82ce2cb0ab773973687831fc17f268198a5e63705",
+    // The Japanese pair: the same rune words with the game's Japanese texts.
+    "d643251c7b0b526ce34402243be5a595bb90751b756020e32bc66c797b7b98b4",
+    "be69950491fb2abc5d71ab12ba8ecc15984464313c85b2bfb003b3937da9ffd7",
 };
 
 // The rune word files are far below this; a larger one is no shipped file.
@@ -59,6 +64,8 @@ struct ShippedFile
 const ShippedFile Files[] = {
     {u"rune.dat"_s, Settings::Key::ShippedRuneData},
     {u"runename.dat"_s, Settings::Key::ShippedRuneNames},
+    {u"rune_ja.dat"_s, Settings::Key::ShippedRuneDataJa},
+    {u"runename_ja.dat"_s, Settings::Key::ShippedRuneNamesJa},
 };
 
 QString tr(const char *text)

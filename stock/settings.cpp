@@ -24,6 +24,10 @@ KeyInfo info(Settings::Key key)
         return {u"ShippedFiles/rune.dat"_s, QString()};
     case Settings::Key::ShippedRuneNames:
         return {u"ShippedFiles/runename.dat"_s, QString()};
+    case Settings::Key::ShippedRuneDataJa:
+        return {u"ShippedFiles/rune_ja.dat"_s, QString()};
+    case Settings::Key::ShippedRuneNamesJa:
+        return {u"ShippedFiles/runename_ja.dat"_s, QString()};
     case Settings::Key::FavouriteRuneWords:
         return {u"Planner/Favourites"_s, QStringList()};
     case Settings::Key::HiddenRuneWords:

@@ -26,6 +26,8 @@ public:
         // user never edited.
         ShippedRuneData,
         ShippedRuneNames,
+        ShippedRuneDataJa,
+        ShippedRuneNamesJa,
         // The planner's marks of rune words, by name.
         FavouriteRuneWords,
         HiddenRuneWords,

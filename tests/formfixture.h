@@ -33,12 +33,15 @@ protected:
     }
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    // The shipped rune.dat and runename.dat in the program folder.
-    void copyShippedData()
+    // The shipped rune.dat and runename.dat in the program folder, or the
+    // pair whose names end in `pair` ("_ja") under those names.
+    void copyShippedData(const char *pair = "")
     {
-        for (const char *name : {"rune.dat", "runename.dat"}) {
-            QFile::remove(path(name));
-            ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_DATA_DIR "/") + QString::fromLatin1(name), path(name)));
+        for (const char *name : {"rune", "runename"}) {
+            const QString target = QString::fromLatin1(name) + QStringLiteral(".dat");
+            const QString source = QString::fromLatin1(name) + QString::fromLatin1(pair) + QStringLiteral(".dat");
+            QFile::remove(dir.filePath(target));
+            ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_DATA_DIR "/") + source, dir.filePath(target)));
         }
     }
     // Opens a context menu as `open` does and returns its items, choosing

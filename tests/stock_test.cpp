@@ -224,7 +224,8 @@ TEST(DataLocation, shippedFilesReplaceOnlyCopiesNeverEdited)
     const auto shippedFile = [&](const char *name) { return shipped.filePath(QString::fromLatin1(name)); };
     const auto userFile = [&](const char *name) { return location.directory + u'/' + QString::fromLatin1(name); };
     const auto hash = [](const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
-    const QSet<QByteArray> earlier{hash("rune.dat 1"), hash("runename.dat 1")};
+    const QSet<QByteArray> earlier{hash("rune.dat 1"), hash("runename.dat 1"), hash("rune_ja.dat 1"),
+                                   hash("runename_ja.dat 1")};
     Settings settings{QString()};
     const auto notices = [&] {
         QStringList files;
@@ -233,21 +234,25 @@ TEST(DataLocation, shippedFilesReplaceOnlyCopiesNeverEdited)
         return files;
     };
 
-    writeAll(shippedFile("rune.dat"), "rune.dat 1");
-    writeAll(shippedFile("runename.dat"), "runename.dat 1");
+    // The English pair and the Japanese one.
+    const char *const names[] = {"rune.dat", "runename.dat", "rune_ja.dat", "runename_ja.dat"};
+    for (const char *name : names)
+        writeAll(shippedFile(name), QByteArray(name) + " 1");
     ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
-    EXPECT_EQ(readAll(userFile("rune.dat")) + readAll(userFile("runename.dat")), "rune.dat 1runename.dat 1");
+    for (const char *name : names)
+        EXPECT_EQ(readAll(userFile(name)), QByteArray(name) + " 1");
     writeAll(userFile("rune.dat"), "edited");
     ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
     EXPECT_EQ(readAll(userFile("rune.dat")), "edited");
     EXPECT_EQ(notices(), QStringList());
 
     // A newer package.
-    writeAll(shippedFile("rune.dat"), "rune.dat 2");
-    writeAll(shippedFile("runename.dat"), "runename.dat 2");
+    for (const char *name : names)
+        writeAll(shippedFile(name), QByteArray(name) + " 2");
     ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
     EXPECT_EQ(readAll(userFile("rune.dat")), "edited");
-    EXPECT_EQ(readAll(userFile("runename.dat")), "runename.dat 2");
+    for (const char *name : {"runename.dat", "rune_ja.dat", "runename_ja.dat"})
+        EXPECT_EQ(readAll(userFile(name)), QByteArray(name) + " 2");
     EXPECT_EQ(notices(), QStringList{QStringLiteral("rune.dat")});
 
     // What is no plain file is the user's too; a portable folder keeps all.

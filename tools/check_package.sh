@@ -72,6 +72,8 @@ expected=(
     ./usr/bin/runechecklist
     ./usr/share/runechecklist/rune.dat
     ./usr/share/runechecklist/runename.dat
+    ./usr/share/runechecklist/rune_ja.dat
+    ./usr/share/runechecklist/runename_ja.dat
     "./usr/share/applications/$id.desktop"
     "./usr/share/metainfo/$id.metainfo.xml"
     ./usr/share/doc/runechecklist/copyright
@@ -102,7 +104,7 @@ before=$(listing "$root")
 home=$(new_home)
 data=$home/data/runechecklist
 run_once "$root/usr/bin/runechecklist" "$data/save/runechecklist.lock" "$home"
-for name in rune.dat runename.dat; do
+for name in rune.dat runename.dat rune_ja.dat runename_ja.dat; do
     cmp -s "$root/usr/share/runechecklist/$name" "$data/$name" || fail "$data/$name is not the packaged copy"
 done
 [ -f "$data/save/rune1.sav" ] || fail "$data/save/rune1.sav was not saved"
@@ -116,8 +118,8 @@ tar -xzf "$archive" -C "$unpacked"
 tops=("$unpacked"/*)
 [ ${#tops[@]} -eq 1 ] && [ -d "${tops[0]}" ] || fail "$archive: expected one top folder"
 folder=${tops[0]}
-[ "$(cd "$folder" && LC_ALL=C ls)" = "$(printf '%s\n' SOURCES.md rune.dat runechecklist runename.dat)" ] ||
-    fail "$archive: expected runechecklist, rune.dat, runename.dat and SOURCES.md in $(basename "$folder")"
+[ "$(cd "$folder" && LC_ALL=C ls)" = "$(printf '%s\n' SOURCES.md rune.dat rune_ja.dat runechecklist runename.dat runename_ja.dat)" ] ||
+    fail "$archive: expected runechecklist, rune.dat, runename.dat, their Japanese pair and SOURCES.md in $(basename "$folder")"
 
 home=$(new_home)
 run_once "$folder/runechecklist" "$folder/save/runechecklist.lock" "$home"

@@ -28,7 +28,7 @@ unzip -q "$zip" -d "$scratch"
 top=$(basename "$zip" .zip)
 folder=$scratch/$top
 [ -d "$folder" ] || fail "no top folder $top"
-for file in runechecklist.exe rune.dat runename.dat SOURCES.md README.md LICENSE \
+for file in runechecklist.exe rune.dat runename.dat rune_ja.dat runename_ja.dat SOURCES.md README.md LICENSE \
     Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
     platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qgif.dll \
     licenses/qt/LGPL-3.0-only.txt licenses/qt/README.txt; do
