@@ -1,8 +1,8 @@
 // The shipped Japanese pair against the English one, without the game tables
 // it was made from: the same recipes and kinds, the same numbers on every
 // line, and text that the code page holds.
-#include "datalocation.h"
-#include "shiftjis.h"
+#include "stock/datalocation.h"
+#include "stock/shiftjis.h"
 
 #include <QCryptographicHash>
 
