@@ -74,6 +74,7 @@ private:
     void checkAllowed(std::size_t section, const ItemKinds &kinds);
     void checkRune(std::size_t section, int index, const RuneTable &runes);
     void checkKinds(std::size_t section, const ItemKinds &kinds);
+    void checkKindNames(std::size_t section, const RuneData &data);
     void checkUpgrades(std::size_t section, const RuneTable &runes);
 
     QList<DataProblem> m_problems;

@@ -19,6 +19,10 @@ void Checker::checkSections(const QSet<QString> &listed, const RuneData &data)
             checkKinds(section, data.kinds());
             continue;
         }
+        if (folded == foldedProfileName(ItemKinds::namesSectionName())) {
+            checkKindNames(section, data);
+            continue;
+        }
         if (folded == foldedProfileName(UpgradeRecipes::sectionName())) {
             checkUpgrades(section, data.runes());
             continue;
@@ -43,6 +47,18 @@ void Checker::checkSections(const QSet<QString> &listed, const RuneData &data)
         checkEffects(section);
         checkVersion(section);
         checkAllowed(section, data.kinds());
+    }
+}
+
+void Checker::checkKindNames(std::size_t section, const RuneData &data)
+{
+    const ProfileData &profile = data.profile();
+    for (const auto &[kind, english] : profile.keys(profile.section(m_sections[section].name))) {
+        if (data.kinds().indexOf(kind) < 0) {
+            add(DataFile, m_sections[section].line,
+                u"[%1] names %2, which is no kind of [%3], so it is never used."_s.arg(
+                    m_sections[section].name, kind, ItemKinds::sectionName()));
+        }
     }
 }
 

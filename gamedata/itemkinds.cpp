@@ -26,14 +26,20 @@ QString ItemKinds::sectionName()
     return u"Item Kinds"_s;
 }
 
+QString ItemKinds::namesSectionName()
+{
+    return u"Item Kind Names"_s;
+}
+
 ItemKinds ItemKinds::fromData(const ProfileData &data)
 {
     ItemKinds kinds;
     const QList<std::pair<QString, QString>> keys = data.keys(data.section(sectionName()));
     if (keys.size() > MaxKinds)
         return kinds;
+    const ProfileData::SectionHandle names = data.section(namesSectionName());
     for (const auto &[name, parents] : keys)
-        kinds.m_kinds.push_back({name, {}, {}});
+        kinds.m_kinds.push_back({name, {}, {}, data.value(names, name).trimmed()});
     for (qsizetype i = 0; i < keys.size(); ++i) {
         Kind &kind = kinds.m_kinds[std::size_t(i)];
         for (const QString &parent : namesIn(keys[i].second)) {
@@ -67,6 +73,10 @@ int ItemKinds::indexOf(QStringView name) const
     const QStringView wanted = name.trimmed();
     for (std::size_t i = 0; i < m_kinds.size(); ++i) {
         if (wanted.compare(m_kinds[i].name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    for (std::size_t i = 0; i < m_kinds.size(); ++i) {
+        if (!m_kinds[i].englishName.isEmpty() && wanted.compare(m_kinds[i].englishName, Qt::CaseInsensitive) == 0)
             return int(i);
     }
     return -1;

@@ -22,6 +22,13 @@ namespace rcl {
 // With it, a rune word's Allowed text names kinds (separated by commas), and
 // a kind fits a rune word when one of those is that kind, contains it or lies
 // inside it. Names match without regard to ASCII letter case.
+//
+// A file whose kinds are named in another language can give each its English
+// name in an optional [Item Kind Names] section (kind=English name), so that
+// a choice made by the English name finds it too:
+//
+//   [Item Kind Names]
+//   剣=Swords
 class ItemKinds final
 {
 public:
@@ -32,13 +39,17 @@ public:
         QList<int> parents;
         // Names given as parents that are no kind of the section.
         QStringList unknownParents;
+        // Its name in [Item Kind Names]; empty for none.
+        QString englishName;
     };
 
     [[nodiscard]] static QString sectionName();
+    [[nodiscard]] static QString namesSectionName();
     [[nodiscard]] static ItemKinds fromData(const ProfileData &data);
 
     [[nodiscard]] bool isEmpty() const { return m_kinds.empty(); }
     [[nodiscard]] const std::vector<Kind> &kinds() const { return m_kinds; }
+    // The kind of a name, or failing that of an English name; -1 for none.
     [[nodiscard]] int indexOf(QStringView name) const;
     // Whether inner is outer or lies inside it, through any chain of parents.
     [[nodiscard]] bool contains(int outer, int inner) const;

@@ -60,8 +60,10 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings
                              : std::make_unique<Settings>(m_files.saveDirectory() + QStringLiteral("/runechecklist.ini")))
     , m_settings(settings ? settings : m_ownSettings.get())
     , m_runeData(m_files.appDirectory() + QStringLiteral("rune.dat"))
+    , m_englishData(m_runeData.path())
     , m_group(m_files)
 {
+    chooseGameText();
     createControls();
     connectHandlers();
     connectPlanner();

@@ -12,6 +12,7 @@
 #include "stock/groupstore.h"
 #include "mainwindow/infopanel.h"
 #include "prompts/prompter.h"
+#include "gamedata/gametext.h"
 #include "gamedata/runedatafile.h"
 #include "rules/runewordfinder.h"
 #include "mainwindow/runecontrols.h"
@@ -88,6 +89,10 @@ public:
     // file and says, once, when that file fails; parent holds that message.
     [[nodiscard]] bool option(Settings::Key key) const { return m_settings->flag(key); }
     void setOption(Settings::Key key, bool on, QWidget *parent);
+    // The language of the game's texts; the English pair where the Japanese
+    // one is missing.
+    void setGameText(GameText text, QWidget *parent);
+    [[nodiscard]] GameText gameText() const { return m_gameText; }
     // The options as check items, for the window's menus and the planner's.
     void addOptionActions(QMenu &menu, QWidget *parent);
     [[nodiscard]] QToolButton *makeOptionsButton(QWidget *parent) override;
@@ -173,6 +178,11 @@ private:
     // new version of the file names the grid's runes anew.
     [[nodiscard]] std::shared_ptr<const RuneData> runeData();
     void nameRunes(const RuneTable &runes);
+    // Opens the rune word files of the game text chosen in the settings.
+    void chooseGameText();
+    // rune.dat itself, whatever the game text: the mouse setting and the
+    // grid's short rune names come from it.
+    [[nodiscard]] std::shared_ptr<const RuneData> englishRuneData();
     [[nodiscard]] QString ReadRuneData(const QString &section, const QString &key);
     [[nodiscard]] InteractionMode readInteractionMode();
     void ShowRuneInfo(int index);
@@ -219,6 +229,8 @@ private:
     std::unique_ptr<Settings> m_ownSettings;
     Settings *m_settings;
     RuneDataFile m_runeData;
+    RuneDataFile m_englishData;
+    GameText m_gameText = GameText::English;
     // The version of rune.dat whose rune names the grid shows.
     std::shared_ptr<const RuneData> m_namedBy;
     // The current group's counts, what its file holds and the rules of

@@ -3,19 +3,44 @@
 #include "gamedata/interactionmode.h"
 #include "gamedata/runeinfo.h"
 
+#include <QFileInfo>
+
 namespace rcl {
 
 std::shared_ptr<const RuneData> Form1::runeData()
 {
     auto data = m_runeData.current();
-    if (data != m_namedBy) {
-        m_namedBy = data;
-        nameRunes(data->runes());
+    // The grid keeps the short names of rune.dat in every game text: they
+    // fit their places.
+    const auto named = m_gameText == GameText::English ? data : m_englishData.current();
+    if (named != m_namedBy) {
+        m_namedBy = named;
+        nameRunes(named->runes());
     }
     const QString problem = m_runeData.takeProblem();
     if (!problem.isEmpty())
         m_prompter.tell(this, windowTitle(), problem, Prompter::Icon::Warning);
     return data;
+}
+
+std::shared_ptr<const RuneData> Form1::englishRuneData()
+{
+    const auto data = runeData();
+    return m_gameText == GameText::English ? data : m_englishData.current();
+}
+
+void Form1::chooseGameText()
+{
+    GameText text = gameTextOf(m_settings->text(Settings::Key::GameText));
+    const GameTextFiles files = gameTextFiles(text);
+    const QString directory = m_files.appDirectory();
+    if (!QFileInfo::exists(directory + files.runeData) || !QFileInfo::exists(directory + files.runeNames))
+        text = GameText::English;
+    if (text == m_gameText)
+        return;
+    m_gameText = text;
+    m_runeData = RuneDataFile(directory + gameTextFiles(text).runeData);
+    m_namedBy.reset();
 }
 
 void Form1::nameRunes(const RuneTable &runes)
@@ -33,9 +58,10 @@ void Form1::nameRunes(const RuneTable &runes)
         showCounts(true);
 }
 
+// rune.dat itself, also while the game text is another language's.
 QString Form1::ReadRuneData(const QString &section, const QString &key)
 {
-    return runeData()->value(section, key);
+    return englishRuneData()->value(section, key);
 }
 
 // Read at every event, so an edit of rune.dat takes effect at once.

@@ -1,11 +1,14 @@
 #include "mainwindow/form1.h"
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+
+using namespace Qt::StringLiterals;
 
 namespace rcl {
 
@@ -45,6 +48,27 @@ void Form1::setOption(Settings::Key key, bool on, QWidget *parent)
     tellSettingsProblem(parent);
 }
 
+void Form1::setGameText(GameText text, QWidget *parent)
+{
+    m_settings->setValue(Settings::Key::GameText, gameTextSetting(text));
+    const GameText before = m_gameText;
+    chooseGameText();
+    tellSettingsProblem(parent);
+    if (m_gameText == before)
+        return;
+    // What shows is shown again in the new language; a rune word list, named
+    // in the old one, closes as a group move closes it.
+    (void)runeData();
+    if (m_panelRune >= 0) {
+        printRune(m_panelRune, m_panelFirstRune);
+    } else {
+        CollapseRuneWordPanel();
+        hideRecipeFrames();
+        ShowRuneInfo(m_selectedRune);
+    }
+    Q_EMIT stateChanged();
+}
+
 void Form1::addOptionActions(QMenu &menu, QWidget *parent)
 {
     const std::pair<Settings::Key, QString> options[] = {
@@ -58,6 +82,19 @@ void Form1::addOptionActions(QMenu &menu, QWidget *parent)
         action->setCheckable(true);
         action->setChecked(option(key));
         connect(action, &QAction::toggled, this, [this, key, parent](bool on) { setOption(key, on, parent); });
+    }
+    QMenu *texts = menu.addMenu(tr("Game text"));
+    auto *choices = new QActionGroup(texts);
+    const std::pair<GameText, QString> languages[] = {{GameText::English, u"English"_s},
+                                                      {GameText::Japanese, u"日本語"_s}};
+    const GameText chosen = gameTextOf(m_settings->text(Settings::Key::GameText));
+    for (const auto &[language, name] : languages) {
+        const GameText text = language;
+        QAction *action = texts->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(text == chosen);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, text, parent] { setGameText(text, parent); });
     }
 }
 

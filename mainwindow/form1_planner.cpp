@@ -11,7 +11,7 @@ namespace rcl {
 
 QString Form1::runeNamesPath() const
 {
-    return m_files.appDirectory() + QStringLiteral("runename.dat");
+    return m_files.appDirectory() + gameTextFiles(m_gameText).runeNames;
 }
 
 // Connected after the handlers, so that the planner sees what they did.
@@ -48,6 +48,11 @@ QList<DataProblem> Form1::checkData() const
     QList<DataProblem> problems = checkRuneDataFiles(runeDataPath(), runeNamesPath());
     for (const ShippedNotice &notice : newerShippedFiles({m_files.appDirectory(), m_shippedDirectory}, *m_settings))
         problems.append({notice.file, 0, notice.text});
+    if (gameTextOf(m_settings->text(Settings::Key::GameText)) != m_gameText) {
+        const GameTextFiles files = gameTextFiles(GameText::Japanese);
+        problems.append({files.runeData, 0,
+                         tr("%1 or %2 is missing, so the game text is English.").arg(files.runeData, files.runeNames)});
+    }
     return problems;
 }
 

@@ -48,7 +48,7 @@ constexpr std::string_view ShippedHashes[] = {
     // rune.dat with the druid's and assassin's skill lines worded as 3.x words them.
     "1d7eee311b5cc60a556c0ba82ce2cb0ab773973687831fc17f268198a5e63705",
     // The Japanese pair: the same rune words with the game's Japanese texts.
-    "d643251c7b0b526ce34402243be5a595bb90751b756020e32bc66c797b7b98b4",
+    "0e0fbdb2c51a6b0d3500d459574dde093106cdaa1b99d562e95698f0b78cab3b",
     "be69950491fb2abc5d71ab12ba8ecc15984464313c85b2bfb003b3937da9ffd7",
 };
 

@@ -54,6 +54,8 @@ KeyInfo info(Settings::Key key)
         return {u"Options/CountsOnGrid"_s, false};
     case Settings::Key::EnglishCaptions:
         return {u"Options/EnglishCaptions"_s, false};
+    case Settings::Key::GameText:
+        return {u"Options/GameText"_s, u"en"_s};
     }
     return {};
 }

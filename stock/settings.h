@@ -46,6 +46,8 @@ public:
         // Options, all off unless the user turns them on.
         CountsOnGrid,
         EnglishCaptions,
+        // The language of the game's texts: "en" or "ja".
+        GameText,
     };
 
     // An empty path keeps everything in memory (tests, and a folder without

@@ -1,3 +1,5 @@
+#include "gamedata/gametext.h"
+#include "rules/itemtypechoice.h"
 #include "checks/datacheck.h"
 #include "stock/datalocation.h"
 #include "stock/groupstable.h"
@@ -232,30 +234,35 @@ TEST(DataCheck, eachProblemAtItsLine)
     }
 }
 
-// The shipped files: clean by the data check, every rune from its section,
-// and the band's item types fitting kinds, not text: a sword takes the rune
-// words of melee weapons, and armor means body armor.
+// The shipped files, the English pair and the Japanese: clean by the data
+// check, every rune from its section, and the band's item types fitting
+// kinds, not text: a sword takes the rune words of melee weapons, and armor
+// means body armor. The Japanese pair finds the same rune words for every
+// item type, its kinds reached through their English names.
 TEST(ShippedData, checksCleanAndFitsKinds)
 {
-    const QString dir = QStringLiteral(RCL_DATA_DIR);
-    const QString runeDat = dir + u"/rune.dat"_s;
-    const QString runeNameDat = dir + u"/runename.dat"_s;
-    for (const DataProblem &problem : checkRuneDataFiles(runeDat, runeNameDat))
-        ADD_FAILURE() << problem.file.toStdString() << ':' << problem.line << ' ' << problem.text.toStdString();
-    const QByteArray bytes = readAll(runeDat);
-    // A later package may replace the copies of these files that users never
-    // edited only if it knows them.
-    for (const QByteArray &shipped : {bytes, readAll(runeNameDat)})
-        EXPECT_TRUE(shippedVersions().contains(QCryptographicHash::hash(shipped, QCryptographicHash::Sha256).toHex()));
-    const RuneData data = RuneData::parse(bytes);
-    for (int index = 0; index < RuneCatalogue::Count; ++index)
-        EXPECT_TRUE(data.runes().fromData(index)) << index;
+    const QString dir = QStringLiteral(RCL_DATA_DIR) + u'/';
+    std::vector<std::pair<RuneData, QStringList>> pairs;
+    for (const GameText text : {GameText::English, GameText::Japanese}) {
+        const GameTextFiles files = gameTextFiles(text);
+        for (const DataProblem &problem : checkRuneDataFiles(dir + files.runeData, dir + files.runeNames))
+            ADD_FAILURE() << problem.file.toStdString() << ':' << problem.line << ' ' << problem.text.toStdString();
+        const QByteArray bytes = readAll(dir + files.runeData);
+        // A later package may replace the copies of these files that users
+        // never edited only if it knows them.
+        for (const QByteArray &shipped : {bytes, readAll(dir + files.runeNames)})
+            EXPECT_TRUE(shippedVersions().contains(QCryptographicHash::hash(shipped, QCryptographicHash::Sha256).toHex()));
+        pairs.emplace_back(RuneData::parse(bytes), ReadRuneNames(dir + files.runeNames));
+        for (int index = 0; index < RuneCatalogue::Count; ++index)
+            EXPECT_TRUE(pairs.back().first.runes().fromData(index)) << index;
+    }
 
-    const QStringList names = ReadRuneNames(runeNameDat);
+    const auto &[data, names] = pairs[0];
     QStringList sorted = names;
     std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(names, sorted);
-    const RuneWordFinder finder(data, RuneStock());
+    const RuneStock none;
+    const RuneWordFinder finder(data, none);
     const std::tuple<QString, QStringList, QStringList> rows[] = {
         {u"Sword"_s, {u"Honor"_s, u"Steel"_s, u"Breath of the Dying"_s, u"Spirit"_s}, {u"Harmony"_s}},
         {u"Armor"_s, {u"Enigma"_s, u"Stealth"_s}, {u"Lore"_s, u"Rhyme"_s}},
@@ -268,5 +275,17 @@ TEST(ShippedData, checksCleanAndFitsKinds)
             EXPECT_TRUE(found.contains(name)) << choice.toStdString() << ": " << name.toStdString();
         for (const QString &name : left)
             EXPECT_FALSE(found.contains(name)) << choice.toStdString() << ": " << name.toStdString();
+    }
+
+    const auto &[japanese, japaneseNames] = pairs[1];
+    ASSERT_EQ(japaneseNames.size(), names.size());
+    const RuneWordFinder japaneseFinder(japanese, none);
+    for (const ItemTypeChoice &choice : itemTypeChoices()) {
+        QList<qsizetype> english, found;
+        for (const QString &name : finder.select(names, false, choice.text))
+            english.append(names.indexOf(name));
+        for (const QString &name : japaneseFinder.select(japaneseNames, false, choice.text))
+            found.append(japaneseNames.indexOf(name));
+        EXPECT_EQ(found, english) << choice.text.toStdString();
     }
 }

@@ -478,6 +478,13 @@ class Generator:
             elif name == 'Item Kinds':
                 en = body
                 ja = ['[Item Kinds]'] + [f'{self.kind(k)}={self.kinds_list(v)}' for k, v in entries]
+                # The English name of each kind the Japanese file renames, so
+                # that a choice made by its English name still finds it.
+                renamed = [f'{self.kind(k)}={k}' for k, _ in entries if self.kind(k) != k]
+                if renamed:
+                    ja += ['', '[Item Kind Names]'] + renamed
+            elif name == 'Rune Upgrades':
+                en, ja = body, self.upgrades(entries)
             else:
                 en, ja = body, body
             english_out += en + comments_after
@@ -524,6 +531,16 @@ class Generator:
             else:
                 ja.append(f'{key}={value}')
         return en, ja
+
+    def upgrades(self, entries):
+        """The cube's recipes with the runes under their Japanese names, as the
+        rune sections name them; the gems keep the names the program reads."""
+        ja = ['[Rune Upgrades]']
+        for key, value in entries:
+            count, _, rest = value.partition(' ')
+            rune, plus, gem = rest.partition(' + ')
+            ja.append(f'{self.runes.get(key, key)}={count} {self.runes.get(rune, rune)}{plus}{gem}')
+        return ja
 
     def rune(self, name, entries, body):
         """A rune's lines: its bonuses in a weapon, armor, helm and shield.
