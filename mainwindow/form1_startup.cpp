@@ -1,9 +1,12 @@
 #include "mainwindow/form1.h"
 
+#include "mainwindow/panelwrap.h"
+
 #include "mainwindow/formgeometry.h"
 #include "gamedata/runeinfo.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QLineEdit>
 
 #include <cstdio>
@@ -125,7 +128,15 @@ void Form1::printPanel(const QList<PanelLine> &lines)
 {
     InfoPanel &panel = *m_ui.Picture1;
     clearPanel();
-    panel.print(lines);
+    // A line too wide for the panel goes on over the next: the runes of a
+    // long recipe in Japanese names do not fit one line.
+    const auto widthOf = [&panel](const PanelLine &line) {
+        QFont font = panel.font();
+        font.setPointSizeF(line.pointSize);
+        font.setBold(line.bold);
+        return QFontMetrics(font).horizontalAdvance(line.text);
+    };
+    panel.print(wrapPanelLines(lines, panel.contentsRect().width(), widthOf));
     // The next writer sets the size and weight it needs; the panel is left
     // as every view of a rune or rune word leaves it.
     panel.setFontSize(panelsize::Effects);

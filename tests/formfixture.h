@@ -33,15 +33,13 @@ protected:
     }
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    // The shipped rune.dat and runename.dat in the program folder, or the
-    // pair whose names end in `pair` ("_ja") under those names.
-    void copyShippedData(const char *pair = "")
+    // The shipped rune word files, the English and the Japanese pair, in the
+    // program folder.
+    void copyShippedData()
     {
-        for (const char *name : {"rune", "runename"}) {
-            const QString target = QString::fromLatin1(name) + QStringLiteral(".dat");
-            const QString source = QString::fromLatin1(name) + QString::fromLatin1(pair) + QStringLiteral(".dat");
-            QFile::remove(dir.filePath(target));
-            ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_DATA_DIR "/") + source, dir.filePath(target)));
+        for (const char *name : {"rune.dat", "runename.dat", "rune_ja.dat", "runename_ja.dat"}) {
+            QFile::remove(path(name));
+            ASSERT_TRUE(QFile::copy(QStringLiteral(RCL_DATA_DIR "/") + QString::fromLatin1(name), path(name)));
         }
     }
     // Opens a context menu as `open` does and returns its items, choosing

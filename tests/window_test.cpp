@@ -1,6 +1,7 @@
 #include "formfixture.h"
 #include "gamedata/runeinfo.h"
 #include "gamedata/runenames.h"
+#include "mainwindow/panelwrap.h"
 #include "rules/runewordfinder.h"
 
 #include <QLineEdit>
@@ -57,48 +58,65 @@ TEST_F(WindowTest, firstRunLookFocusAndMouse)
     EXPECT_EQ(form->childAt(outline), nullptr);
 }
 
-// Every line the shipped files print fits the panel in its font, and every
-// rune name its label: nothing of them is cut off. So for the Japanese pair.
+// Every line the shipped files print fits the panel in its font, in either
+// game text, and every rune name its label: nothing of them is cut off. The
+// grid keeps its short English names in Japanese too.
 TEST_F(WindowTest, shippedDataFitsThePanelAndTheLabels)
 {
-    for (const char *pair : {"", "_ja"}) {
-        SCOPED_TRACE(pair);
-        copyShippedData(pair);
-        const auto form = openShown();
-        const InfoPanel *panel = form->controls().Picture1;
+    copyShippedData();
+    const auto form = openShown();
+    const InfoPanel *panel = form->controls().Picture1;
+    const auto expectFits = [panel](const QList<PanelLine> &lines) {
+        for (const PanelLine &line : lines) {
+            QFont font = panel->font();
+            font.setPointSizeF(line.pointSize);
+            font.setBold(line.bold);
+            EXPECT_LE(QFontMetrics(font).horizontalAdvance(line.text), panel->contentsRect().width())
+                << line.text.toStdString();
+        }
+    };
+    RuneStock stock;
+    for (int index = 0; index < RuneCatalogue::Count; ++index)
+        stock.set(index, std::numeric_limits<qint32>::min());
+    const RuneTable english = form->currentRuneData()->runes();
+    for (const GameText text : {GameText::Japanese, GameText::English}) {
+        SCOPED_TRACE(int(text));
+        form->setGameText(text, form.get());
+        ASSERT_EQ(form->gameText(), text);
         const auto data = form->currentRuneData();
-        // The runes a rune word takes are one line of names that the finder
-        // joins; the Japanese names make it too wide, and that line is not
-        // the data's to wrap.
-        const bool japanese = QByteArray(pair) == "_ja";
-        const auto expectFits = [panel, japanese](const QList<PanelLine> &lines) {
-            for (const PanelLine &line : lines) {
-                if (japanese && line.text.startsWith(u"  Req Rune"))
-                    continue;
-                QFont font = panel->font();
-                font.setPointSizeF(line.pointSize);
-                font.setBold(line.bold);
-                EXPECT_LE(QFontMetrics(font).horizontalAdvance(line.text), panel->contentsRect().width())
-                    << line.text.toStdString();
-            }
-        };
-        RuneStock stock;
-        for (int index = 0; index < RuneCatalogue::Count; ++index)
-            stock.set(index, std::numeric_limits<qint32>::min());
         const QStringList names = ReadRuneNames(form->runeNamesPath());
         ASSERT_EQ(names.size(), 99);
-        for (const QString &name : names)
-            expectFits(RuneWordFinder(*data, stock).details(name).lines);
+        for (const QString &name : names) {
+            form->showRuneWord(name);
+            ASSERT_EQ(panel->text().lines().value(0).text, u"  "_s + name);
+            expectFits(panel->text().lines());
+        }
         expectFits(firstRuneLines(data->runes(), stock.at(0)));
         for (int index = 0; index < RuneCatalogue::Count; ++index) {
             expectFits(runeInfoLines(data->runes(), index, stock.at(index)));
             const RuneLabel *label = form->controls().Label1[std::size_t(index)];
-            EXPECT_EQ(label->text(), data->runes().name(index));
-            // Two Japanese names (シャエル, ヴェックス) are wider than their
-            // labels; the labels' width is the window's to change.
-            if (!japanese) {
-                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << index;
-            }
+            EXPECT_EQ(label->text(), english.name(index));
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << index;
         }
+    }
+}
+
+// A line wider than the panel goes on over the next, broken at a blank where
+// it has one and anywhere where it has none; a line that fits is kept as it
+// is. Widths here are counted in characters.
+TEST(PanelWrap, breaksOnlyWhatIsTooWide)
+{
+    const std::pair<QString, QStringList> rows[] = {
+        {u"  Req Rune : Tal"_s, {u"  Req Rune : Tal"_s}},
+        {u"  Req Rune : Tal + Ral"_s, {u"  Req Rune : Tal +"_s, u"      Ral"_s}},
+        {u"  火炎耐性と冷気耐性と電撃耐性と毒物耐性"_s, {u"  火炎耐性と冷気耐性と電撃耐性と毒物耐"_s, u"      性"_s}},
+        {u"abcdefghijklmnopqrstuvwxyz0123456789"_s, {u"abcdefghijklmnopqrst"_s, u"    uvwxyz0123456789"_s}},
+    };
+    const auto length = [](const PanelLine &line) { return int(line.text.size()); };
+    for (const auto &[text, expected] : rows) {
+        QStringList wrapped;
+        for (const PanelLine &line : wrapPanelLines({{text, 9, false}}, 20, length))
+            wrapped.append(line.text);
+        EXPECT_EQ(wrapped, expected) << wrapped.join(u'|').toStdString();
     }
 }
