@@ -207,6 +207,7 @@ private:
     void Command5_Click();
     void Command7_Click();
     void List1_Click();
+    [[nodiscard]] bool bandOpen() const;
     void ExpandRuneWordPanel();
     void CollapseRuneWordPanel();
     void setBandFocusable(bool focusable);

@@ -27,6 +27,11 @@ QString Form1::itemTypeChoice() const
     return chosen >= 0 ? m_ui.Combo1->itemText(chosen) : QString();
 }
 
+bool Form1::bandOpen() const
+{
+    return m_ui.Command4->text() != Closed;
+}
+
 void Form1::ExpandRuneWordPanel()
 {
     makeBand();
@@ -73,7 +78,7 @@ void Form1::colourRecipeFrames()
 // The button's caption is the band's state.
 void Form1::Command4_Click()
 {
-    if (m_ui.Command4->text() != Closed) {
+    if (bandOpen()) {
         CollapseRuneWordPanel();
         return;
     }

@@ -59,13 +59,14 @@ void Form1::setGameText(GameText text, QWidget *parent)
     // What shows is shown again in the new language; a rune word list, named
     // in the old one, closes as a group move closes it.
     (void)runeData();
-    if (m_panelRune >= 0) {
-        printRune(m_panelRune, m_panelFirstRune);
-    } else {
+    if (bandOpen()) {
         CollapseRuneWordPanel();
         hideRecipeFrames();
-        ShowRuneInfo(m_selectedRune);
     }
+    if (m_panelRune >= 0)
+        printRune(m_panelRune, m_panelFirstRune);
+    else
+        ShowRuneInfo(m_selectedRune);
     Q_EMIT stateChanged();
 }
 

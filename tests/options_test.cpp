@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 
@@ -184,4 +185,61 @@ TEST_F(OptionsTest, screenReadersFindEnglishNamesAndCurrentCounts)
     pointAt(pictureCentre(6));
     EXPECT_EQ(accessible(ui().runeimg2[6]), u"Tally, 0 owned"_s);
     EXPECT_EQ(accessible(ui().runeimg1[6]), u"Picture of Tally"_s);
+}
+
+// The game text switches at once between the English and the Japanese pair
+// of rune word files and is kept as Options/GameText. The same rune words are
+// found in the same order, each the twin its English= key names; the panel
+// speaks Japanese while the grid keeps its short English names, and the
+// mouse setting stays rune.dat's. Without the Japanese pair the game text
+// stays English and the data check says why, once.
+TEST_F(WindowTest, gameTextSwitchesAtOnceAndIsKept)
+{
+    copyShippedData();
+    QByteArray counts;
+    for (int i = 0; i < RuneCatalogue::Count; ++i)
+        counts += i < 20 ? "3\r\n" : "0\r\n";
+    writeFile("save/rune1.sav", counts);
+    form = openShown();
+    EXPECT_EQ(form->gameText(), GameText::English);
+    const auto listed = [this] {
+        QStringList names;
+        for (int row = 0; row < ui().List1->count(); ++row)
+            names.append(ui().List1->item(row)->text());
+        return names;
+    };
+    click(ui().Command4);
+    const QStringList english = listed();
+    ASSERT_FALSE(english.isEmpty());
+
+    form->setGameText(GameText::Japanese, form.get());
+    EXPECT_EQ(form->gameText(), GameText::Japanese);
+    EXPECT_TRUE(readFile("save/runechecklist.ini").contains("GameText=ja"));
+    EXPECT_EQ(ui().Command4->text(), u"Rune Word >>"_s);
+    EXPECT_TRUE(panel().join(u'\n').contains(u"エル"_s)) << panel().join(u'\n').toStdString();
+    EXPECT_EQ(ui().Label1[0]->text(), u"El"_s);
+    click(ui().Command4);
+    const QStringList japanese = listed();
+    ASSERT_EQ(japanese.size(), english.size());
+    const auto data = form->currentRuneData();
+    for (qsizetype i = 0; i < japanese.size(); ++i)
+        EXPECT_EQ(data->value(japanese[i], u"English"_s), english[i]) << i;
+    EXPECT_TRUE(form->checkData().isEmpty());
+
+    // Click mode in rune.dat: a press selects, also in Japanese.
+    setRuneElect("1");
+    press(9);
+    EXPECT_EQ(count(9), 3);
+
+    form.reset();
+    form = openShown();
+    EXPECT_EQ(form->gameText(), GameText::Japanese);
+    form.reset();
+    copyShippedData();
+    ASSERT_TRUE(QFile::remove(path("runename_ja.dat")));
+    form = openShown();
+    EXPECT_EQ(form->gameText(), GameText::English);
+    const QList<DataProblem> problems = form->checkData();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems[0].text.contains(u"runename_ja.dat"_s));
 }
