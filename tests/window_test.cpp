@@ -59,7 +59,8 @@ TEST_F(WindowTest, firstRunLookFocusAndMouse)
 }
 
 // Every line the shipped files print fits the panel in its font, in either
-// game text, and every rune name its label: nothing of them is cut off. The
+// game text, with a glyph for every character, and every rune name its
+// label: nothing of them is cut off. The
 // grid keeps its short English names in Japanese too.
 TEST_F(WindowTest, shippedDataFitsThePanelAndTheLabels)
 {
@@ -71,8 +72,11 @@ TEST_F(WindowTest, shippedDataFitsThePanelAndTheLabels)
             QFont font = panel->font();
             font.setPointSizeF(line.pointSize);
             font.setBold(line.bold);
-            EXPECT_LE(QFontMetrics(font).horizontalAdvance(line.text), panel->contentsRect().width())
-                << line.text.toStdString();
+            const QFontMetrics metrics(font);
+            EXPECT_LE(metrics.horizontalAdvance(line.text), panel->contentsRect().width()) << line.text.toStdString();
+            // A glyph for every character, from the font or a fallback.
+            for (const char32_t c : line.text.toUcs4())
+                EXPECT_TRUE(metrics.inFontUcs4(c)) << line.text.toStdString();
         }
     };
     RuneStock stock;
