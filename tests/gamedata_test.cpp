@@ -1,12 +1,12 @@
 // The shipped Japanese pair against the English one, without the game tables
 // it was made from: the same recipes and kinds, the same numbers on every
 // line, and text that the code page holds.
-#include "stock/datalocation.h"
+#include "gamedata/gametext.h"
+#include "gamedata/runedata.h"
+#include "gamedata/runenames.h"
 #include "stock/shiftjis.h"
+#include "testfiles.h"
 
-#include <QCryptographicHash>
-
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -14,88 +14,28 @@
 
 #include <utility>
 
+using namespace rcl;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-using Entries = QList<std::pair<QString, QString>>;
+const QString DataDir = QStringLiteral(RCL_DATA_DIR "/");
 
-struct Section
-{
-    QString name;
-    Entries entries;
-
-    [[nodiscard]] QString value(const QString &key) const
-    {
-        for (const auto &[k, v] : entries) {
-            if (k == key)
-                return v;
-        }
-        return {};
-    }
-};
-
-QList<QByteArray> fileLines(const QString &name)
-{
-    QFile file(QStringLiteral(RCL_DATA_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> lines = file.readAll().split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray &line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-    }
-    return lines;
-}
-
-QStringList textLines(const QString &name)
+// The lines of a numbered key (Effect1.., Weapon1..), whole: a value that
+// starts with two blanks (English) or a full-width blank (Japanese) goes on
+// from the line above.
+QStringList wholeLines(const RuneData &data, const QString &section, const QString &prefix)
 {
     QStringList lines;
-    for (const QByteArray &line : fileLines(name))
-        lines.append(rcl::shiftjis::decode(line));
-    return lines;
-}
-
-QList<Section> sections(const QString &name)
-{
-    QList<Section> all;
-    for (const QString &line : textLines(name)) {
-        if (line.startsWith(u'[') && line.endsWith(u']'))
-            all.append({line.mid(1, line.size() - 2), {}});
-        else if (!all.isEmpty() && !line.startsWith(u';') && line.contains(u'='))
-            all.last().entries.append({line.section(u'=', 0, 0), line.section(u'=', 1)});
-    }
-    return all;
-}
-
-const Section *find(const QList<Section> &all, const QString &name)
-{
-    for (const Section &section : all) {
-        if (section.name == name)
-            return &section;
-    }
-    return nullptr;
-}
-
-// Effect lines whole: a quoted value that starts with two blanks (English) or
-// a full-width blank (Japanese) goes on from the line above.
-QStringList wholeLines(const Section &section, const QString &prefix)
-{
-    static const QRegularExpression continued(u"^\"(  |\u3000)(.*)\"$"_s);
-    const QRegularExpression key(u"^"_s + prefix + u"\\d+$"_s);
-    QStringList lines;
-    for (const auto &[k, v] : section.entries) {
-        if (!key.match(k).hasMatch())
-            continue;
-        const QRegularExpressionMatch more = continued.match(v);
-        if (more.hasMatch() && !lines.isEmpty())
-            lines.last() += u' ' + more.captured(2);
+    for (int n = 1;; ++n) {
+        const QString value = data.value(section, prefix + QString::number(n));
+        if (value.isEmpty())
+            return lines;
+        if ((value.startsWith(u"  "_s) || value.startsWith(u'\u3000')) && !lines.isEmpty())
+            lines.last() += u' ' + value.trimmed();
         else
-            lines.append(v);
+            lines.append(value);
     }
-    return lines;
 }
 
 // The numbers of a line in their order, without signs: "+240-270%" and
@@ -114,117 +54,88 @@ QStringList numbers(const QString &line)
 // only names it.
 QStringList expectedNumbers(const QString &english)
 {
-    static const std::pair<QString, QString> writtenOut[] = {
-        {u"Half Freeze Duration"_s, u"50"_s},
-    };
     QString line = english;
-    for (const auto &[text, value] : writtenOut)
-        line.replace(text, text + u' ' + value);
+    line.replace(u"Half Freeze Duration"_s, u"Half Freeze Duration 50"_s);
     return numbers(line);
 }
 
 struct Pair
 {
-    QList<Section> english = sections(u"rune.dat"_s);
-    QList<Section> japanese = sections(u"rune_ja.dat"_s);
-    QStringList englishNames = textLines(u"runename.dat"_s);
-    QStringList japaneseNames = textLines(u"runename_ja.dat"_s);
+    static RuneData read(GameText text) { return RuneData::parse(readAll(DataDir + gameTextFiles(text).runeData)); }
+    static QStringList names(GameText text) { return ReadRuneNames(DataDir + gameTextFiles(text).runeNames); }
+
+    RuneData english = read(GameText::English);
+    RuneData japanese = read(GameText::Japanese);
+    QStringList englishNames = names(GameText::English);
+    QStringList japaneseNames = names(GameText::Japanese);
+
+    // The Japanese kinds that English kinds stand for, found by their
+    // English names.
+    [[nodiscard]] QList<int> japaneseKinds(const QString &allowed) const
+    {
+        QList<int> kinds;
+        for (const int kind : english.kinds().kindsOf(allowed))
+            kinds.append(japanese.kinds().indexOf(english.kinds().kinds()[std::size_t(kind)].name));
+        return kinds;
+    }
 };
 
-const Pair &shipped()
-{
-    static const Pair pair;
-    return pair;
-}
-
-// A Japanese kind for each English kind: the [Item Kinds] keys, in order.
-QHash<QString, QString> kindNames(const Pair &pair)
-{
-    QHash<QString, QString> names;
-    const Section *english = find(pair.english, u"Item Kinds"_s);
-    const Section *japanese = find(pair.japanese, u"Item Kinds"_s);
-    if (!english || !japanese || english->entries.size() != japanese->entries.size())
-        return names;
-    for (qsizetype i = 0; i < english->entries.size(); ++i)
-        names.insert(english->entries[i].first, japanese->entries[i].first);
-    return names;
-}
-
-QString mappedKinds(const QString &list, const QHash<QString, QString> &names)
-{
-    QStringList mapped;
-    for (const QString &kind : list.split(u',', Qt::SkipEmptyParts))
-        mapped.append(names.value(kind.trimmed(), u"?"_s + kind.trimmed()));
-    return mapped.join(u", "_s);
-}
-
 // Catches a Japanese section that lost or swapped a rune, a kind, a patch or
-// a mode, or that stands in another order than its English twin.
+// a mode, or that stands in another order than its English twin; a kind
+// whose English name leads nowhere; a rune of another level.
 TEST(JapanesePair, everyRuneWordKeepsItsEnglishTwinsRecipe)
 {
-    const Pair &pair = shipped();
+    const Pair pair;
     ASSERT_EQ(pair.englishNames.size(), 99);
     ASSERT_EQ(pair.japaneseNames.size(), pair.englishNames.size());
-    const QHash<QString, QString> kinds = kindNames(pair);
-    ASSERT_EQ(kinds.size(), 50);
     for (qsizetype i = 0; i < pair.englishNames.size(); ++i) {
-        const Section *english = find(pair.english, pair.englishNames[i]);
-        const Section *japanese = find(pair.japanese, pair.japaneseNames[i]);
-        ASSERT_TRUE(english && japanese) << pair.englishNames[i].toStdString();
-        SCOPED_TRACE(english->name.toStdString());
-        EXPECT_EQ(japanese->value(u"English"_s).toStdString(), english->name.toStdString());
-        const int runes = english->value(u"RuneNum"_s).toInt();
+        const QString &english = pair.englishNames[i];
+        const QString &japanese = pair.japaneseNames[i];
+        SCOPED_TRACE(english.toStdString());
+        EXPECT_EQ(pair.japanese.value(japanese, englishNameKey()), english);
         QStringList keys{u"RuneNum"_s, u"Patch"_s, u"Mode"_s};
-        for (int rune = 1; rune <= runes; ++rune)
-            keys.append(u"Rune%1"_s.arg(rune));
+        for (int rune = 1; rune <= pair.english.value(english, u"RuneNum"_s).toInt(); ++rune)
+            keys.append(u"Rune"_s + QString::number(rune));
         for (const QString &key : keys)
-            EXPECT_EQ(japanese->value(key).toStdString(), english->value(key).toStdString()) << key.toStdString();
-        EXPECT_EQ(japanese->value(u"Allowed"_s).toStdString(),
-                  mappedKinds(english->value(u"Allowed"_s), kinds).toStdString());
+            EXPECT_EQ(pair.japanese.value(japanese, key), pair.english.value(english, key)) << key.toStdString();
+        const QString allowed = pair.japanese.value(japanese, u"Allowed"_s);
+        EXPECT_EQ(pair.japanese.kinds().kindsOf(allowed), pair.japaneseKinds(pair.english.value(english, u"Allowed"_s)));
     }
-    // The kinds' parents too, and each rune's level.
-    const Section *englishKinds = find(pair.english, u"Item Kinds"_s);
-    const Section *japaneseKinds = find(pair.japanese, u"Item Kinds"_s);
-    for (qsizetype i = 0; i < englishKinds->entries.size(); ++i)
-        EXPECT_EQ(japaneseKinds->entries[i].second.toStdString(),
-                  mappedKinds(englishKinds->entries[i].second, kinds).toStdString());
-    for (int rune = 1; rune <= 33; ++rune) {
-        const QString name = u"Rune#%1"_s.arg(rune);
-        ASSERT_TRUE(find(pair.english, name) && find(pair.japanese, name)) << rune;
-        EXPECT_EQ(find(pair.japanese, name)->value(u"Level"_s).toStdString(),
-                  find(pair.english, name)->value(u"Level"_s).toStdString());
+    const auto &kinds = pair.english.kinds().kinds();
+    ASSERT_EQ(kinds.size(), 50u);
+    ASSERT_EQ(pair.japanese.kinds().kinds().size(), kinds.size());
+    for (std::size_t kind = 0; kind < kinds.size(); ++kind) {
+        QStringList parents;
+        for (const int parent : kinds[kind].parents)
+            parents.append(kinds[std::size_t(parent)].name);
+        const int twin = pair.japanese.kinds().indexOf(kinds[kind].name);
+        ASSERT_GE(twin, 0) << kinds[kind].name.toStdString();
+        EXPECT_EQ(pair.japanese.kinds().kinds()[std::size_t(twin)].parents, pair.japaneseKinds(parents.join(u',')));
     }
+    for (int rune = 0; rune < RuneCatalogue::Count; ++rune)
+        EXPECT_EQ(pair.japanese.runes().requiredLevel(rune), pair.english.runes().requiredLevel(rune)) << rune;
 }
 
 // Catches a Japanese line that lost, gained or swapped a value, or a line
-// that stands for another English line (one left out or added).
+// that stands for another English line (one left out or added). A rune's
+// lines are compared as one run of numbers for each kind of item.
 TEST(JapanesePair, effectLinesKeepTheirNumbersInOrder)
 {
-    const Pair &pair = shipped();
+    const Pair pair;
     qsizetype compared = 0;
     for (qsizetype i = 0; i < pair.englishNames.size() && i < pair.japaneseNames.size(); ++i) {
-        const Section *english = find(pair.english, pair.englishNames[i]);
-        const Section *japanese = find(pair.japanese, pair.japaneseNames[i]);
-        ASSERT_TRUE(english && japanese);
-        const QStringList englishLines = wholeLines(*english, u"Effect"_s);
-        const QStringList japaneseLines = wholeLines(*japanese, u"Effect"_s);
-        ASSERT_EQ(japaneseLines.size(), englishLines.size()) << english->name.toStdString();
-        for (qsizetype line = 0; line < englishLines.size(); ++line, ++compared) {
-            EXPECT_EQ(numbers(japaneseLines[line]).join(u' ').toStdString(),
-                      expectedNumbers(englishLines[line]).join(u' ').toStdString())
-                << englishLines[line].toStdString() << " / " << japaneseLines[line].toStdString();
-        }
+        const QStringList english = wholeLines(pair.english, pair.englishNames[i], u"Effect"_s);
+        const QStringList japanese = wholeLines(pair.japanese, pair.japaneseNames[i], u"Effect"_s);
+        ASSERT_EQ(japanese.size(), english.size()) << pair.englishNames[i].toStdString();
+        for (qsizetype line = 0; line < english.size(); ++line, ++compared)
+            EXPECT_EQ(numbers(japanese[line]), expectedNumbers(english[line])) << japanese[line].toStdString();
     }
     EXPECT_GT(compared, 900);
-    // A rune's lines go on over the next key without quotes, so its lines are
-    // compared as one run of numbers for each kind of item.
-    for (int rune = 1; rune <= 33; ++rune) {
-        const Section *english = find(pair.english, u"Rune#%1"_s.arg(rune));
-        const Section *japanese = find(pair.japanese, u"Rune#%1"_s.arg(rune));
-        ASSERT_TRUE(english && japanese) << rune;
+    for (int rune = 1; rune <= RuneCatalogue::Count; ++rune) {
+        const QString section = u"Rune#"_s + QString::number(rune);
         for (const QString &prefix : {u"Weapon"_s, u"Armor"_s, u"Helm"_s, u"Shield"_s}) {
-            EXPECT_EQ(numbers(wholeLines(*japanese, prefix).join(u' ')).join(u' ').toStdString(),
-                      expectedNumbers(wholeLines(*english, prefix).join(u' ')).join(u' ').toStdString())
+            EXPECT_EQ(numbers(wholeLines(pair.japanese, section, prefix).join(u' ')),
+                      expectedNumbers(wholeLines(pair.english, section, prefix).join(u' ')))
                 << rune << ' ' << prefix.toStdString();
         }
     }
@@ -237,12 +148,11 @@ TEST(JapanesePair, everyTextReadsBackAsItsBytes)
 {
     ASSERT_TRUE(rcl::shiftjis::available());
     for (const QString &name : {u"rune_ja.dat"_s, u"runename_ja.dat"_s}) {
-        QFile file(QStringLiteral(RCL_DATA_DIR "/") + name);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = readAll(DataDir + name);
         EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n")) << name.toStdString();
         int japanese = 0;
-        for (const QByteArray &line : fileLines(name)) {
+        for (QByteArray line : bytes.split('\n')) {
+            line.chop(line.endsWith('\r') ? 1 : 0);
             ASSERT_TRUE(rcl::shiftjis::isValid(line)) << name.toStdString() << ": " << line.toStdString();
             const QString text = rcl::shiftjis::decode(line);
             EXPECT_FALSE(text.contains(QChar(0xFFFD)) || text.contains(QChar(0x1A))) << text.toStdString();
@@ -255,18 +165,6 @@ TEST(JapanesePair, everyTextReadsBackAsItsBytes)
             }
         }
         EXPECT_GT(japanese, 80) << name.toStdString();
-    }
-}
-
-// Catches a shipped file whose version the program does not know, which a
-// later package would then never replace.
-TEST(JapanesePair, everyShippedFileIsAKnownVersion)
-{
-    for (const QString &name : {u"rune.dat"_s, u"runename.dat"_s, u"rune_ja.dat"_s, u"runename_ja.dat"_s}) {
-        QFile file(QStringLiteral(RCL_DATA_DIR "/") + name);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
-        EXPECT_TRUE(rcl::shippedVersions().contains(hash)) << name.toStdString();
     }
 }
 
