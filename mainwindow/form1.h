@@ -192,6 +192,8 @@ private:
     void Label1_Click(int index);
     void applyGridAction(GridAction action, int index);
     void Grid1_KeyDown(int keyCode, int shift);
+    // Keys of the whole window, wherever the focus is in it.
+    void connectWindowKeys();
 
     void Command4_Click();
     void Command5_Click();
