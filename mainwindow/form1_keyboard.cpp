@@ -31,6 +31,7 @@ void Form1::connectWindowKeys()
 {
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, m_ui.Command2, &QPushButton::click);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this, m_ui.Command1, &QPushButton::click);
+    new QShortcut(QKeySequence(Qt::Key_F1), this, this, &Form1::ShowHelp);
 }
 
 } // namespace rcl
