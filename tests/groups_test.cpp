@@ -30,8 +30,9 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
     form = openShown();
     const QString first = u"メイン: spare runes and gems"_s;
     EXPECT_EQ(text1(), first);
-    // A long name shows from its start.
+    // A long name shows from its start, and whole in the tooltip.
     EXPECT_EQ(ui().Text1->cursorPosition(), 0);
+    EXPECT_TRUE(ui().Text1->toolTip().contains(first));
     press(9);
     press(9);
     click(ui().Command2);
@@ -40,7 +41,10 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
     EXPECT_EQ(text1(), u"  second  "_s);
     EXPECT_TRUE(readFile("save/rune1.sav").startsWith(QByteArray(" 0 \r\n").repeated(9) + " 2 \r\n"));
     click(ui().Command2);
+    // An unnamed group shows its number in grey, never as its name.
     EXPECT_EQ(text1(), QString());
+    EXPECT_EQ(ui().Text1->placeholderText(), u"Group 3"_s);
+    EXPECT_EQ(ui().Text1->toolTip(), QString());
     click(ui().Command1);
     click(ui().Command1);
     EXPECT_EQ(form->runeStock().at(9), 2);
