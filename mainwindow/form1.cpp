@@ -67,6 +67,7 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings
     createControls();
     connectHandlers();
     connectPlanner();
+    connectWindowKeys();
     Form_Load();
     nameControls();
     applyOptions();

@@ -33,6 +33,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QTextBrowser;
 class QToolButton;
 
 namespace rcl {
@@ -202,6 +203,11 @@ private:
     void Label1_Click(int index);
     void applyGridAction(GridAction action, int index);
     void Grid1_KeyDown(int keyCode, int shift);
+    // Keys of the whole window, wherever the focus is in it
+    // (form1_keyboard.cpp), and the help they open (form1_help.cpp).
+    void connectWindowKeys();
+    void ShowHelp();
+    void fillHelp();
 
     void Command4_Click();
     void Command5_Click();
@@ -258,6 +264,9 @@ private:
     QString m_shippedDirectory;
     bool m_painted = false;
     RunePlanner *m_planner = nullptr;
+    // Made at the first F1.
+    QWidget *m_help = nullptr;
+    QTextBrowser *m_helpPage = nullptr;
 
     // Options, names for screen readers and the autosave
     // (form1_options.cpp, form1_access.cpp, form1_counts.cpp).

@@ -72,6 +72,15 @@ void Form1::nameControls()
     name(m_ui.Command4, tr("Show or hide rune words"), tr("Opens or closes the list of rune words this group can make."));
     name(m_ui.Text1, tr("Group name"), QString());
     name(m_ui.Picture1, tr("Info panel"), QString());
+    m_ui.Picture1->setHint(tr("Right-click for the options and the planner (Ctrl+P). F1 shows the help."));
+    // The grid is where a new user looks first; on a rune the right button
+    // counts, so the menu is found beside the runes.
+    const QString gridHint = tr("Right-click beside the runes or on the info panel for the options and the planner "
+                                "(Ctrl+P). F1 shows the help.");
+    for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
+        m_ui.runeimg2[i]->setToolTip(gridHint);
+        m_ui.Label1[i]->setToolTip(gridHint);
+    }
     name(m_ui.Grid1, QString(),
          tr("Rune grid: the arrow keys, Home and End choose a rune; + adds one, - takes one off, Delete clears "
             "its count."));

@@ -2,6 +2,9 @@
 
 #include "mainwindow/gridkeys.h"
 
+#include <QPushButton>
+#include <QShortcut>
+
 namespace rcl {
 
 // The selected rune is the one the frame stands on. A key that edits shows
@@ -19,6 +22,16 @@ void Form1::Grid1_KeyDown(int keyCode, int shift)
         applyGridAction(action, index);
         ShowRuneInfo(index);
     }
+}
+
+// Ctrl+Page Down and Ctrl+Page Up press Next and Prev, so that they save,
+// ask and stop at groups 1 and 9 as the buttons do: a disabled button takes
+// no press. No control of the window takes these keys for itself.
+void Form1::connectWindowKeys()
+{
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, m_ui.Command2, &QPushButton::click);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this, m_ui.Command1, &QPushButton::click);
+    new QShortcut(QKeySequence(Qt::Key_F1), this, this, &Form1::ShowHelp);
 }
 
 } // namespace rcl

@@ -24,6 +24,7 @@ void Form1::retranslateCaptions()
         m_ui.Command5->setText(tr("更新"));
         m_ui.Command7->setText(tr("全て表示"));
     }
+    fillHelp();
 }
 
 void Form1::applyOptions()

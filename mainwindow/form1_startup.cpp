@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QTextDocument>
 
 #include <cstdio>
 
@@ -33,11 +34,15 @@ void Form1::loadGroup(int group)
     m_group.load(group);
 }
 
-// The text box shows the start of a long name, not its end.
+// The text box shows the start of a long name, not its end, and the whole
+// name in its tooltip. An unnamed group shows its number in grey, which is
+// never taken for its name.
 void Form1::showGroupName(const QString &name)
 {
     m_ui.Text1->setText(name);
     m_ui.Text1->setCursorPosition(0);
+    m_ui.Text1->setPlaceholderText(tr("Group %1").arg(currentGroup()));
+    m_ui.Text1->setToolTip(name.isEmpty() ? QString() : Qt::convertFromPlainText(name, Qt::WhiteSpaceNoWrap));
 }
 
 void Form1::tellStartupProblems()

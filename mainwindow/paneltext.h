@@ -3,6 +3,8 @@
 #include "gamedata/panelline.h"
 
 #include <QList>
+#include <QPolygon>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -32,5 +34,46 @@ private:
     qreal m_pointSize;
     bool m_bold = false;
 };
+
+// Which of the panel's lines show when they are taller than the panel: the
+// lines from first() down, as many as the height holds, the last one maybe
+// cut. Empty lines at the end take no room, so that a text printed with a
+// line end after it scrolls no further than its last words, and a text that
+// fits without them does not scroll. Heights are in pixels.
+class PanelScroll final
+{
+public:
+    void clear();
+    void append(int lineHeight, bool empty);
+    // A taller panel may show more from a line nearer the top.
+    void setViewHeight(int height);
+
+    [[nodiscard]] int first() const { return m_first; }
+    [[nodiscard]] bool scrolls() const { return heightFrom(0) > m_viewHeight; }
+    [[nodiscard]] bool moreAbove() const { return m_first > 0; }
+    [[nodiscard]] bool moreBelow() const { return heightFrom(m_first) > m_viewHeight; }
+
+    // Each moves first() and says whether it moved. A page down starts at
+    // the first line that did not show whole; a page up ends where the shown
+    // page began. Both move one line at least.
+    bool scrollBy(int lines);
+    bool pageDown();
+    bool pageUp();
+
+private:
+    [[nodiscard]] int heightFrom(qsizetype line) const;
+    [[nodiscard]] int lastFirst() const;
+    bool moveTo(int line);
+
+    QList<int> m_heights;
+    // The lines up to the last one that is not empty.
+    qsizetype m_content = 0;
+    int m_viewHeight = 0;
+    int m_first = 0;
+};
+
+// The small triangle in the right corner of the panel's area, at its top
+// pointing up or at its bottom pointing down, that says more lines lie there.
+[[nodiscard]] QPolygon scrollMarker(const QRect &area, bool below);
 
 } // namespace rcl

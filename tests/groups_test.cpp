@@ -1,5 +1,6 @@
 #include "formfixture.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,8 +30,9 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
     form = openShown();
     const QString first = u"メイン: spare runes and gems"_s;
     EXPECT_EQ(text1(), first);
-    // A long name shows from its start.
+    // A long name shows from its start, and whole in the tooltip.
     EXPECT_EQ(ui().Text1->cursorPosition(), 0);
+    EXPECT_TRUE(ui().Text1->toolTip().contains(first));
     press(9);
     press(9);
     click(ui().Command2);
@@ -39,7 +41,10 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
     EXPECT_EQ(text1(), u"  second  "_s);
     EXPECT_TRUE(readFile("save/rune1.sav").startsWith(QByteArray(" 0 \r\n").repeated(9) + " 2 \r\n"));
     click(ui().Command2);
+    // An unnamed group shows its number in grey, never as its name.
     EXPECT_EQ(text1(), QString());
+    EXPECT_EQ(ui().Text1->placeholderText(), u"Group 3"_s);
+    EXPECT_EQ(ui().Text1->toolTip(), QString());
     click(ui().Command1);
     click(ui().Command1);
     EXPECT_EQ(form->runeStock().at(9), 2);
@@ -73,6 +78,52 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
     EXPECT_EQ(text1(), u"メイン"_s);
     EXPECT_EQ(readFile("save/group.dat"), "\x83\x81\x83\x43\x83\x93: spare runes and gems\r\n  second  \r\n"
                                               + QByteArray("\r\n").repeated(6) + "\x83\x81\x83\x43\x83\x93\r\n");
+}
+
+// Ctrl+Page Down and Ctrl+Page Up are Next and Prev wherever the focus is:
+// they save, ask when the save fails and stop at groups 1 and 9.
+TEST_F(GroupsTest, controlPageKeysMoveAsNextAndPrevFromEveryControl)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto key = [](QWidget *focus, Qt::Key k) {
+        focus->setFocus();
+        QTest::keyClick(focus, k, Qt::ControlModifier);
+    };
+    key(ui().Picture1, Qt::Key_PageUp);
+    EXPECT_EQ(form->currentGroup(), 1);
+    press(9);
+    key(ui().Picture1, Qt::Key_PageDown);
+    EXPECT_EQ(form->currentGroup(), 2);
+    // What follows a click on a button, for the planner too.
+    EXPECT_EQ(ui().Text1->accessibleDescription(), u"Group 2 of 9"_s);
+    EXPECT_TRUE(readFile("save/rune1.sav").startsWith(QByteArray(" 0 \r\n").repeated(9) + " 1 \r\n"));
+    const QList<QWidget *> controls{ui().Picture1, ui().Command1, ui().Command2, ui().Text1,
+                                    ui().Grid1,    ui().Command3, ui().Command4, ui().Command6,
+                                    ui().List1,    ui().Command5, ui().Combo1,   ui().Command7};
+    for (QWidget *control : controls) {
+        SCOPED_TRACE(control->metaObject()->className());
+        // A move closes the band.
+        const bool inBand = control->geometry().top() > ui().Command4->geometry().bottom();
+        if (inBand)
+            click(ui().Command4);
+        key(control, Qt::Key_PageDown);
+        EXPECT_EQ(form->currentGroup(), 3);
+        if (inBand)
+            click(ui().Command4);
+        key(control, Qt::Key_PageUp);
+        EXPECT_EQ(form->currentGroup(), 2);
+    }
+    for (int i = 0; i < 8; ++i)
+        key(ui().Grid1, Qt::Key_PageDown);
+    EXPECT_EQ(form->currentGroup(), 9);
+
+    ASSERT_TRUE(QDir(dir.path()).rename(u"save"_s, u"moved"_s));
+    writeFile("save", "x");
+    press(9);
+    prompter.answerYesNo(false);
+    key(ui().Grid1, Qt::Key_PageUp);
+    EXPECT_EQ(form->currentGroup(), 9);
+    EXPECT_EQ(prompter.asked.size(), 1);
 }
 
 TEST_F(GroupsTest, clearAsksThenZeroesTheGroupInMemory)

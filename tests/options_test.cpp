@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextBrowser>
 
 using namespace rcl;
 using namespace Qt::StringLiterals;
@@ -242,4 +243,31 @@ TEST_F(WindowTest, gameTextSwitchesAtOnceAndIsKept)
     const QList<DataProblem> problems = form->checkData();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].text.contains(u"runename_ja.dat"_s));
+}
+
+// F1 opens the help beside the window, in the captions' language, with the
+// save folder as plain text; the grid's and the panel's tooltips lead to the
+// menu, the planner and the help.
+TEST_F(OptionsTest, f1ShowsHelpInTheCaptionsLanguage)
+{
+    const QString folder = dir.filePath(u"a <b>&amp; folder"_s);
+    form = std::make_unique<Form1>(prompter, folder);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const QWidget *control : std::initializer_list<const QWidget *>{ui().runeimg2[5], ui().Picture1})
+        EXPECT_TRUE(control->toolTip().contains(u"Right-click"_s) && control->toolTip().contains(u"Ctrl+P"_s));
+    QTest::keyClick(ui().Grid1, Qt::Key_F1);
+    auto *help = form->findChild<QWidget *>(u"help"_s);
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->isVisible());
+    const auto page = [help] { return help->findChild<QTextBrowser *>()->toPlainText(); };
+    EXPECT_TRUE(page().contains(QDir::toNativeSeparators(folder + u"/save"_s)));
+    EXPECT_TRUE(page().contains(u"Ctrl+Page Down"_s));
+    EXPECT_FALSE(english(page()));
+    form->setOption(Settings::Key::EnglishCaptions, true, form.get());
+    EXPECT_EQ(help->windowTitle(), u"Help"_s);
+    EXPECT_TRUE(english(page()));
+    EXPECT_TRUE(page().contains(u"Rune Word >>"_s));
+    form->setOption(Settings::Key::EnglishCaptions, false, form.get());
+    EXPECT_FALSE(english(page()));
 }
