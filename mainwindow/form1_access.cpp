@@ -1,10 +1,14 @@
 #include "mainwindow/form1.h"
 
+#include <QLocale>
+
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+using namespace Qt::StringLiterals;
 
 namespace rcl {
 namespace {
@@ -72,11 +76,19 @@ void Form1::nameControls()
     name(m_ui.Command4, tr("Show or hide rune words"), tr("Opens or closes the list of rune words this group can make."));
     name(m_ui.Text1, tr("Group name"), QString());
     name(m_ui.Picture1, tr("Info panel"), QString());
-    m_ui.Picture1->setHint(tr("Right-click for the options and the planner (Ctrl+P). F1 shows the help."));
+    // A player whose system speaks Japanese learns, until a game text is
+    // chosen, that the game's texts come in Japanese too.
+    const QString gameTextHint = QLocale().language() == QLocale::Japanese
+            && !m_settings->contains(Settings::Key::GameText)
+        ? u"\n"_s + tr("ルーンと効果を日本語で: 右クリックのメニューの「Game text」で「日本語」を選びます。")
+        : QString();
+    m_ui.Picture1->setHint(tr("Right-click for the options and the planner (Ctrl+P). F1 shows the help.")
+                           + gameTextHint);
     // The grid is where a new user looks first; on a rune the right button
     // counts, so the menu is found beside the runes.
     const QString gridHint = tr("Right-click beside the runes or on the info panel for the options and the planner "
-                                "(Ctrl+P). F1 shows the help.");
+                                "(Ctrl+P). F1 shows the help.")
+        + gameTextHint;
     for (std::size_t i = 0; i < m_ui.runeimg2.size(); ++i) {
         m_ui.runeimg2[i]->setToolTip(gridHint);
         m_ui.Label1[i]->setToolTip(gridHint);

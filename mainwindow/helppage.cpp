@@ -50,7 +50,8 @@ QString HelpPage::html(const QString &saveFolder)
     html += section(tr("オプション"),
                     {tr("情報欄、ルーンワードの一覧、ルーンの横の黒い部分を右クリックするとメニューが開きます。"
                         "「Show counts on the grid」で各ルーンの絵に個数を、「English captions」でボタンと質問を"
-                        "英語で表示します。どちらも次の起動に残ります。")});
+                        "英語で表示します。「Game text」の「日本語」で、ルーン、ルーンワード、種類、効果をゲームの"
+                        "日本語版の表記で表示します (rune_ja.dat と runename_ja.dat)。どれも次の起動に残ります。")});
     html += section(tr("プランナー"),
                     {tr("Ctrl+P か、右クリックのメニューの「Planner...」で開きます。あと少しで作れるルーンワード、"
                         "すべてのルーンワードと検索、ルーンの用途、アップグレードの計算、全グループの個数、"

@@ -120,6 +120,12 @@ QVariant Settings::value(Key key) const
     return stored;
 }
 
+bool Settings::contains(Key key) const
+{
+    const QString name = info(key).name;
+    return m_unsaved.contains(name) || (m_file && m_file->contains(name));
+}
+
 void Settings::setValue(Key key, const QVariant &value)
 {
     if (this->value(key) == value)

@@ -59,6 +59,8 @@ public:
     [[nodiscard]] QString path() const { return m_path; }
 
     [[nodiscard]] QVariant value(Key key) const;
+    // Whether the file or this run holds a value for key, its default aside.
+    [[nodiscard]] bool contains(Key key) const;
     // Written to the file at once; a failure is kept for takeProblem().
     void setValue(Key key, const QVariant &value);
     [[nodiscard]] bool flag(Key key) const { return value(key).toBool(); }

@@ -193,7 +193,8 @@ TEST_F(OptionsTest, screenReadersFindEnglishNamesAndCurrentCounts)
 // found in the same order, each the twin its English= key names; the panel
 // speaks Japanese while the grid keeps its short English names, and the
 // mouse setting stays rune.dat's. Without the Japanese pair the game text
-// stays English and the data check says why, once.
+// stays English and the data check says why, once. On a Japanese system the
+// tooltips point to the option until a game text is chosen.
 TEST_F(WindowTest, gameTextSwitchesAtOnceAndIsKept)
 {
     copyShippedData();
@@ -201,8 +202,13 @@ TEST_F(WindowTest, gameTextSwitchesAtOnceAndIsKept)
     for (int i = 0; i < RuneCatalogue::Count; ++i)
         counts += i < 20 ? "3\r\n" : "0\r\n";
     writeFile("save/rune1.sav", counts);
+    // On a Japanese system the tooltips point to the option until it is set.
+    const QLocale system;
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     form = openShown();
+    QLocale::setDefault(system);
     EXPECT_EQ(form->gameText(), GameText::English);
+    EXPECT_TRUE(ui().runeimg2[0]->toolTip().contains(u"Game text"_s));
     const auto listed = [this] {
         QStringList names;
         for (int row = 0; row < ui().List1->count(); ++row)
@@ -233,8 +239,11 @@ TEST_F(WindowTest, gameTextSwitchesAtOnceAndIsKept)
     EXPECT_EQ(count(9), 3);
 
     form.reset();
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     form = openShown();
+    QLocale::setDefault(system);
     EXPECT_EQ(form->gameText(), GameText::Japanese);
+    EXPECT_FALSE(ui().runeimg2[0]->toolTip().contains(u"Game text"_s));
     form.reset();
     copyShippedData();
     ASSERT_TRUE(QFile::remove(path("runename_ja.dat")));

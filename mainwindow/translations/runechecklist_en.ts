@@ -4,6 +4,10 @@
 <context>
     <name>rcl::Form1</name>
     <message>
+        <source>ルーンと効果を日本語で: 右クリックのメニューの「Game text」で「日本語」を選びます。</source>
+        <translation>Runes and effects in Japanese: choose "日本語" under "Game text" in the right-click menu.</translation>
+    </message>
+    <message>
         <source>前</source>
         <translation>Prev</translation>
     </message>
@@ -96,8 +100,8 @@ Current name: %1</translation>
         <translation>Options</translation>
     </message>
     <message>
-        <source>情報欄、ルーンワードの一覧、ルーンの横の黒い部分を右クリックするとメニューが開きます。「Show counts on the grid」で各ルーンの絵に個数を、「English captions」でボタンと質問を英語で表示します。どちらも次の起動に残ります。</source>
-        <translation>Right-click the info panel, the rune word list or the black space beside the runes for the menu: "Show counts on the grid" shows each rune's count on its picture, "English captions" shows the buttons and questions in English. Both are kept for the next start.</translation>
+        <source>情報欄、ルーンワードの一覧、ルーンの横の黒い部分を右クリックするとメニューが開きます。「Show counts on the grid」で各ルーンの絵に個数を、「English captions」でボタンと質問を英語で表示します。「Game text」の「日本語」で、ルーン、ルーンワード、種類、効果をゲームの日本語版の表記で表示します (rune_ja.dat と runename_ja.dat)。どれも次の起動に残ります。</source>
+        <translation>Right-click the info panel, the rune word list or the black space beside the runes for the menu: "Show counts on the grid" shows each rune's count on its picture, "English captions" shows the buttons and questions in English, and "Game text" switches the runes, rune words, kinds and effects to the texts of the game's Japanese edition (rune_ja.dat and runename_ja.dat). All are kept for the next start.</translation>
     </message>
     <message>
         <source>プランナー</source>
