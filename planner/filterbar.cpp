@@ -29,7 +29,10 @@ FilterBar::FilterBar(QWidget *parent)
     : QWidget(parent)
 {
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(tr("Name, rune or effect (Ctrl+F)"));
+    m_search->setPlaceholderText(tr("Name, effect, or runes: Tal Ral (Ctrl+F)"));
+    m_search->setToolTip(tr("A rune's name finds the rune words that use it, several names those that use them "
+                            "all; other words search the names and effects. Down goes to the list, Escape clears "
+                            "the search."));
     m_search->setClearButtonEnabled(true);
     m_search->setMinimumWidth(220);
     m_kind = new QComboBox(this);
