@@ -38,7 +38,8 @@ CalculatorTab::CalculatorTab(PlannerContext &context, QWidget *parent)
     m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_costsHeading = new QLabel(this);
     m_costs = upgradeCostsModel(this);
-    QTableView *table = addTable(m_costs, Settings::Key::PlannerSortCalculator, 2, this);
+    QTableView *table = addTable(m_costs, Settings::Key::PlannerSortCalculator,
+                                 Settings::Key::PlannerColumnsCalculator, 2, this);
     table->setObjectName(u"upgradeCosts"_s);
 
     auto *choice = new QHBoxLayout;

@@ -134,6 +134,8 @@ bool RunePlanner::event(QEvent *event)
 void RunePlanner::hideEvent(QHideEvent *event)
 {
     m_host.settings().setValue(Settings::Key::PlannerGeometry, saveGeometry());
+    for (PlannerTab *page : m_pages)
+        page->keepLayout();
     QWidget::hideEvent(event);
 }
 
@@ -163,8 +165,10 @@ void RunePlanner::moveFilterBar(int index)
 
 void RunePlanner::refresh()
 {
-    if (isVisible())
+    if (isVisible()) {
         tab(m_tabs->currentIndex())->refresh();
+        tab(m_tabs->currentIndex())->settleColumns();
+    }
 }
 
 // Only the list in view is filtered at a keystroke; another one takes the
@@ -178,8 +182,10 @@ void RunePlanner::applyFilter()
 
 void RunePlanner::showCount()
 {
-    const PlannerTab *page = tab(m_tabs->currentIndex());
+    PlannerTab *page = tab(m_tabs->currentIndex());
     m_bar->setShown(page->proxy()->rowCount(), page->model()->rowCount());
+    if (isVisible())
+        page->settleColumns();
 }
 
 void RunePlanner::marksChanged()

@@ -19,7 +19,8 @@ RuneWordsTab::RuneWordsTab(PlannerContext &context, QWidget *parent)
 {
     m_runeWords = runeWordsModel(context.marks, this);
     auto *splitter = new QSplitter(Qt::Vertical, this);
-    QTableView *table = addTable(m_runeWords, Settings::Key::PlannerSortRuneWords, -1, splitter);
+    QTableView *table = addTable(m_runeWords, Settings::Key::PlannerSortRuneWords,
+                                 Settings::Key::PlannerColumnsRuneWords, 4, splitter);
     table->setObjectName(u"runeWords"_s);
     addRuneWordActions();
     // The whole rune word, each effect on one line however long.

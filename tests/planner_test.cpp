@@ -3,6 +3,7 @@
 #include "stock/groupstable.h"
 #include "rules/nearmiss.h"
 #include "gamedata/runenames.h"
+#include "planning/columnfit.h"
 #include "planning/runewordfilter.h"
 #include "rules/runewordfinder.h"
 #include "planning/runewordrows.h"
@@ -146,6 +147,23 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShowAndTheFilterLetsThrough)
         }
         EXPECT_EQ(passed, expected) << "row " << &row - rows;
     }
+}
+
+// The planner's columns in the width of the view: the widest give way
+// first, to one limit; the widths as the settings keep them.
+TEST(ColumnFit, widestGiveWayFirstAndWidthsReadBack)
+{
+    const std::tuple<QList<int>, int, QList<int>> rows[] = {
+        {{30, 100, 50}, 180, {30, 100, 50}},
+        {{30, 300, 200}, 300, {30, 135, 135}},
+        {{100, 20, 100}, 120, {50, 20, 50}},
+        {{100, 100}, 50, {40, 40}},
+    };
+    for (const auto &[wanted, available, expected] : rows)
+        EXPECT_EQ(fitColumns(wanted, available, 40), expected) << available;
+    EXPECT_EQ(columnWidthsOf(columnWidthsText({120, 48, 300}), 3), (QList<int>{120, 48, 300}));
+    for (const QString &damaged : {u"120 48"_s, u"120 x 300"_s, u"120 0 300"_s, QString()})
+        EXPECT_EQ(columnWidthsOf(damaged, 3), QList<int>()) << damaged.toStdString();
 }
 
 // Group 1 is current: its counts in memory win over its file. Group 3's

@@ -104,6 +104,13 @@ protected:
                           {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
     }
     static int rowOf(const QTableView *view, const QString &name) { return int(names(view).indexOf(name)); }
+    static QList<int> columnWidths(const QTableView *view)
+    {
+        QList<int> widths;
+        for (int column = 0; column < view->horizontalHeader()->count(); ++column)
+            widths.append(view->horizontalHeader()->sectionSize(column));
+        return widths;
+    }
 
     RunePlanner *planner = nullptr;
 };
@@ -205,9 +212,15 @@ TEST_F(PlannerTest, filterBarNarrowsAndCtrlESavesEveryRuneWordList)
     }
     EXPECT_EQ(shown->text(), u"3 of 3 shown"_s);
 
+    // Searching and sorting leave the columns as they are: a second click
+    // on a header finds it where the first did, and reverses its order.
+    const QList<int> widths = columnWidths(runeWords);
     QTest::keyClicks(search, u"s"_s);
     clickHeader(runeWords, 5);
     clickHeader(runeWords, 5);
+    EXPECT_EQ(runeWords->horizontalHeader()->sortIndicatorSection(), 5);
+    EXPECT_EQ(runeWords->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(columnWidths(runeWords), widths);
     clickRow(runeWords, 0);
     QTest::keyClick(runeWords, Qt::Key_D, Qt::ControlModifier);
     prompter.answerSaveFileName(path("shown.csv"));
@@ -278,16 +291,21 @@ TEST_F(PlannerTest, marksSortsTabAndPlaceAreKeptAcrossStarts)
     EXPECT_EQ(firstRunes(), (QStringList{u"Tir"_s, u"Eld"_s, u"El"_s}));
     planner->setGeometry(40, 30, 640, 420);
     const QRect place = planner->geometry();
+    showTab(RunePlanner::RuneWords);
+    runeWords->horizontalHeader()->resizeSection(3, 77);
+    const QList<int> widths = columnWidths(runeWords);
 
     form->close();
     openPlanner();
     EXPECT_EQ(planner->geometry(), place);
-    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::Groups);
+    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::RuneWords);
+    showTab(RunePlanner::Groups);
     EXPECT_EQ(firstRunes(), (QStringList{u"Tir"_s, u"Eld"_s, u"El"_s}));
     showTab(RunePlanner::RuneWords);
     runeWords = table("runeWords");
     EXPECT_EQ(names(runeWords), (QStringList{u"Steel"_s, u"Spirit"_s}));
     EXPECT_EQ(runeWords->horizontalHeader()->sortIndicatorSection(), 6);
+    EXPECT_EQ(columnWidths(runeWords), widths);
     clickHeader(runeWords, 0);
     EXPECT_EQ(names(runeWords), (QStringList{u"Spirit"_s, u"Steel"_s}));
 }
