@@ -311,7 +311,8 @@ TEST_F(PlannerTest, marksSortsTabAndPlaceAreKeptAcrossStarts)
 }
 
 // Ctrl+F finds the search box from any tab; Tab goes down the tab in view;
-// a rune word shows in the main window at Return. The details show the chosen
+// a rune word shows in the main window at Return, also from the search box,
+// where every key of the window works. The details show the chosen
 // rune word whole, each effect on one line, and whether the chosen counts
 // make it.
 TEST_F(PlannerTest, runeWordsTabByKeyboardAndItsDetails)
@@ -353,6 +354,37 @@ TEST_F(PlannerTest, runeWordsTabByKeyboardAndItsDetails)
     find<QComboBox>("counts")->setCurrentIndex(1);
     EXPECT_EQ(cell(runeWords, 1, 8), u"Now"_s);
     EXPECT_TRUE(details->toPlainText().contains(u"All groups can make it:"_s));
+
+    // In the search box the window's keys win over the line edit's own
+    // (Ctrl+D deletes, Ctrl+E goes to the end); Down goes to the list,
+    // Escape clears the search.
+    ASSERT_TRUE(becomesActive(planner));
+    auto *search = find<QLineEdit>("search");
+    search->setFocus();
+    QTest::keyClicks(search, u"tir"_s);
+    EXPECT_EQ(names(runeWords), QStringList{u"Steel"_s});
+    QTest::keyClick(search, Qt::Key_Home);
+    QTest::keyClick(search, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(cell(runeWords, 0, 0), u"★"_s);
+    prompter.answerSaveFileName(path("shown.csv"));
+    QTest::keyClick(search, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(readFile("shown.csv").count('\n'), 2);
+    QTest::keyClick(search, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(names(runeWords), QStringList());
+    EXPECT_EQ(search->text(), u"tir"_s);
+    QTest::keyClick(search, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), RunePlanner::Uses);
+    showTab(RunePlanner::RuneWords);
+    QTest::keyClick(search, Qt::Key_Escape);
+    EXPECT_EQ(names(runeWords), (QStringList{u"Spirit"_s, u"Lore"_s}));
+    QTest::keyClick(search, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), runeWords);
+    EXPECT_EQ(runeWords->currentIndex().row(), 0);
+    search->setFocus();
+    QTest::keyClicks(search, u"sol"_s);
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(ui().Picture1->text().texts().value(0), u"  Lore"_s);
+    EXPECT_EQ(runeWords->currentIndex().row(), 0);
 }
 
 // The worked example, checked by hand: Insight (Ral Tir Tal Sol) lacks Ral
