@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include <functional>
 
@@ -247,8 +248,9 @@ TEST_F(PlannerTest, filterBarNarrowsAndCtrlESavesEveryRuneWordList)
 
 // A star and a hide mark, by key and by the context menu, show in every list;
 // favourites sort first. A click on a header sorts numbers as numbers and
-// versions by their parts. The marks, the sorts, the tab and the window's
-// place are there at the next start.
+// versions by their parts. The marks, the sorts, the column widths, the
+// details pane closed, the tab and the window's place are there at the next
+// start.
 TEST_F(PlannerTest, marksSortsTabAndPlaceAreKeptAcrossStarts)
 {
     writeFile("save/rune2.sav", "9\r\n10\r\n100\r\n");
@@ -294,6 +296,9 @@ TEST_F(PlannerTest, marksSortsTabAndPlaceAreKeptAcrossStarts)
     showTab(RunePlanner::RuneWords);
     runeWords->horizontalHeader()->resizeSection(3, 77);
     const QList<int> widths = columnWidths(runeWords);
+    auto *details = find<QTextEdit>("details");
+    find<QToolButton>("detailsButton")->click();
+    EXPECT_EQ(details->height(), 0);
 
     form->close();
     openPlanner();
@@ -306,6 +311,11 @@ TEST_F(PlannerTest, marksSortsTabAndPlaceAreKeptAcrossStarts)
     EXPECT_EQ(names(runeWords), (QStringList{u"Steel"_s, u"Spirit"_s}));
     EXPECT_EQ(runeWords->horizontalHeader()->sortIndicatorSection(), 6);
     EXPECT_EQ(columnWidths(runeWords), widths);
+    details = find<QTextEdit>("details");
+    EXPECT_EQ(details->height(), 0);
+    find<QToolButton>("detailsButton")->click();
+
+    EXPECT_GT(details->height(), 0);
     clickHeader(runeWords, 0);
     EXPECT_EQ(names(runeWords), (QStringList{u"Spirit"_s, u"Steel"_s}));
 }
@@ -322,13 +332,15 @@ TEST_F(PlannerTest, runeWordsTabByKeyboardAndItsDetails)
     showTab(RunePlanner::Groups);
     QTest::keyClick(planner, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(tabs()->currentIndex(), RunePlanner::RuneWords);
+    // Nothing chosen yet: the details show the first rune word.
+    EXPECT_TRUE(find<QTextEdit>("details")->toPlainText().startsWith(u"Steel"_s));
     QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
     EXPECT_EQ(visited.join(u' '), u"search itemKind sockets maxLevel mode patch favouritesOnly showHidden counts "
-                                  u"runeWords details"_s);
+                                  u"runeWords details detailsButton"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), tabs()->tabBar());
     QTableView *runeWords = table("runeWords");
