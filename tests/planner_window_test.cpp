@@ -155,7 +155,8 @@ TEST_F(PlannerTest, plannerFollowsTheMainWindow)
 }
 
 // The one filter bar stands over the list in view, and each of its controls
-// narrows that list; the count of rows shown follows. Ctrl+E saves what the
+// narrows that list; the count of rows shown follows, and a line names what
+// narrows it. Ctrl+E saves what the
 // tab in view shows, as it is sorted and filtered; Ctrl+S still saves the
 // groups table, whichever tab is in view. Files without rune upgrades give
 // no upgrades in any list, no ranking to choose, and a calculator that says
@@ -179,7 +180,12 @@ TEST_F(PlannerTest, filterBarNarrowsAndCtrlESavesEveryRuneWordList)
     EXPECT_TRUE(search->isVisible() && tabs()->currentWidget()->isAncestorOf(search));
     EXPECT_EQ(names(runeWords), QStringList{u"Lore"_s});
     EXPECT_EQ(shown->text(), u"1 of 3 shown"_s);
-    search->clear();
+    // The filter set in another list says so, and one click clears it.
+    auto *active = find<QLabel>("activeFilters");
+    EXPECT_EQ(active->text(), u"Filtered by: search \u201CAll SKILLS\u201D."_s);
+    find<QToolButton>("clearFilters")->click();
+    EXPECT_EQ(search->text(), QString());
+    EXPECT_FALSE(active->isVisible());
 
     auto *kind = find<QComboBox>("itemKind");
     auto *sockets = find<QComboBox>("sockets");
@@ -207,11 +213,19 @@ TEST_F(PlannerTest, filterBarNarrowsAndCtrlESavesEveryRuneWordList)
     for (const auto &[set, expected] : rows) {
         set();
         EXPECT_EQ(names(runeWords), expected) << expected.join(u' ').toStdString();
+        EXPECT_TRUE(active->isVisible()) << expected.join(u' ').toStdString();
         for (QComboBox *combo : {kind, sockets, mode, patch})
             combo->setCurrentIndex(0);
         level->setValue(0);
     }
     EXPECT_EQ(shown->text(), u"3 of 3 shown"_s);
+    EXPECT_FALSE(active->isVisible());
+    // Backspace and Delete give Any back.
+    level->setValue(20);
+    sockets->setCurrentIndex(3);
+    QTest::keyClick(level, Qt::Key_Backspace);
+    QTest::keyClick(sockets, Qt::Key_Delete);
+    EXPECT_EQ(level->text() + sockets->currentText(), u"AnyAny"_s);
 
     // Searching and sorting leave the columns as they are: a second click
     // on a header finds it where the first did, and reverses its order.
