@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -45,13 +46,17 @@ bool becomesActive(QWidget *window)
 class PlannerTest : public WindowTest
 {
 protected:
+    // Counts grouped as in English, whatever the machine's locale.
     void SetUp() override
     {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         writeFile("runename.dat", "Steel\r\nSpirit\r\nLore\r\n");
         writeFile("rune.dat", RuneWords);
         // El, Tir, Ort.
         writeFile("save/rune1.sav", "1\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
     }
+
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
     // The main window in `form`, and its planner opened by Ctrl+P.
     void openPlanner()
@@ -418,8 +423,9 @@ TEST_F(PlannerTest, runeWordsTabByKeyboardAndItsDetails)
 // the one held and two made from six Thul. For Zephyr it makes Ort but not Eth, for
 // Stealth nothing. Ranked after upgrades Insight comes before Stealth; the
 // ranking is kept for the next start. The calculator follows the grid and the
-// counts chosen, and Ctrl+E saves its table as shown; "Uses of a rune" says
-// what the rune is made from and into.
+// counts chosen, and Ctrl+E saves its table as shown; it opens on a rune
+// the cube makes, and on the rune and counts last chosen at the next start.
+// "Uses of a rune" says what the rune is made from and into.
 TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
 {
     // Group 1 holds a Tir, ten Tal, nine Thul and an Amn.
@@ -447,7 +453,11 @@ TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
     showTab(RunePlanner::Uses);
     QTest::keyClicks(find<QComboBox>("rune"), u"Tal"_s);
     EXPECT_EQ(find<QLabel>("runeUpgrades")->text(), u"Tal upgrades into Ral (3 Tal) and is made from 3 Ith."_s);
+    // Nothing makes El, the main window's rune: the calculator opens on the
+    // next one up, with its answer and costs.
     showTab(RunePlanner::Calculator);
+    EXPECT_EQ(find<QComboBox>("calculatorRune")->currentText(), u"Eld"_s);
+    EXPECT_EQ(table("upgradeCosts")->model()->rowCount(), 1);
     QTest::keyClicks(find<QComboBox>("calculatorRune"), u"Ral"_s);
     auto *count = find<QSpinBox>("calculatorCount");
     count->setFocus();
@@ -473,8 +483,14 @@ TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
     const QList<QByteArray> lines = readFile("costs.csv").split('\n');
     ASSERT_EQ(lines.size(), 34);
     EXPECT_EQ(lines[0], "\xEF\xBB\xBF" "From,Runes,Gems\r");
-    EXPECT_EQ(lines[1], "Cham,4294967294,2147483647 Flawless Emerald\r");
+    EXPECT_EQ(lines[1], "Cham,4294967294,\"2,147,483,647 Flawless Emerald\"\r");
     EXPECT_TRUE(lines[32].startsWith("El,\"at least 9")) << lines[32].toStdString();
+
+    counts->setCurrentIndex(1);
+    form->close();
+    openPlanner();
+    EXPECT_EQ(find<QComboBox>("calculatorRune")->currentText() + find<QComboBox>("calculatorCounts")->currentText(),
+              u"ZodAll groups together"_s);
 }
 
 // Beside the main window on its screen: right, else left, else as far right
