@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -17,6 +18,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <functional>
 
@@ -337,6 +339,36 @@ TEST_F(PlannerTest, marksSortsTabAndPlaceAreKeptAcrossStarts)
     EXPECT_GT(details->height(), 0);
     clickHeader(runeWords, 0);
     EXPECT_EQ(names(runeWords), (QStringList{u"Spirit"_s, u"Steel"_s}));
+}
+
+// At 900 × 600 every column of every tab is in sight without scrolling
+// sideways, with the shipped files' long texts, also where the user made one
+// too wide; a cell cut short shows whole in its tooltip.
+TEST_F(PlannerTest, everyColumnInSightAtNineHundredBySixHundred)
+{
+    copyShippedData();
+    writeFile("save/rune1.sav", QByteArray("3\r\n").repeated(RuneCatalogue::Count));
+    openPlanner();
+    // A column made wider than the window gives way when the window changes.
+    table("nearMisses")->horizontalHeader()->resizeSection(4, 1500);
+    planner->resize(900, 600);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return planner->width() == 900; }));
+    for (int tab = 0; tab < RunePlanner::TabCount; ++tab) {
+        showTab(tab);
+        const auto *view = tabs()->currentWidget()->findChild<QTableView *>();
+        EXPECT_LE(view->horizontalHeader()->length(), view->viewport()->width()) << tab;
+        EXPECT_TRUE(QTest::qWaitFor([view] { return !view->horizontalScrollBar()->isVisible(); })) << tab;
+    }
+    EXPECT_EQ(planner->size(), QSize(900, 600));
+
+    showTab(RunePlanner::RuneWords);
+    QTableView *runeWords = table("runeWords");
+    runeWords->horizontalHeader()->resizeSection(3, 30);
+    const QModelIndex runes = runeWords->model()->index(0, 3);
+    const QPoint at = runeWords->visualRect(runes).center();
+    QHelpEvent help(QEvent::ToolTip, at, runeWords->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(runeWords->viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), runes.data().toString());
 }
 
 // Ctrl+F finds the search box from any tab; Tab goes down the tab in view;
