@@ -84,6 +84,15 @@ int CalculatorTab::firstRune() const
     return selected;
 }
 
+// The count of runes as wide as the largest shown, whatever the first one.
+int CalculatorTab::wantedWidth(int column, int contents) const
+{
+    if (column != 1)
+        return contents;
+    const QString widest = upgradeCountCell(MaxUpgradeCount).toString();
+    return std::max(contents, view()->fontMetrics().horizontalAdvance(widest) + 2 * view()->fontMetrics().averageCharWidth());
+}
+
 void CalculatorTab::keep(Settings::Key key, int value)
 {
     m_context.host.settings().setValue(key, value);

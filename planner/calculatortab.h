@@ -26,6 +26,9 @@ public:
     void refresh() override;
     [[nodiscard]] QList<QWidget *> focusOrder() const override;
 
+protected:
+    [[nodiscard]] int wantedWidth(int column, int contents) const override;
+
 private:
     [[nodiscard]] int firstRune() const;
     void keep(Settings::Key key, int value);

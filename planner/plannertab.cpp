@@ -39,10 +39,22 @@ std::pair<int, Qt::SortOrder> sortOf(const QString &text, int columns)
 }
 
 // Cells too long for their column end in "..." and show whole in a tooltip.
+// Numbers are grouped as the user's locale groups them, where a view would
+// leave them ungrouped: counts run into the trillions.
 class CellDelegate final : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
+            QLocale grouped = locale;
+            grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+            return grouped.toString(value.toLongLong());
+        }
+        return QStyledItemDelegate::displayText(value, locale);
+    }
 
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override
@@ -127,7 +139,7 @@ void PlannerTab::settleColumns()
     if (widths.isEmpty()) {
         m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
         for (int column = 0; column < m_model->columnCount(); ++column)
-            widths.append(header->sectionSize(column));
+            widths.append(wantedWidth(column, header->sectionSize(column)));
         // Room for a vertical scroll bar, which more rows may bring.
         widths = rcl::fitColumns(widths, m_view->viewport()->width() - m_view->verticalScrollBar()->sizeHint().width(),
                                  LeastColumnWidth);

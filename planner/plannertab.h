@@ -80,6 +80,13 @@ protected:
     [[nodiscard]] RuneStock countsOf(bool allGroups, QString *leftOut) const;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // How wide a column should be at first, where its first rows are
+    // narrower than later ones can be.
+    [[nodiscard]] virtual int wantedWidth(int column, int contents) const
+    {
+        Q_UNUSED(column);
+        return contents;
+    }
 
     PlannerContext &m_context;
 

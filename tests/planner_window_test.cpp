@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -510,6 +511,13 @@ TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
     // rune but El.
     QTest::keyClick(find<QComboBox>("calculatorRune"), Qt::Key_End);
     count->setValue(count->maximum());
+    // Shown grouped, and whole in the column made when the counts were
+    // small.
+    QTableView *costs = table("upgradeCosts");
+    const QString shown = static_cast<QStyledItemDelegate *>(costs->itemDelegate())
+                              ->displayText(costs->model()->index(0, 1).data(), costs->locale());
+    EXPECT_EQ(shown, u"4,294,967,294"_s);
+    EXPECT_GT(costs->horizontalHeader()->sectionSize(1), costs->fontMetrics().horizontalAdvance(shown));
     prompter.answerSaveFileName(path("costs.csv"));
     QTest::keyClick(planner, Qt::Key_E, Qt::ControlModifier);
     const QList<QByteArray> lines = readFile("costs.csv").split('\n');
