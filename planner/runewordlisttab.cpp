@@ -52,9 +52,7 @@ void RuneWordListTab::addRuneWordActions()
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, showMarks);
     connect(proxy(), &QAbstractItemModel::dataChanged, this, showMarks);
     connect(proxy(), &QAbstractItemModel::modelReset, this, showMarks);
-    connect(proxy(), &QAbstractItemModel::rowsInserted, this, showMarks);
-    connect(proxy(), &QAbstractItemModel::rowsRemoved, this, showMarks);
-    connect(proxy(), &QAbstractItemModel::layoutChanged, this, showMarks);
+    connect(proxy(), &PlannerProxy::filtered, this, showMarks);
     showMarks();
 }
 

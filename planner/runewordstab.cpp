@@ -54,8 +54,8 @@ RuneWordsTab::RuneWordsTab(PlannerContext &context, QWidget *parent)
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, &RuneWordsTab::showDetails);
     connect(proxy(), &QAbstractItemModel::dataChanged, this, &RuneWordsTab::showDetails);
     connect(proxy(), &QAbstractItemModel::layoutChanged, this, &RuneWordsTab::showDetails);
-    connect(proxy(), &QAbstractItemModel::rowsInserted, this, &RuneWordsTab::showDetails);
-    connect(proxy(), &QAbstractItemModel::rowsRemoved, this, &RuneWordsTab::showDetails);
+    connect(proxy(), &QAbstractItemModel::modelReset, this, &RuneWordsTab::showDetails);
+    connect(proxy(), &PlannerProxy::filtered, this, &RuneWordsTab::showDetails);
 }
 
 // The button follows the pane, also where it is dragged closed or open.
