@@ -89,13 +89,15 @@ RunePlanner::RunePlanner(PlannerHost &host, Prompter &prompter, QWidget *parent)
         m_bar->searchBox()->selectAll();
     });
     keepKeysForTheWindow();
-    m_bar->searchBox()->installEventFilter(this);
+    m_search = m_bar->searchBox();
+    m_search->installEventFilter(this);
 }
 
 // The tabs go first: their models read the marks, which go before the
 // children.
 RunePlanner::~RunePlanner()
 {
+    m_closing = true;
     delete m_tabs;
 }
 
@@ -137,15 +139,18 @@ RuneWordListTab *RunePlanner::listInView() const
 // clears the search; Return is the list's own key (runewordlisttab.h).
 bool RunePlanner::eventFilter(QObject *watched, QEvent *event)
 {
+    // The controls go before the window: none of it is to be asked then.
+    if (m_closing)
+        return false;
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Left unaccepted, the key goes to the window's shortcut.
         return m_keys.contains(QKeySequence(key->keyCombination()));
     }
-    if (watched == m_bar->searchBox() && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && watched == m_search) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Escape && !m_bar->searchBox()->text().isEmpty()) {
-            m_bar->searchBox()->clear();
+        if (key->key() == Qt::Key_Escape && !m_search->text().isEmpty()) {
+            m_search->clear();
             return true;
         }
         if (RuneWordListTab *list = listInView(); list && key->key() == Qt::Key_Down && list->proxy()->rowCount() > 0) {

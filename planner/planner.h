@@ -20,6 +20,7 @@
 #include <array>
 #include <memory>
 
+class QLineEdit;
 class QTabWidget;
 
 namespace rcl {
@@ -79,6 +80,8 @@ private:
     std::array<PlannerTab *, TabCount> m_pages{};
     std::array<RuneWordListTab *, 3> m_lists{};
     QList<QKeySequence> m_keys;
+    QLineEdit *m_search = nullptr;
+    bool m_closing = false;
     bool m_placed = false;
 };
 

@@ -102,7 +102,8 @@ QTableView *PlannerTab::addTable(TableModel *model, Settings::Key sortKey, Setti
     m_view->setWordWrap(false);
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setItemDelegate(new CellDelegate(m_view));
-    m_view->viewport()->installEventFilter(this);
+    m_viewport = m_view->viewport();
+    m_viewport->installEventFilter(this);
     // Tab leaves the table for the next control.
     m_view->setTabKeyNavigation(false);
     m_view->verticalHeader()->setVisible(false);
@@ -171,7 +172,8 @@ void PlannerTab::fitColumns()
 
 bool PlannerTab::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize && watched == m_view->viewport())
+    // By the pointer alone: the view may be going, its neighbours resized.
+    if (event->type() == QEvent::Resize && watched == m_viewport)
         fitColumns();
     return QWidget::eventFilter(watched, event);
 }

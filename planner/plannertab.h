@@ -96,6 +96,7 @@ private:
     TableModel *m_model = nullptr;
     PlannerProxy *m_proxy = nullptr;
     QTableView *m_view = nullptr;
+    QWidget *m_viewport = nullptr;
     Settings::Key m_columnsKey = Settings::Key::PlannerColumnsNearMisses;
     int m_stretched = -1;
     bool m_settled = false;
