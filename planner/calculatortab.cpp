@@ -23,7 +23,7 @@ CalculatorTab::CalculatorTab(PlannerContext &context, QWidget *parent)
     m_rune = new QComboBox(this);
     m_rune->setObjectName(u"calculatorRune"_s);
     m_rune->addItems(context.host.currentRuneData()->runes().names());
-    m_rune->setCurrentIndex(context.host.selectedRune());
+    m_rune->setCurrentIndex(firstRune());
     m_count = new QSpinBox(this);
     m_count->setObjectName(u"calculatorCount"_s);
     // As many as a save file counts of one rune.
@@ -32,13 +32,15 @@ CalculatorTab::CalculatorTab(PlannerContext &context, QWidget *parent)
     m_counts = new QComboBox(this);
     m_counts->setObjectName(u"calculatorCounts"_s);
     m_counts->addItems({tr("This group"), tr("All groups together")});
+    m_counts->setCurrentIndex(context.host.settings().value(Settings::Key::PlannerCalculatorCounts).toInt() == 1);
     m_answer = new QLabel(this);
     m_answer->setObjectName(u"calculatorAnswer"_s);
     m_answer->setWordWrap(true);
     m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_costsHeading = new QLabel(this);
     m_costs = upgradeCostsModel(this);
-    QTableView *table = addTable(m_costs, Settings::Key::PlannerSortCalculator, 2, this);
+    QTableView *table = addTable(m_costs, Settings::Key::PlannerSortCalculator,
+                                 Settings::Key::PlannerColumnsCalculator, 2, this);
     table->setObjectName(u"upgradeCosts"_s);
 
     auto *choice = new QHBoxLayout;
@@ -59,6 +61,42 @@ CalculatorTab::CalculatorTab(PlannerContext &context, QWidget *parent)
     connect(m_rune, &QComboBox::currentIndexChanged, this, &PlannerTab::refreshWanted);
     connect(m_count, &QSpinBox::valueChanged, this, &PlannerTab::refreshWanted);
     connect(m_counts, &QComboBox::currentIndexChanged, this, &PlannerTab::refreshWanted);
+    connect(m_rune, &QComboBox::currentIndexChanged, this,
+            [this](int index) { keep(Settings::Key::PlannerCalculatorRune, index); });
+    connect(m_counts, &QComboBox::currentIndexChanged, this,
+            [this](int index) { keep(Settings::Key::PlannerCalculatorCounts, index); });
+}
+
+// The rune last chosen; at first the main window's, or, where the cube
+// makes none of it (El), the next one up that it makes, so that the
+// calculator opens on an answer and its costs.
+int CalculatorTab::firstRune() const
+{
+    const int kept = m_context.host.settings().value(Settings::Key::PlannerCalculatorRune).toInt();
+    if (kept >= 0 && kept < RuneCatalogue::Count)
+        return kept;
+    const int selected = m_context.host.selectedRune();
+    const UpgradeRecipes &recipes = m_context.host.currentRuneData()->upgrades();
+    for (int index = selected; index < RuneCatalogue::Count; ++index) {
+        if (recipes.recipe(index))
+            return index;
+    }
+    return selected;
+}
+
+// The count of runes as wide as the largest shown, whatever the first one.
+int CalculatorTab::wantedWidth(int column, int contents) const
+{
+    if (column != 1)
+        return contents;
+    const QString widest = upgradeCountCell(MaxUpgradeCount).toString();
+    return std::max(contents, view()->fontMetrics().horizontalAdvance(widest) + 2 * view()->fontMetrics().averageCharWidth());
+}
+
+void CalculatorTab::keep(Settings::Key key, int value)
+{
+    m_context.host.settings().setValue(key, value);
+    m_context.host.tellSettingsProblem(window());
 }
 
 QList<QWidget *> CalculatorTab::focusOrder() const

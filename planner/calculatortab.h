@@ -13,7 +13,7 @@ template<typename Row>
 class RowsModel;
 
 // How many of a rune the counts can make in the cube, and what it costs
-// from each lower rune.
+// from each lower rune. The rune and whose counts are kept across starts.
 class CalculatorTab final : public PlannerTab
 {
     Q_OBJECT
@@ -26,7 +26,13 @@ public:
     void refresh() override;
     [[nodiscard]] QList<QWidget *> focusOrder() const override;
 
+protected:
+    [[nodiscard]] int wantedWidth(int column, int contents) const override;
+
 private:
+    [[nodiscard]] int firstRune() const;
+    void keep(Settings::Key key, int value);
+
     QComboBox *m_rune = nullptr;
     QSpinBox *m_count = nullptr;
     QComboBox *m_counts = nullptr;

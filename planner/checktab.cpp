@@ -16,7 +16,8 @@ CheckTab::CheckTab(PlannerContext &context, QWidget *parent)
 {
     m_summary = new QLabel(this);
     m_problems = problemsModel(this);
-    QTableView *table = addTable(m_problems, Settings::Key::PlannerSortCheck, 2, this);
+    QTableView *table = addTable(m_problems, Settings::Key::PlannerSortCheck, Settings::Key::PlannerColumnsCheck, 2,
+                                 this);
     table->setObjectName(u"problems"_s);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);

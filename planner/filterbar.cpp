@@ -4,11 +4,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -29,7 +32,10 @@ FilterBar::FilterBar(QWidget *parent)
     : QWidget(parent)
 {
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(tr("Name, rune or effect (Ctrl+F)"));
+    m_search->setPlaceholderText(tr("Name, effect, or runes: Tal Ral (Ctrl+F)"));
+    m_search->setToolTip(tr("A rune's name finds the rune words that use it, several names those that use them "
+                            "all; other words search the names and effects. Down goes to the list, Escape clears "
+                            "the search."));
     m_search->setClearButtonEnabled(true);
     m_search->setMinimumWidth(220);
     m_kind = new QComboBox(this);
@@ -41,7 +47,8 @@ FilterBar::FilterBar(QWidget *parent)
     m_level = new QSpinBox(this);
     m_level->setRange(0, 99);
     m_level->setSpecialValueText(tr("Any"));
-    m_level->setToolTip(tr("The highest character level: rune words that need more are left out."));
+    m_level->setToolTip(tr("The highest character level: rune words that need more are left out. Backspace or "
+                           "Delete sets it back to Any."));
     m_mode = new QComboBox(this);
     m_mode->addItem(tr("Any"), int(RuneWordFilter::Mode::Any));
     m_mode->addItem(tr("Ladder"), int(RuneWordFilter::Mode::Ladder));
@@ -58,6 +65,14 @@ FilterBar::FilterBar(QWidget *parent)
     m_leftOut = new QLabel(this);
     m_leftOut->setWordWrap(true);
     m_leftOut->hide();
+    m_active = new QLabel(this);
+    m_active->setObjectName(u"activeFilters"_s);
+    m_active->setWordWrap(true);
+    m_clear = new QToolButton(this);
+    m_clear->setObjectName(u"clearFilters"_s);
+    m_clear->setText(tr("Clear filters"));
+    for (QWidget *control : {static_cast<QWidget *>(m_level), static_cast<QWidget *>(m_sockets)})
+        control->installEventFilter(this);
     (void)offerItems(m_kind, {{tr("Any kind"), QVariant()}});
     (void)offerItems(m_patch, {{tr("Any"), QString()}});
 
@@ -92,7 +107,12 @@ FilterBar::FilterBar(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(first);
     layout->addLayout(second);
+    auto *third = new QHBoxLayout;
+    third->addWidget(m_active, 1);
+    third->addWidget(m_clear);
+    layout->addLayout(third);
     layout->addWidget(m_leftOut);
+    showActive();
 
     const auto changed = [this] { Q_EMIT filterChanged(); };
     connect(m_search, &QLineEdit::textChanged, this, changed);
@@ -102,11 +122,70 @@ FilterBar::FilterBar(QWidget *parent)
     connect(m_favouritesOnly, &QCheckBox::toggled, this, changed);
     connect(m_showHidden, &QCheckBox::toggled, this, changed);
     connect(m_groups, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT groupsChanged(); });
+    connect(this, &FilterBar::filterChanged, this, &FilterBar::showActive);
+    connect(m_clear, &QToolButton::clicked, this, &FilterBar::clear);
+}
+
+// "Max. level" and "Sockets" go back to Any with Backspace or Delete.
+bool FilterBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+            if (watched == m_level) {
+                m_level->setValue(0);
+                m_level->selectAll();
+                return true;
+            }
+            if (watched == m_sockets) {
+                m_sockets->setCurrentIndex(0);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FilterBar::clear()
+{
+    {
+        const QSignalBlocker blocker(this);
+        m_search->clear();
+        for (QComboBox *combo : {m_kind, m_sockets, m_mode, m_patch})
+            combo->setCurrentIndex(0);
+        m_level->setValue(0);
+        m_favouritesOnly->setChecked(false);
+    }
+    Q_EMIT filterChanged();
+}
+
+// Names the parts that leave rune words out, so that a list with fewer rows
+// than it could have says why, whichever list the filter was set in.
+void FilterBar::showActive()
+{
+    QStringList parts;
+    if (!m_search->text().trimmed().isEmpty())
+        parts.append(tr("search \u201C%1\u201D").arg(m_search->text().trimmed()));
+    if (m_kind->currentIndex() > 0)
+        parts.append(tr("item kind %1").arg(m_kind->currentText().trimmed()));
+    if (m_sockets->currentIndex() > 0)
+        parts.append(tr("%1 sockets").arg(m_sockets->currentText()));
+    if (m_level->value() > 0)
+        parts.append(tr("level %1 at most").arg(m_level->value()));
+    if (m_mode->currentIndex() > 0)
+        parts.append(m_mode->currentText());
+    if (m_patch->currentIndex() > 0)
+        parts.append(tr("patch %1 or older").arg(m_patch->currentText()));
+    if (m_favouritesOnly->isChecked())
+        parts.append(tr("favourites only"));
+    m_active->setText(tr("Filtered by: %1.").arg(parts.join(u", "_s)));
+    m_active->setVisible(!parts.isEmpty());
+    m_clear->setVisible(!parts.isEmpty());
 }
 
 QList<QWidget *> FilterBar::controls() const
 {
-    return {m_search, m_kind, m_sockets, m_level, m_mode, m_patch, m_favouritesOnly, m_showHidden, m_groups};
+    return {m_search, m_kind, m_sockets, m_level, m_mode, m_patch, m_favouritesOnly, m_showHidden, m_groups, m_clear};
 }
 
 // The items are made again only when they differ, keeping the choice by its

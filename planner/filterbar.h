@@ -10,12 +10,16 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
+class QToolButton;
 
 namespace rcl {
 
 // The planner's one filter bar over its lists of rune words: a search, the
 // item kind, sockets, a highest level, mode, patch, favourites only, show
-// hidden, and whose counts the lists judge by.
+// hidden, and whose counts the lists judge by. The filter is one for all the
+// lists, so that a choice made for one holds in the others (a level, a kind);
+// while it leaves rune words out a line says which parts do, with a button
+// that clears them.
 class FilterBar final : public QWidget
 {
     Q_OBJECT
@@ -39,11 +43,19 @@ public:
     // In the order Tab visits them.
     [[nodiscard]] QList<QWidget *> controls() const;
 
+    // Every part that leaves rune words out back at its default.
+    void clear();
+
 Q_SIGNALS:
     void filterChanged();
     void groupsChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void showActive();
+
     [[nodiscard]] static bool offerItems(QComboBox *combo, const QList<std::pair<QString, QVariant>> &items);
 
     QLineEdit *m_search = nullptr;
@@ -57,6 +69,8 @@ private:
     QComboBox *m_groups = nullptr;
     QLabel *m_shown = nullptr;
     QLabel *m_leftOut = nullptr;
+    QLabel *m_active = nullptr;
+    QToolButton *m_clear = nullptr;
 };
 
 } // namespace rcl

@@ -17,7 +17,8 @@ GroupsTab::GroupsTab(PlannerContext &context, QWidget *parent)
     : PlannerTab(context, parent)
 {
     m_groups = groupsModel(m_groupsTable, m_runeNames, this);
-    QTableView *table = addTable(m_groups, Settings::Key::PlannerSortGroups, -1, this);
+    QTableView *table = addTable(m_groups, Settings::Key::PlannerSortGroups, Settings::Key::PlannerColumnsGroups, -1,
+                                 this);
     table->setObjectName(u"groups"_s);
     m_save = new QPushButton(tr("Save as CSV... (Ctrl+S)"), this);
     connect(m_save, &QPushButton::clicked, this, &GroupsTab::saveWanted);

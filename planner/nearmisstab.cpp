@@ -35,7 +35,8 @@ NearMissTab::NearMissTab(PlannerContext &context, QWidget *parent)
     m_ranking->setCurrentIndex(context.host.settings().text(Settings::Key::PlannerNearMissRanking) ==
                                RankedAfterUpgrades);
     m_nearMisses = nearMissModel(context.marks, this);
-    QTableView *table = addTable(m_nearMisses, Settings::Key::PlannerSortNearMisses, 5, this);
+    QTableView *table = addTable(m_nearMisses, Settings::Key::PlannerSortNearMisses,
+                                 Settings::Key::PlannerColumnsNearMisses, 5, this);
     table->setObjectName(u"nearMisses"_s);
     addRuneWordActions();
 

@@ -16,7 +16,10 @@
 #include "stock/filewriter.h"
 
 #include <QDir>
+#include <QAbstractSpinBox>
+#include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScreen>
@@ -24,6 +27,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -84,12 +88,16 @@ RunePlanner::RunePlanner(PlannerHost &host, Prompter &prompter, QWidget *parent)
         m_bar->searchBox()->setFocus(Qt::ShortcutFocusReason);
         m_bar->searchBox()->selectAll();
     });
+    keepKeysForTheWindow();
+    m_search = m_bar->searchBox();
+    m_search->installEventFilter(this);
 }
 
 // The tabs go first: their models read the marks, which go before the
 // children.
 RunePlanner::~RunePlanner()
 {
+    m_closing = true;
     delete m_tabs;
 }
 
@@ -104,6 +112,54 @@ void RunePlanner::orderTabs()
         order += page->focusOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void RunePlanner::keepKeysForTheWindow()
+{
+    for (const QAction *action : findChildren<QAction *>()) {
+        if (action->shortcutContext() != Qt::WidgetShortcut)
+            m_keys += action->shortcuts();
+    }
+    for (const QShortcut *shortcut : findChildren<QShortcut *>())
+        m_keys += shortcut->keys();
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(control) || qobject_cast<QAbstractSpinBox *>(control) ||
+            qobject_cast<QTextEdit *>(control))
+            control->installEventFilter(this);
+    }
+}
+
+RuneWordListTab *RunePlanner::listInView() const
+{
+    const int index = m_tabs->currentIndex();
+    return index == NearMisses || index == RuneWords || index == Uses ? m_lists[std::size_t(index)] : nullptr;
+}
+
+// In the search box Down goes to the first rune word shown and Escape
+// clears the search; Return is the list's own key (runewordlisttab.h).
+bool RunePlanner::eventFilter(QObject *watched, QEvent *event)
+{
+    // The controls go before the window: none of it is to be asked then.
+    if (m_closing)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Left unaccepted, the key goes to the window's shortcut.
+        return m_keys.contains(QKeySequence(key->keyCombination()));
+    }
+    if (event->type() == QEvent::KeyPress && watched == m_search) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape && !m_search->text().isEmpty()) {
+            m_search->clear();
+            return true;
+        }
+        if (RuneWordListTab *list = listInView(); list && key->key() == Qt::Key_Down && list->proxy()->rowCount() > 0) {
+            list->view()->setCurrentIndex(list->proxy()->index(0, 1));
+            list->view()->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RunePlanner::open()
@@ -134,6 +190,8 @@ bool RunePlanner::event(QEvent *event)
 void RunePlanner::hideEvent(QHideEvent *event)
 {
     m_host.settings().setValue(Settings::Key::PlannerGeometry, saveGeometry());
+    for (PlannerTab *page : m_pages)
+        page->keepLayout();
     QWidget::hideEvent(event);
 }
 
@@ -163,8 +221,10 @@ void RunePlanner::moveFilterBar(int index)
 
 void RunePlanner::refresh()
 {
-    if (isVisible())
+    if (isVisible()) {
         tab(m_tabs->currentIndex())->refresh();
+        tab(m_tabs->currentIndex())->settleColumns();
+    }
 }
 
 // Only the list in view is filtered at a keystroke; another one takes the
@@ -178,8 +238,10 @@ void RunePlanner::applyFilter()
 
 void RunePlanner::showCount()
 {
-    const PlannerTab *page = tab(m_tabs->currentIndex());
+    PlannerTab *page = tab(m_tabs->currentIndex());
     m_bar->setShown(page->proxy()->rowCount(), page->model()->rowCount());
+    if (isVisible())
+        page->settleColumns();
 }
 
 void RunePlanner::marksChanged()

@@ -14,11 +14,13 @@
 #include "planner/plannertab.h"
 #include "planning/runewordmarks.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
+class QLineEdit;
 class QTabWidget;
 
 namespace rcl {
@@ -53,6 +55,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
@@ -63,6 +66,10 @@ private:
     void moveFilterBar(int tab);
     void tabChanged(int tab);
     void marksChanged();
+    // The window's keys win over the controls that would take them for
+    // their own editing (a line edit's Ctrl+E, Ctrl+D, Ctrl+H).
+    void keepKeysForTheWindow();
+    [[nodiscard]] RuneWordListTab *listInView() const;
 
     PlannerHost &m_host;
     Prompter &m_prompter;
@@ -72,6 +79,9 @@ private:
     QTabWidget *m_tabs = nullptr;
     std::array<PlannerTab *, TabCount> m_pages{};
     std::array<RuneWordListTab *, 3> m_lists{};
+    QList<QKeySequence> m_keys;
+    QLineEdit *m_search = nullptr;
+    bool m_closing = false;
     bool m_placed = false;
 };
 

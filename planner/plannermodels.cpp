@@ -155,7 +155,9 @@ RowsModel<DataProblem> *problemsModel(QObject *parent)
     using Row = DataProblem;
     return new RowsModel<Row>(
         {{tr("File"), [](const Row &row) -> QVariant { return row.file; }},
-         {tr("Line"), [](const Row &row) -> QVariant { return row.line > 0 ? QVariant(row.line) : QVariant(); }},
+         // A line number as text: not grouped as counts are.
+         {tr("Line"), [](const Row &row) -> QVariant { return row.line > 0 ? QString::number(row.line) : QString(); },
+          [](const Row &row) -> QVariant { return row.line > 0 ? QVariant(row.line) : QVariant(); }},
          {tr("Problem"), [](const Row &row) -> QVariant { return row.text; }}},
         {}, {}, parent);
 }

@@ -17,6 +17,7 @@ void PlannerProxy::setFilter(const RuneWordFilter &filter, std::shared_ptr<const
     m_filter = filter;
     m_data = std::move(data);
     invalidateFilter();
+    Q_EMIT filtered();
 }
 
 void PlannerProxy::setSourceModel(QAbstractItemModel *model)

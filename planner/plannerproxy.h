@@ -26,6 +26,11 @@ public:
     void setFilter(const RuneWordFilter &filter, std::shared_ptr<const RuneData> data);
     void setSourceModel(QAbstractItemModel *model) override;
 
+Q_SIGNALS:
+    // The filter was applied anew: once, where the rows it let in or out
+    // come and go in many signals.
+    void filtered();
+
 protected:
     [[nodiscard]] bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
     [[nodiscard]] bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;

@@ -3,10 +3,16 @@
 #include "planner/plannerhost.h"
 #include "planner/plannerproxy.h"
 #include "planner/tablemodel.h"
+#include "planning/columnfit.h"
 #include "planning/runewordmarks.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +38,40 @@ std::pair<int, Qt::SortOrder> sortOf(const QString &text, int columns)
     return {column, parts[1] == u"descending"_s ? Qt::DescendingOrder : Qt::AscendingOrder};
 }
 
+// Cells too long for their column end in "..." and show whole in a tooltip.
+// Numbers are grouped as the user's locale groups them, where a view would
+// leave them ungrouped: counts run into the trillions.
+class CellDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
+            QLocale grouped = locale;
+            grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+            return grouped.toString(value.toLongLong());
+        }
+        return QStyledItemDelegate::displayText(value, locale);
+    }
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            if (sizeHint(option, index).width() > option.rect.width()) {
+                QToolTip::showText(event->globalPos(), index.data().toString(), view->viewport(), option.rect);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+};
+
+// The narrowest a column is made to fit the view.
+constexpr int LeastColumnWidth = 40;
+
 } // namespace
 
 PlannerTab::PlannerTab(PlannerContext &context, QWidget *parent)
@@ -46,9 +86,12 @@ PlannerTab::~PlannerTab()
     delete m_view;
 }
 
-QTableView *PlannerTab::addTable(TableModel *model, Settings::Key sortKey, int stretchedColumn, QWidget *parent)
+QTableView *PlannerTab::addTable(TableModel *model, Settings::Key sortKey, Settings::Key columnsKey, int stretchedColumn,
+                                 QWidget *parent)
 {
     m_model = model;
+    m_columnsKey = columnsKey;
+    m_stretched = stretchedColumn >= 0 ? stretchedColumn : model->columnCount() - 1;
     m_proxy = new PlannerProxy(m_context.marks, this);
     m_proxy->setSourceModel(model);
     m_view = new QTableView(parent);
@@ -57,20 +100,23 @@ QTableView *PlannerTab::addTable(TableModel *model, Settings::Key sortKey, int s
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setWordWrap(false);
+    m_view->setTextElideMode(Qt::ElideRight);
+    m_view->setItemDelegate(new CellDelegate(m_view));
+    m_viewport = m_view->viewport();
+    m_viewport->installEventFilter(this);
     // Tab leaves the table for the next control.
     m_view->setTabKeyNavigation(false);
     m_view->verticalHeader()->setVisible(false);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().lineSpacing() + 8);
     QHeaderView *header = m_view->horizontalHeader();
-    // Columns as wide as their text, measured on the first rows only: a list
-    // can have thousands. The widest text column takes the rest, or the last
-    // one where the text of all is wider than the view.
+    // Widths fixed once (settleColumns()): columns sized to their contents
+    // at every change moved the headers under the pointer between two
+    // clicks. Contents are measured on the first rows only: a list can have
+    // thousands.
     header->setResizeContentsPrecision(50);
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    if (stretchedColumn >= 0)
-        header->setSectionResizeMode(stretchedColumn, QHeaderView::Stretch);
-    else
-        header->setStretchLastSection(true);
+    header->setMinimumSectionSize(LeastColumnWidth / 2);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(m_stretched, QHeaderView::Stretch);
     // A third click on a header gives back the order the rows come in.
     header->setSortIndicatorClearable(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
@@ -82,6 +128,64 @@ QTableView *PlannerTab::addTable(TableModel *model, Settings::Key sortKey, int s
         m_context.host.tellSettingsProblem(window());
     });
     return m_view;
+}
+
+void PlannerTab::settleColumns()
+{
+    if (m_settled || m_proxy->rowCount() == 0)
+        return;
+    m_settled = true;
+    const QHeaderView *header = m_view->horizontalHeader();
+    QList<int> widths = columnWidthsOf(m_context.host.settings().text(m_columnsKey), m_model->columnCount());
+    if (widths.isEmpty()) {
+        m_view->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+        for (int column = 0; column < m_model->columnCount(); ++column)
+            widths.append(wantedWidth(column, header->sectionSize(column)));
+        // Room for a vertical scroll bar, which more rows may bring.
+        widths = rcl::fitColumns(widths, m_view->viewport()->width() - m_view->verticalScrollBar()->sizeHint().width(),
+                                 LeastColumnWidth);
+    }
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        if (column != m_stretched)
+            m_view->horizontalHeader()->resizeSection(column, widths[column]);
+    }
+    fitColumns();
+}
+
+// Where the view has become too narrow for the columns, the widest give up
+// width so that none is out of sight.
+void PlannerTab::fitColumns()
+{
+    QHeaderView *header = m_view->horizontalHeader();
+    const int available = m_view->viewport()->width();
+    if (!m_settled || header->length() <= available)
+        return;
+    QList<int> widths;
+    for (int column = 0; column < header->count(); ++column)
+        widths.append(column == m_stretched ? LeastColumnWidth : header->sectionSize(column));
+    widths = rcl::fitColumns(widths, available, LeastColumnWidth);
+    for (int column = 0; column < header->count(); ++column) {
+        if (column != m_stretched)
+            header->resizeSection(column, widths[column]);
+    }
+}
+
+bool PlannerTab::eventFilter(QObject *watched, QEvent *event)
+{
+    // By the pointer alone: the view may be going, its neighbours resized.
+    if (event->type() == QEvent::Resize && watched == m_viewport)
+        fitColumns();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlannerTab::keepLayout()
+{
+    if (!m_settled)
+        return;
+    QList<int> widths;
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        widths.append(m_view->horizontalHeader()->sectionSize(column));
+    m_context.host.settings().setValue(m_columnsKey, columnWidthsText(widths));
 }
 
 RuneStock PlannerTab::countsOf(bool allGroups, QString *leftOut) const

@@ -52,6 +52,13 @@ public:
     virtual void refresh() = 0;
     // The tab's controls in the order Tab visits them.
     [[nodiscard]] virtual QList<QWidget *> focusOrder() const = 0;
+    // Once, when the table first shows rows: the widths of its columns as
+    // the user left them, or from their contents as far as the view
+    // allows. After that only the user changes them, or a view too narrow
+    // for them.
+    void settleColumns();
+    // Keeps what the user chose of the tab's layout for the next start.
+    virtual void keepLayout();
 
 Q_SIGNALS:
     // A control of the tab asks for it to be filled anew.
@@ -63,18 +70,36 @@ protected:
     explicit PlannerTab(PlannerContext &context, QWidget *parent = nullptr);
 
     // The view of the tab's model, sorted as it was last (kept under
-    // sortKey); -1 stretches the last column.
-    QTableView *addTable(TableModel *model, Settings::Key sortKey, int stretchedColumn, QWidget *parent);
+    // sortKey), its columns as wide as they were (under columnsKey). The
+    // stretched column (-1: the last) takes what the others leave of the
+    // view's width, so that the table fills the view and fits in it.
+    QTableView *addTable(TableModel *model, Settings::Key sortKey, Settings::Key columnsKey, int stretchedColumn,
+                         QWidget *parent);
     // The counts of the main window's group, or of all groups together; a
     // text naming the groups left out of these.
     [[nodiscard]] RuneStock countsOf(bool allGroups, QString *leftOut) const;
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // How wide a column should be at first, where its first rows are
+    // narrower than later ones can be.
+    [[nodiscard]] virtual int wantedWidth(int column, int contents) const
+    {
+        Q_UNUSED(column);
+        return contents;
+    }
+
     PlannerContext &m_context;
 
 private:
+    void fitColumns();
+
     TableModel *m_model = nullptr;
     PlannerProxy *m_proxy = nullptr;
     QTableView *m_view = nullptr;
+    QWidget *m_viewport = nullptr;
+    Settings::Key m_columnsKey = Settings::Key::PlannerColumnsNearMisses;
+    int m_stretched = -1;
+    bool m_settled = false;
 };
 
 } // namespace rcl

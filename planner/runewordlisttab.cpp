@@ -26,8 +26,10 @@ void RuneWordListTab::addRuneWordActions()
     hide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     hide->setCheckable(true);
     hide->setToolTip(tr("Hidden rune words are left out of every list unless Show hidden is on."));
+    // Only the table in view is visible, so only its actions answer the
+    // keys, from any control of the window (RunePlanner lets them through).
     for (QAction *action : {show, favourite, hide}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
         action->setShortcutVisibleInContextMenu(true);
         table->addAction(action);
     }
@@ -43,13 +45,14 @@ void RuneWordListTab::addRuneWordActions()
     const auto showMarks = [this, show, favourite, hide] {
         const RuneWordRow *word = currentRuneWord();
         for (QAction *action : {show, favourite, hide})
-            action->setEnabled(word);
+            action->setEnabled(proxy()->rowCount() > 0);
         favourite->setChecked(word && m_context.marks.isFavourite(word->name));
         hide->setChecked(word && m_context.marks.isHidden(word->name));
     };
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, showMarks);
     connect(proxy(), &QAbstractItemModel::dataChanged, this, showMarks);
     connect(proxy(), &QAbstractItemModel::modelReset, this, showMarks);
+    connect(proxy(), &PlannerProxy::filtered, this, showMarks);
     showMarks();
 }
 
@@ -94,8 +97,15 @@ void RuneWordListTab::selectRuneWord(const QString &name)
     }
 }
 
+void RuneWordListTab::chooseFirstRow()
+{
+    if (!view()->currentIndex().isValid() && proxy()->rowCount() > 0)
+        view()->setCurrentIndex(proxy()->index(0, 1));
+}
+
 void RuneWordListTab::showInMainWindow()
 {
+    chooseFirstRow();
     if (const RuneWordRow *word = currentRuneWord()) {
         m_context.host.showRuneWord(word->name);
         m_context.host.hostWindow()->raise();
@@ -105,6 +115,7 @@ void RuneWordListTab::showInMainWindow()
 
 void RuneWordListTab::toggleFavourite()
 {
+    chooseFirstRow();
     if (const RuneWordRow *word = currentRuneWord()) {
         const QString name = word->name;
         m_context.marks.setFavourite(name, !m_context.marks.isFavourite(name));
@@ -114,6 +125,7 @@ void RuneWordListTab::toggleFavourite()
 
 void RuneWordListTab::toggleHidden()
 {
+    chooseFirstRow();
     if (const RuneWordRow *word = currentRuneWord()) {
         const QString name = word->name;
         m_context.marks.setHidden(name, !m_context.marks.isHidden(name));

@@ -9,7 +9,8 @@ struct RuneWordRow;
 
 // A tab that lists rune words (near misses, all rune words, the uses of a
 // rune): the filter bar stands at its top, and Return, Ctrl+D and Ctrl+H
-// show, star or hide the current rune word.
+// show, star or hide the current rune word, or the first one shown where
+// none is current, wherever the focus is in the window.
 class RuneWordListTab : public PlannerTab
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ public:
 
     [[nodiscard]] const RuneWordRow *currentRuneWord() const;
     void selectRuneWord(const QString &name);
+    // Makes the first row shown current, if there is one and none is.
+    void chooseFirstRow();
 
 Q_SIGNALS:
     // A rune word was starred, unstarred, hidden or shown again.

@@ -27,7 +27,7 @@ UsesTab::UsesTab(PlannerContext &context, QWidget *parent)
     m_runeUpgrades->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_runeUpgrades->hide();
     m_uses = runeUsesModel(context.marks, this);
-    QTableView *table = addTable(m_uses, Settings::Key::PlannerSortUses, 1, this);
+    QTableView *table = addTable(m_uses, Settings::Key::PlannerSortUses, Settings::Key::PlannerColumnsUses, 1, this);
     table->setObjectName(u"uses"_s);
     addRuneWordActions();
     auto *choice = new QHBoxLayout;

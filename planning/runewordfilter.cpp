@@ -44,7 +44,16 @@ bool RuneWordFilter::accepts(const RuneWordRow &row, const RuneData &data, const
         return false;
     if (kind < 0 && !itemType.isEmpty() && !RuneWordFinder(data, RuneStock()).allowedMatches(row.allowed, itemType))
         return false;
-    return std::all_of(terms.cbegin(), terms.cend(), [&row](const QString &term) { return row.searchText.contains(term); });
+    return searchMatches(row, terms, data.runes());
+}
+
+bool searchMatches(const RuneWordRow &row, const QStringList &terms, const RuneTable &runes)
+{
+    return std::all_of(terms.cbegin(), terms.cend(), [&](const QString &term) {
+        if (const int rune = runes.indexOf(term); rune >= 0)
+            return row.runes.contains(rune);
+        return row.searchText.contains(term);
+    });
 }
 
 } // namespace rcl

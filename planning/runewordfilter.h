@@ -16,8 +16,8 @@ struct RuneWordFilter
 {
     enum class Mode { Any, Ladder, NonLadder };
 
-    // Case-folded words that the name, the rune names or the effects must
-    // all contain; see searchTerms().
+    // Case-folded words that must all match (searchMatches()); see
+    // searchTerms().
     QStringList terms = {};
     // A kind of the data's [Item Kinds] section, fitting as the band's item
     // types fit; or, without one, a band choice (itemtypechoice.h) that
@@ -39,5 +39,12 @@ struct RuneWordFilter
     [[nodiscard]] static QStringList searchTerms(const QString &text);
     [[nodiscard]] bool accepts(const RuneWordRow &row, const RuneData &data, const RuneWordMarks &marks) const;
 };
+
+// Whether a rune word matches every search word. A word that is a rune's
+// name, whole and in any letter case, matches the rune words that use that
+// rune ("Tal Ral": those with both); any other word matches a name or an
+// effect that contains it. Players look rune words up by their runes, and
+// "tal" inside "Vitality" is not what they mean.
+[[nodiscard]] bool searchMatches(const RuneWordRow &row, const QStringList &terms, const RuneTable &runes);
 
 } // namespace rcl

@@ -34,7 +34,7 @@ RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const Rune
     row.status = makeStatus(data, stock, recipe, &plan);
     if (row.status == MakeStatus::WithUpgrades)
         row.upgrades = upgradePlanText(plan, data.runes());
-    row.searchText = (name + u'\n' + runeNames.join(u' ') + u'\n' + row.effects.join(u'\n')).toCaseFolded();
+    row.searchText = (name + u'\n' + row.effects.join(u'\n')).toCaseFolded();
     return row;
 }
 

@@ -46,7 +46,8 @@ struct RuneWordRow
     // The upgrades that make it, for a rune word made with upgrades:
     // "3 Tal → Ral; 1 Chipped Topaz".
     QString upgrades;
-    // The name, the rune names and the effects, case-folded, for a search.
+    // The name and the effects, case-folded, for a search (the runes are
+    // searched by their indexes).
     QString searchText;
 
     [[nodiscard]] int sockets() const { return int(runes.size()); }

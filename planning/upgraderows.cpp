@@ -1,5 +1,6 @@
 #include "planning/upgraderows.h"
 
+#include <QLocale>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -7,9 +8,10 @@ using namespace Qt::StringLiterals;
 namespace rcl {
 namespace {
 
+// Counts run into the trillions: grouped as the user's locale groups them.
 QString countText(qint64 count)
 {
-    return count < MaxUpgradeCount ? QString::number(count) : u"at least %L1"_s.arg(MaxUpgradeCount);
+    return count < MaxUpgradeCount ? QLocale().toString(count) : u"at least %L1"_s.arg(MaxUpgradeCount);
 }
 
 // "3 Tal", "3 Thul + Chipped Topaz": what a recipe takes.
@@ -25,7 +27,7 @@ QString runeCountsText(const QList<RuneCount> &counts, const RuneTable &runes)
 {
     QStringList parts;
     for (const RuneCount &entry : counts)
-        parts.append(u"%1 %2"_s.arg(entry.count).arg(runes.name(entry.index)));
+        parts.append(u"%1 %2"_s.arg(countText(entry.count), runes.name(entry.index)));
     return parts.join(u", "_s);
 }
 
@@ -36,8 +38,8 @@ QString answerText(const UpgradePlan &plan, int index, qint64 count, const RuneT
     const qint64 made = count - plan.missingCount;
     if (made <= 0)
         return u"%1 can make no %2 from the runes below it."_s.arg(who, rune);
-    const QString wanted = plan.possible ? u"%1 %2"_s.arg(made).arg(rune)
-                                         : u"%1 of the %2 %3"_s.arg(made).arg(count).arg(rune);
+    const QString wanted = plan.possible ? u"%1 %2"_s.arg(countText(made), rune)
+                                         : u"%1 of the %2 %3"_s.arg(countText(made), countText(count), rune);
     return u"%1 can make %2: %3. That spends %4."_s.arg(who, wanted, upgradePlanText(plan, runes),
                                                        runeCountsText(plan.spent, runes));
 }

@@ -48,8 +48,26 @@ KeyInfo info(Settings::Key key)
         return {u"Planner/SortGroups"_s, QString()};
     case Settings::Key::PlannerSortCheck:
         return {u"Planner/SortCheck"_s, QString()};
+    case Settings::Key::PlannerColumnsNearMisses:
+        return {u"Planner/ColumnsNearMisses"_s, QString()};
+    case Settings::Key::PlannerColumnsRuneWords:
+        return {u"Planner/ColumnsRuneWords"_s, QString()};
+    case Settings::Key::PlannerColumnsUses:
+        return {u"Planner/ColumnsUses"_s, QString()};
+    case Settings::Key::PlannerColumnsCalculator:
+        return {u"Planner/ColumnsCalculator"_s, QString()};
+    case Settings::Key::PlannerColumnsGroups:
+        return {u"Planner/ColumnsGroups"_s, QString()};
+    case Settings::Key::PlannerColumnsCheck:
+        return {u"Planner/ColumnsCheck"_s, QString()};
+    case Settings::Key::PlannerDetailsSplit:
+        return {u"Planner/DetailsSplit"_s, QByteArray()};
     case Settings::Key::PlannerNearMissRanking:
         return {u"Planner/NearMissRanking"_s, QString()};
+    case Settings::Key::PlannerCalculatorRune:
+        return {u"Planner/CalculatorRune"_s, -1};
+    case Settings::Key::PlannerCalculatorCounts:
+        return {u"Planner/CalculatorCounts"_s, 0};
     case Settings::Key::CountsOnGrid:
         return {u"Options/CountsOnGrid"_s, false};
     case Settings::Key::EnglishCaptions:

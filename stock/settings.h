@@ -41,8 +41,23 @@ public:
         PlannerSortCalculator,
         PlannerSortGroups,
         PlannerSortCheck,
+        // The widths of each table's columns, as the user left them:
+        // "120 48 300".
+        PlannerColumnsNearMisses,
+        PlannerColumnsRuneWords,
+        PlannerColumnsUses,
+        PlannerColumnsCalculator,
+        PlannerColumnsGroups,
+        PlannerColumnsCheck,
+        // The split between the rune words and the details pane (a
+        // QSplitter's state; the pane closed where its size is 0).
+        PlannerDetailsSplit,
         // How the near misses are ranked: "missing" or "after upgrades".
         PlannerNearMissRanking,
+        // The calculator's rune (-1: the main window's) and whose counts it
+        // judges by (1: all groups together).
+        PlannerCalculatorRune,
+        PlannerCalculatorCounts,
         // Options, all off unless the user turns them on.
         CountsOnGrid,
         EnglishCaptions,
