@@ -61,6 +61,7 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings
     , m_settings(settings ? settings : m_ownSettings.get())
     , m_runeData(m_files.appDirectory() + QStringLiteral("rune.dat"))
     , m_englishData(m_runeData.path())
+    , m_japaneseData(m_files.appDirectory() + gameTextFiles(GameText::Japanese).runeData)
     , m_group(m_files)
 {
     chooseGameText();

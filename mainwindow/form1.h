@@ -129,6 +129,7 @@ public:
     [[nodiscard]] std::shared_ptr<const RuneData> currentRuneData() override { return runeData(); }
     [[nodiscard]] QString runeDataPath() const { return m_runeData.path(); }
     [[nodiscard]] QString runeNamesPath() const override;
+    [[nodiscard]] QHash<QString, QString> otherGameTextNames() override;
     // Where an installed program's shipped rune word files are; empty when
     // it runs portable.
     void setShippedDirectory(const QString &directory) { m_shippedDirectory = directory; }
@@ -237,6 +238,9 @@ private:
     Settings *m_settings;
     RuneDataFile m_runeData;
     RuneDataFile m_englishData;
+    // The Japanese pair while the game text is English, for the planner's
+    // search only; read when it first searches.
+    RuneDataFile m_japaneseData;
     GameText m_gameText = GameText::English;
     // The version of rune.dat whose rune names the grid shows.
     std::shared_ptr<const RuneData> m_namedBy;

@@ -1,5 +1,7 @@
 #include "mainwindow/form1.h"
 
+#include "gamedata/runenames.h"
+
 #include "stock/datalocation.h"
 #include "planner/planner.h"
 
@@ -41,6 +43,22 @@ void Form1::offerContextMenu(QWidget *control, QWidget *area)
     control->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(control, &QWidget::customContextMenuRequested, this,
             [this, area](const QPoint &pos) { showContextMenu(area->mapToGlobal(pos)); });
+}
+
+// The Japanese section of each English rune word, by the English= key that
+// names its twin; a Japanese game text names its twins in its own sections.
+QHash<QString, QString> Form1::otherGameTextNames()
+{
+    QHash<QString, QString> names;
+    if (m_gameText != GameText::English)
+        return names;
+    const auto japanese = m_japaneseData.current();
+    const QString key = englishNameKey();
+    for (const QString &name : ReadRuneNames(m_files.appDirectory() + gameTextFiles(GameText::Japanese).runeNames)) {
+        if (const QString english = japanese->value(name, key).trimmed(); !english.isEmpty())
+            names.insert(english, name);
+    }
+    return names;
 }
 
 QList<DataProblem> Form1::checkData() const

@@ -6,6 +6,7 @@
 #include "stock/runestock.h"
 #include "stock/settings.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -35,6 +36,9 @@ public:
     [[nodiscard]] virtual GroupsTable groupsTable() const = 0;
     [[nodiscard]] virtual std::shared_ptr<const RuneData> currentRuneData() = 0;
     [[nodiscard]] virtual QString runeNamesPath() const = 0;
+    // The rune words' names in the other game text, by their names in this
+    // one, where the data does not name them itself; for the search.
+    [[nodiscard]] virtual QHash<QString, QString> otherGameTextNames() = 0;
     [[nodiscard]] virtual QList<DataProblem> checkData() const = 0;
     // The rune that the main window's selection frame stands on.
     [[nodiscard]] virtual int selectedRune() const = 0;

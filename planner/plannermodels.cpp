@@ -51,7 +51,7 @@ struct RuneWordColumns
         const Column<Row> marked{
             u"★"_s,
             [&marks](const Row &row) -> QVariant {
-                const QString &name = wordOf(row).name;
+                const QString &name = wordOf(row).markName;
                 QStringList shown;
                 if (marks.isFavourite(name))
                     shown.append(u"★"_s);
@@ -60,7 +60,7 @@ struct RuneWordColumns
                 return shown.join(u' ');
             },
             [&marks](const Row &row) -> QVariant {
-                const QString &name = wordOf(row).name;
+                const QString &name = wordOf(row).markName;
                 return (marks.isFavourite(name) ? 0 : 2) + (marks.isHidden(name) ? 1 : 0);
             },
             tr("★ a favourite (Ctrl+D); hidden rune words (Ctrl+H) show only with Show hidden.")};

@@ -46,8 +46,8 @@ void RuneWordListTab::addRuneWordActions()
         const RuneWordRow *word = currentRuneWord();
         for (QAction *action : {show, favourite, hide})
             action->setEnabled(proxy()->rowCount() > 0);
-        favourite->setChecked(word && m_context.marks.isFavourite(word->name));
-        hide->setChecked(word && m_context.marks.isHidden(word->name));
+        favourite->setChecked(word && m_context.marks.isFavourite(word->markName));
+        hide->setChecked(word && m_context.marks.isHidden(word->markName));
     };
     connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this, showMarks);
     connect(proxy(), &QAbstractItemModel::dataChanged, this, showMarks);
@@ -62,7 +62,8 @@ void RuneWordListTab::refresh()
     const RuneStock stock = countsOf(m_context.bar.allGroups(), &leftOut);
     m_context.bar.setLeftOut(leftOut);
     m_context.data = m_context.host.currentRuneData();
-    const RuneWordRows words(*m_context.data, stock, ReadRuneNames(m_context.host.runeNamesPath()));
+    const RuneWordRows words(*m_context.data, stock, ReadRuneNames(m_context.host.runeNamesPath()),
+                             m_context.host.otherGameTextNames());
     {
         const QSignalBlocker blocker(&m_context.bar);
         m_context.bar.offer(*m_context.data, words.patches());
@@ -117,7 +118,7 @@ void RuneWordListTab::toggleFavourite()
 {
     chooseFirstRow();
     if (const RuneWordRow *word = currentRuneWord()) {
-        const QString name = word->name;
+        const QString name = word->markName;
         m_context.marks.setFavourite(name, !m_context.marks.isFavourite(name));
         Q_EMIT marksChanged();
     }
@@ -127,7 +128,7 @@ void RuneWordListTab::toggleHidden()
 {
     chooseFirstRow();
     if (const RuneWordRow *word = currentRuneWord()) {
-        const QString name = word->name;
+        const QString name = word->markName;
         m_context.marks.setHidden(name, !m_context.marks.isHidden(name));
         Q_EMIT marksChanged();
     }

@@ -121,7 +121,7 @@ public:
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(alignmentOf(column.value(row)));
         case Qt::FontRole:
-            if (const RuneWordRow *word = runeWord(index.row()); word && m_hidden(word->name)) {
+            if (const RuneWordRow *word = runeWord(index.row()); word && m_hidden(word->markName)) {
                 QFont font;
                 font.setItalic(true);
                 return font;

@@ -24,9 +24,9 @@ QStringList RuneWordFilter::searchTerms(const QString &text)
 
 bool RuneWordFilter::accepts(const RuneWordRow &row, const RuneData &data, const RuneWordMarks &marks) const
 {
-    if (!showHidden && marks.isHidden(row.name))
+    if (!showHidden && marks.isHidden(row.markName))
         return false;
-    if (favouritesOnly && !marks.isFavourite(row.name))
+    if (favouritesOnly && !marks.isFavourite(row.markName))
         return false;
     if (sockets > 0 && row.sockets() != sockets)
         return false;

@@ -1,5 +1,6 @@
 #include "planning/runewordrows.h"
 
+#include "gamedata/gametext.h"
 #include "planning/upgraderows.h"
 
 #include <algorithm>
@@ -14,10 +15,14 @@ bool startsWithBlank(const QString &line)
     return !line.isEmpty() && (line.front() == u' ' || line.front() == u'\t');
 }
 
-RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const RuneStock &stock, const QString &name)
+RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const RuneStock &stock, const QString &name,
+                  const QHash<QString, QString> &otherNames)
 {
     RuneWordRow row;
     row.name = name;
+    const QString english = data.value(name, englishNameKey()).trimmed();
+    row.markName = english.isEmpty() ? name : english;
+    row.otherName = english.isEmpty() ? otherNames.value(name) : english;
     const Recipe recipe = finder.recipe(name);
     row.runes = recipe.runes;
     row.level = recipe.level;
@@ -34,7 +39,7 @@ RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const Rune
     row.status = makeStatus(data, stock, recipe, &plan);
     if (row.status == MakeStatus::WithUpgrades)
         row.upgrades = upgradePlanText(plan, data.runes());
-    row.searchText = (name + u'\n' + row.effects.join(u'\n')).toCaseFolded();
+    row.searchText = (name + u'\n' + row.otherName + u'\n' + row.effects.join(u'\n')).toCaseFolded();
     return row;
 }
 
@@ -55,7 +60,8 @@ MakeStatus makeStatus(const RuneData &data, const RuneStock &stock, const Recipe
     return MakeStatus::WithUpgrades;
 }
 
-RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names)
+RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names,
+                           const QHash<QString, QString> &otherNames)
     : m_data(data)
     , m_stock(stock)
     , m_names(names)
@@ -66,7 +72,7 @@ RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const Q
         if (m_byName.contains(name))
             continue;
         m_byName.insert(name, m_rows.size());
-        m_rows.append(rowOf(finder, data, stock, name));
+        m_rows.append(rowOf(finder, data, stock, name, otherNames));
     }
 }
 

@@ -28,6 +28,12 @@ enum class MakeStatus { Now, WithUpgrades, No };
 struct RuneWordRow
 {
     QString name;
+    // The name that favourites and hidden marks keep: the English name that
+    // a Japanese section names (English=), else the name. A mark belongs to
+    // the rune word, whichever game text shows it.
+    QString markName;
+    // The name in the other game text, where known; the search finds it too.
+    QString otherName;
     // The rune index of each recipe entry in order, -1 for an entry that
     // names no rune; none when RuneNum is not a number.
     QList<int> runes;
@@ -75,7 +81,10 @@ struct RuneUseRow
 class RuneWordRows final
 {
 public:
-    RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names);
+    // otherNames gives a rune word's name in the other game text, where the
+    // data does not name it itself.
+    RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names,
+                 const QHash<QString, QString> &otherNames = {});
 
     [[nodiscard]] const QList<RuneWordRow> &rows() const { return m_rows; }
     // Null for a name that is not listed.

@@ -5,7 +5,8 @@ using namespace Qt::StringLiterals;
 
 // At 900 × 600 every column of every tab is in sight without scrolling
 // sideways, with the shipped files' long texts, also where the user made one
-// too wide; a cell cut short shows whole in its tooltip.
+// too wide; a cell cut short shows whole in its tooltip. Names are found in
+// both game texts.
 TEST_F(PlannerTest, everyColumnInSightAtNineHundredBySixHundred)
 {
     copyShippedData();
@@ -31,6 +32,19 @@ TEST_F(PlannerTest, everyColumnInSightAtNineHundredBySixHundred)
     QHelpEvent help(QEvent::ToolTip, at, runeWords->viewport()->mapToGlobal(at));
     QApplication::sendEvent(runeWords->viewport(), &help);
     EXPECT_EQ(QToolTip::text(), runes.data().toString());
+
+    // A rune word is found by its English or its Japanese name in either game
+    // text, and its marks follow it when the game text changes.
+    QLineEdit *search = find<QLineEdit>("search");
+    search->setText(u"召集"_s);
+    ASSERT_EQ(names(runeWords), QStringList{u"Call to Arms"_s});
+    clickRow(runeWords, 0);
+    QTest::keyClick(runeWords, Qt::Key_D, Qt::ControlModifier);
+    form->setGameText(GameText::Japanese, form.get());
+    search->clear();
+    QTest::keyClicks(search, u"call to arms"_s);
+    ASSERT_EQ(names(runeWords), QStringList{u"召集"_s});
+    EXPECT_EQ(cell(runeWords, 0, 0), u"★"_s);
 }
 
 // Ctrl+F finds the search box from any tab; Tab goes down the tab in view;
