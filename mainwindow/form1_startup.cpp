@@ -80,12 +80,12 @@ bool Form1::storeCurrentGroup(SaveOccasion leaving)
         const bool replace = m_prompter.askYesNo(
             this, windowTitle(),
             tr("The counts of group %1 could not be read from:\n%2\n\nReplace that file with the counts shown now?")
-                .arg(currentGroup())
-                .arg(describeFailure(outcome.failure)),
+                .arg(QString::number(currentGroup()), describeFailure(outcome.failure)),
             Prompter::Icon::Warning, Prompter::Default::No);
+        // Kept out of its file, the changes can still be let go, on leaving
+        // as on closing: no group is a trap.
         if (!replace) {
-            return leaving == SaveOccasion::Closing
-                && askToLeaveWithoutSaving(tr("Its file was not replaced:\n%1").arg(describeFailure(outcome.failure)),
+            return askToLeaveWithoutSaving(tr("Its file was not replaced:\n%1").arg(describeFailure(outcome.failure)),
                                            leaving);
         }
         outcome = m_group.save(leaving, true);
@@ -103,7 +103,7 @@ bool Form1::askToLeaveWithoutSaving(const QString &why, SaveOccasion leaving)
         ? tr("Close anyway? The changes made since the group was opened will be lost.")
         : tr("Leave the group without saving? The changes made since it was opened will be lost.");
     return m_prompter.askYesNo(this, windowTitle(),
-                               tr("The counts of group %1 are not saved. %2\n\n%3").arg(currentGroup()).arg(why, question),
+                               tr("The counts of group %1 are not saved. %2\n\n%3").arg(QString::number(currentGroup()), why, question),
                                Prompter::Icon::Warning, Prompter::Default::No);
 }
 

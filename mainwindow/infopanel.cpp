@@ -1,5 +1,7 @@
 #include "mainwindow/infopanel.h"
 
+#include "prompts/plaintext.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -92,7 +94,7 @@ void InfoPanel::fitToHeight()
         tip.append(tr("The mouse wheel, or Page Up and Page Down, show the lines that do not fit."));
     if (!m_hint.isEmpty())
         tip.append(m_hint);
-    const QString joined = tip.join(QStringLiteral("\n\n"));
+    const QString joined = plainToolTip(tip.join(QStringLiteral("\n\n")));
     if (joined != toolTip())
         setToolTip(joined);
 }

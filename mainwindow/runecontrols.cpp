@@ -101,6 +101,8 @@ RuneLabel::RuneLabel(int index, const QString &caption, RuneGridEvents &events, 
     setMouseTracking(true);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A rune's name comes from rune.dat.
+    setTextFormat(Qt::PlainText);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::white);
     setPalette(colours);

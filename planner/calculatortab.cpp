@@ -1,5 +1,6 @@
 #include "planner/calculatortab.h"
 
+#include "prompts/plaintext.h"
 #include "planner/plannerhost.h"
 #include "planner/plannermodels.h"
 #include "planning/upgraderows.h"
@@ -34,10 +35,12 @@ CalculatorTab::CalculatorTab(PlannerContext &context, QWidget *parent)
     m_counts->addItems({tr("This group"), tr("All groups together")});
     m_counts->setCurrentIndex(context.host.settings().value(Settings::Key::PlannerCalculatorCounts).toInt() == 1);
     m_answer = new QLabel(this);
+    showAsPlainText(m_answer);
     m_answer->setObjectName(u"calculatorAnswer"_s);
     m_answer->setWordWrap(true);
     m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_costsHeading = new QLabel(this);
+    showAsPlainText(m_costsHeading);
     m_costs = upgradeCostsModel(this);
     QTableView *table = addTable(m_costs, Settings::Key::PlannerSortCalculator,
                                  Settings::Key::PlannerColumnsCalculator, 2, this);

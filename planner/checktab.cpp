@@ -1,5 +1,6 @@
 #include "planner/checktab.h"
 
+#include "prompts/plaintext.h"
 #include "planner/plannerhost.h"
 #include "planner/plannermodels.h"
 
@@ -15,6 +16,7 @@ CheckTab::CheckTab(PlannerContext &context, QWidget *parent)
     : PlannerTab(context, parent)
 {
     m_summary = new QLabel(this);
+    showAsPlainText(m_summary);
     m_problems = problemsModel(this);
     QTableView *table = addTable(m_problems, Settings::Key::PlannerSortCheck, Settings::Key::PlannerColumnsCheck, 2,
                                  this);

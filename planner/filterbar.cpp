@@ -1,5 +1,6 @@
 #include "planner/filterbar.h"
 
+#include "prompts/plaintext.h"
 #include "rules/itemtypechoice.h"
 
 #include <QCheckBox>
@@ -61,11 +62,14 @@ FilterBar::FilterBar(QWidget *parent)
     m_groups = new QComboBox(this);
     m_groups->addItems({tr("This group"), tr("All groups together")});
     m_shown = new QLabel(this);
+    showAsPlainText(m_shown);
     m_shown->setObjectName(u"shown"_s);
     m_leftOut = new QLabel(this);
+    showAsPlainText(m_leftOut);
     m_leftOut->setWordWrap(true);
     m_leftOut->hide();
     m_active = new QLabel(this);
+    showAsPlainText(m_active);
     m_active->setObjectName(u"activeFilters"_s);
     m_active->setWordWrap(true);
     m_clear = new QToolButton(this);

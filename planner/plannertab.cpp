@@ -1,5 +1,7 @@
 #include "planner/plannertab.h"
 
+#include "prompts/plaintext.h"
+
 #include "planner/plannerhost.h"
 #include "planner/plannerproxy.h"
 #include "planner/tablemodel.h"
@@ -61,7 +63,7 @@ public:
     {
         if (event->type() == QEvent::ToolTip) {
             if (sizeHint(option, index).width() > option.rect.width()) {
-                QToolTip::showText(event->globalPos(), index.data().toString(), view->viewport(), option.rect);
+                QToolTip::showText(event->globalPos(), plainToolTip(index.data().toString()), view->viewport(), option.rect);
                 return true;
             }
         }

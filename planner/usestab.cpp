@@ -1,5 +1,6 @@
 #include "planner/usestab.h"
 
+#include "prompts/plaintext.h"
 #include "planner/plannerhost.h"
 #include "planner/plannermodels.h"
 #include "planning/runewordrows.h"
@@ -23,6 +24,7 @@ UsesTab::UsesTab(PlannerContext &context, QWidget *parent)
     m_rune->addItems(context.host.currentRuneData()->runes().names());
     m_rune->setCurrentIndex(context.host.selectedRune());
     m_runeUpgrades = new QLabel(this);
+    showAsPlainText(m_runeUpgrades);
     m_runeUpgrades->setObjectName(u"runeUpgrades"_s);
     m_runeUpgrades->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_runeUpgrades->hide();

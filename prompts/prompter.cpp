@@ -1,7 +1,10 @@
 #include "prompts/prompter.h"
 
+#include "prompts/plaintext.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace rcl {
@@ -28,20 +31,26 @@ bool DialogPrompter::askYesNo(QWidget *parent, const QString &title, const QStri
                               Default defaultButton)
 {
     QMessageBox box(boxIcon(icon), title, prompt, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton == Default::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 QString DialogPrompter::askText(QWidget *parent, const QString &title, const QString &prompt)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    // The prompt names the group, whose name is the player's text.
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        showAsPlainText(label);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 void DialogPrompter::tell(QWidget *parent, const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

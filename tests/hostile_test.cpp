@@ -1,6 +1,11 @@
 #include "mainwindow/checklist.h"
 #include "formfixture.h"
 
+#include "planner/planner.h"
+#include "prompts/prompter.h"
+
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 
@@ -150,20 +155,76 @@ TEST_F(HostileTest, unreadableCurrentGroupIsLeftOutOfTheTable)
     EXPECT_TRUE(prompter.told[0].prompt.contains(why));
     EXPECT_EQ(form->groupsTable().unreadableGroups(), QList<int>{1});
     EXPECT_TRUE(form->groupsTable().csv().contains("\r\nEl,,0,0,0,0,0,0,0,0,0\r\n"));
+    // Leaving asks, as closing does, whether to go without the changes; No
+    // stays.
     press(2);
+    prompter.answerYesNo(false);
     prompter.answerYesNo(false);
     click(ui().Command2);
     EXPECT_EQ(form->currentGroup(), 1);
     prompter.answerYesNo(false);
     prompter.answerYesNo(false);
     EXPECT_FALSE(form->close());
-    ASSERT_EQ(prompter.asked.size(), 3);
+    ASSERT_EQ(prompter.asked.size(), 4);
     EXPECT_TRUE(prompter.asked[0].prompt.contains(why));
     EXPECT_EQ(prompter.asked[0].defaultButton, Prompter::Default::No);
-    EXPECT_TRUE(prompter.asked[2].prompt.contains(u"Close anyway?"_s));
+    EXPECT_TRUE(prompter.asked[1].prompt.contains(u"Leave the group without saving?"_s));
+    EXPECT_TRUE(prompter.asked[3].prompt.contains(u"Close anyway?"_s));
 #ifdef Q_OS_WIN
     EXPECT_EQ(QFileInfo(path("save/rune1.sav")).size(), 0);
 #else
     EXPECT_FALSE(QFile::exists(elsewhere));
 #endif
+    // Yes lets the changes go, and the file stays as it was.
+    prompter.answerYesNo(false);
+    prompter.answerYesNo(true);
+    click(ui().Command2);
+    EXPECT_EQ(form->currentGroup(), 2);
+#ifndef Q_OS_WIN
+    EXPECT_FALSE(QFile::exists(elsewhere));
+#endif
+}
+
+// Names from rune.dat and group.dat, and what the player types, show as the
+// characters they are, never as markup: on the grid, in the panel's tooltip,
+// in the planner's labels and in the message boxes that quote them.
+TEST_F(HostileTest, fileAndPlayerTextIsShownAsText)
+{
+    writeFile("runename.dat", "<i>y</i>\r\n");
+    writeFile("rune.dat", "[Rune#1]\r\nName=<b>x</b>\r\nLevel=11\r\nWeapon1=w\r\nArmor1=a\r\n[<i>y</i>]\r\nRuneNum=1\r\nRune1=1\r\nEffectNum=40\r\n"
+                          + QByteArray("Effect40=+1 to <b>x</b>\r\n"));
+    writeFile("save/group.dat", "<u>z</u>\r\n");
+    form = openShown();
+    EXPECT_EQ(ui().Label1[0]->text(), u"<b>x</b>"_s);
+    EXPECT_EQ(ui().Label1[0]->textFormat(), Qt::PlainText);
+    form->showRuneWord(u"<i>y</i>"_s);
+    EXPECT_TRUE(ui().Picture1->toolTip().contains(u"&lt;i&gt;y&lt;/i&gt;"_s)) << ui().Picture1->toolTip().toStdString();
+    EXPECT_EQ(ui().Text1->text(), u"<u>z</u>"_s);
+
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    auto *planner = form->findChild<RunePlanner *>();
+    ASSERT_TRUE(planner);
+    for (const char *name : {"calculatorAnswer", "runeUpgrades", "shown", "activeFilters"})
+        EXPECT_EQ(planner->findChild<QLabel *>(QString::fromLatin1(name))->textFormat(), Qt::PlainText) << name;
+
+    // The boxes themselves, answered as soon as they show.
+    DialogPrompter boxes;
+    QList<Qt::TextFormat> formats;
+    const auto answer = [&formats] {
+        QTimer::singleShot(0, qApp, [&formats] {
+            QWidget *box = QApplication::activeModalWidget();
+            for (const QLabel *label : box->findChildren<QLabel *>()) {
+                if (label->text() == u"<u>z</u>"_s)
+                    formats.append(label->textFormat());
+            }
+            box->close();
+        });
+    };
+    answer();
+    boxes.tell(form.get(), u"t"_s, u"<u>z</u>"_s, Prompter::Icon::Warning);
+    answer();
+    (void)boxes.askText(form.get(), u"t"_s, u"<u>z</u>"_s);
+    answer();
+    (void)boxes.askYesNo(form.get(), u"t"_s, u"<u>z</u>"_s, Prompter::Icon::Question, Prompter::Default::No);
+    EXPECT_EQ(formats, QList<Qt::TextFormat>(3, Qt::PlainText));
 }
