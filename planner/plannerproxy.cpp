@@ -36,7 +36,7 @@ bool PlannerProxy::lessThan(const QModelIndex &left, const QModelIndex &right) c
 {
     if (!m_table)
         return QSortFilterProxyModel::lessThan(left, right);
-    return m_table->sortsBefore(left.row(), right.row(), left.column());
+    return m_table->sortsBefore(left.row(), right.row(), left.column(), sortOrder());
 }
 
 } // namespace rcl

@@ -45,9 +45,9 @@ public:
     void showAgain();
     // Whether a row comes before another when the table is sorted by a
     // column as SortRole gives it: numbers as numbers, text without regard
-    // to letter case, empty cells last. Each row's key is worked out once
+    // to letter case, empty cells last in either order. Each row's key is worked out once
     // per sort, not at every comparison.
-    [[nodiscard]] bool sortsBefore(int leftRow, int rightRow, int column) const;
+    [[nodiscard]] bool sortsBefore(int leftRow, int rightRow, int column, Qt::SortOrder order) const;
 
 protected:
     [[nodiscard]] static Qt::Alignment alignmentOf(const QVariant &value);

@@ -1,4 +1,6 @@
 #include "plannerfixture.h"
+#include "planner/plannerproxy.h"
+#include "planner/tablemodel.h"
 
 using namespace rcl;
 using namespace Qt::StringLiterals;
@@ -206,4 +208,29 @@ TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
     openPlanner();
     EXPECT_EQ(find<QComboBox>("calculatorRune")->currentText() + find<QComboBox>("calculatorCounts")->currentText(),
               u"ZodAll groups together"_s);
+}
+
+// A sort puts empty cells last in either order and ignores letter case; rows
+// set anew sort by their new keys.
+TEST(PlannerSort, emptyCellsLastCaseIgnoredNewRowsResorted)
+{
+    Settings settings{QString()};
+    const RuneWordMarks marks(settings);
+    const Column<QString> text{u"Text"_s, [](const QString &row) { return row == u"-"_s ? QVariant() : QVariant(row); }};
+    RowsModel<QString> model({text}, {}, {}, nullptr);
+    PlannerProxy proxy(marks, nullptr);
+    proxy.setSourceModel(&model);
+    const auto shown = [&proxy] {
+        QStringList rows;
+        for (int row = 0; row < proxy.rowCount(); ++row)
+            rows.append(proxy.index(row, 0).data().toString());
+        return rows;
+    };
+    model.setRows({u"b"_s, u""_s, u"C"_s, u"-"_s, u"a"_s});
+    proxy.sort(0, Qt::AscendingOrder);
+    EXPECT_EQ(shown(), (QStringList{u"a"_s, u"b"_s, u"C"_s, u""_s, u""_s}));
+    proxy.sort(0, Qt::DescendingOrder);
+    EXPECT_EQ(shown(), (QStringList{u"C"_s, u"b"_s, u"a"_s, u""_s, u""_s}));
+    model.setRows({u"x"_s, u"y"_s, u"z"_s, u"w"_s, u"v"_s});
+    EXPECT_EQ(shown(), (QStringList{u"z"_s, u"y"_s, u"x"_s, u"w"_s, u"v"_s}));
 }
