@@ -43,8 +43,6 @@ FilterBar::FilterBar(QWidget *parent)
     m_kind->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_sockets = new QComboBox(this);
     m_sockets->addItem(tr("Any"), 0);
-    for (int sockets = 2; sockets <= 6; ++sockets)
-        m_sockets->addItem(QString::number(sockets), sockets);
     m_level = new QSpinBox(this);
     m_level->setRange(0, 99);
     m_level->setSpecialValueText(tr("Any"));
@@ -65,6 +63,7 @@ FilterBar::FilterBar(QWidget *parent)
     showAsPlainText(m_shown);
     m_shown->setObjectName(u"shown"_s);
     m_leftOut = new QLabel(this);
+    m_leftOut->setObjectName(u"leftOut"_s);
     showAsPlainText(m_leftOut);
     m_leftOut->setWordWrap(true);
     m_leftOut->hide();
@@ -210,7 +209,7 @@ bool FilterBar::offerItems(QComboBox *combo, const QList<std::pair<QString, QVar
     return true;
 }
 
-void FilterBar::offer(const RuneData &data, const QStringList &patches)
+void FilterBar::offer(const RuneData &data, const QStringList &patches, const QList<int> &sockets)
 {
     QList<std::pair<QString, QVariant>> kinds{{tr("Any kind"), QVariant()}};
     const ItemKinds &section = data.kinds();
@@ -224,8 +223,12 @@ void FilterBar::offer(const RuneData &data, const QStringList &patches)
     QList<std::pair<QString, QVariant>> versions{{tr("Any"), QString()}};
     for (const QString &patch : patches)
         versions.append({patch, patch});
+    QList<std::pair<QString, QVariant>> counts{{tr("Any"), 0}};
+    for (const int count : sockets)
+        counts.append({QString::number(count), count});
     const bool kindsChanged = offerItems(m_kind, kinds);
-    if (offerItems(m_patch, versions) || kindsChanged)
+    const bool socketsChanged = offerItems(m_sockets, counts);
+    if (offerItems(m_patch, versions) || kindsChanged || socketsChanged)
         Q_EMIT filterChanged();
 }
 

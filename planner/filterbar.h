@@ -29,9 +29,9 @@ public:
     explicit FilterBar(QWidget *parent = nullptr);
 
     // The item kinds of data (its [Item Kinds] section as an indented tree,
-    // or the band's item types without one) and the given patches; a choice
-    // still offered stays chosen.
-    void offer(const RuneData &data, const QStringList &patches);
+    // or the band's item types without one), the given patches and numbers
+    // of sockets; a choice still offered stays chosen.
+    void offer(const RuneData &data, const QStringList &patches, const QList<int> &sockets);
     [[nodiscard]] RuneWordFilter filter() const;
     // The counts of all groups together rather than of the main window's.
     [[nodiscard]] bool allGroups() const;

@@ -66,7 +66,7 @@ void RuneWordListTab::refresh()
                              m_context.host.otherGameTextNames());
     {
         const QSignalBlocker blocker(&m_context.bar);
-        m_context.bar.offer(*m_context.data, words.patches());
+        m_context.bar.offer(*m_context.data, words.patches(), words.socketCounts());
     }
     proxy()->setFilter(m_context.bar.filter(), m_context.data);
     Q_EMIT countChanged();

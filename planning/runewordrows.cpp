@@ -105,6 +105,17 @@ QList<RuneUseRow> RuneWordRows::uses(int index) const
     return rows;
 }
 
+QList<int> RuneWordRows::socketCounts() const
+{
+    QList<int> counts;
+    for (const RuneWordRow &row : m_rows) {
+        if (row.sockets() > 0 && !counts.contains(row.sockets()))
+            counts.append(row.sockets());
+    }
+    std::sort(counts.begin(), counts.end());
+    return counts;
+}
+
 QStringList RuneWordRows::patches() const
 {
     QList<std::pair<QList<int>, QString>> versions;

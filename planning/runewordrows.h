@@ -96,6 +96,8 @@ public:
     [[nodiscard]] QList<RuneUseRow> uses(int index) const;
     // The distinct game versions of the Patch values, oldest first.
     [[nodiscard]] QStringList patches() const;
+    // The distinct numbers of runes the rune words take, fewest first.
+    [[nodiscard]] QList<int> socketCounts() const;
 
 private:
     const RuneData &m_data;

@@ -151,9 +151,12 @@ TEST_F(PlannerTest, upgradesRankNearMissesAndFeedTheCalculator)
     EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Zephyr"_s), 4), u"9 Tal → 3 Ral, 3 Ral → Ort; still missing Eth"_s);
     EXPECT_EQ(cell(nearMisses, rowOf(nearMisses, u"Stealth"_s), 4), u"No"_s);
     EXPECT_LT(rowOf(nearMisses, u"Stealth"_s), insight);
+    // A ranking chosen puts the list in its order, a header's sort aside.
+    clickHeader(nearMisses, 1);
     auto *ranking = find<QComboBox>("ranking");
     ranking->setFocus();
     QTest::keyClick(ranking, Qt::Key_Down);
+    EXPECT_EQ(nearMisses->horizontalHeader()->sortIndicatorSection(), -1);
     EXPECT_LT(rowOf(nearMisses, u"Insight"_s), rowOf(nearMisses, u"Stealth"_s));
     form->close();
     openPlanner();

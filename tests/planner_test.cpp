@@ -140,6 +140,8 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShowAndTheFilterLetsThrough)
         {&withKinds, {.mode = Mode::Ladder, .showHidden = true}, {u"Steel"_s, u"Spirit"_s}},
         {&withKinds, {.favouritesOnly = true}, {u"Lore"_s}},
         {&withKinds, {.kind = kind("Swords"), .mode = Mode::NonLadder, .patch = u"1.11"_s}, {u"Steel"_s}},
+        // Zephyr has no Patch: no version passes it.
+        {&withKinds, {.patch = u"1.11"_s, .showHidden = true}, {u"Steel"_s, u"Spirit"_s, u"Lore"_s}},
     };
     for (const auto &row : rows) {
         const auto &[data, filter, expected] = row;

@@ -106,9 +106,10 @@ TEST_F(PlannerTest, filterBarNarrowsAndCtrlESavesEveryRuneWordList)
     }
     EXPECT_EQ(shown->text(), u"3 of 3 shown"_s);
     EXPECT_FALSE(active->isVisible());
-    // Backspace and Delete give Any back.
+    // Backspace and Delete give Any back. Sockets offers what the data holds.
+    EXPECT_EQ(sockets->count(), 3);
     level->setValue(20);
-    sockets->setCurrentIndex(3);
+    sockets->setCurrentIndex(2);
     QTest::keyClick(level, Qt::Key_Backspace);
     QTest::keyClick(sockets, Qt::Key_Delete);
     EXPECT_EQ(level->text() + sockets->currentText(), u"AnyAny"_s);
@@ -138,6 +139,22 @@ TEST_F(PlannerTest, filterBarNarrowsAndCtrlESavesEveryRuneWordList)
     EXPECT_TRUE(readFile("groups.csv").startsWith("\xEF\xBB\xBFRune,Group 1,"));
     ASSERT_EQ(prompter.told.size(), 1);
     EXPECT_TRUE(prompter.told[0].prompt.contains(u"no folder"_s));
+
+    // An edit of the files keeps the choices still offered and the rune
+    // word chosen, also when the list is made anew; all groups together
+    // name the group whose file cannot be read.
+    search->clear();
+    choose(kind, u"    Shields"_s);
+    choose(patch, u"1.10"_s);
+    clickRow(runeWords, 0);
+    writeFile("runename.dat", "Steel\r\nSpirit\r\nLore\r\nNone\r\n");
+    writeFile("rune.dat", RuneWords + "[None]\r\nRuneNum=2\r\nRune1=1\r\nRune2=1\r\nAllowed=Shields\r\nPatch=1.10\r\n");
+    QDir().mkpath(path("save/rune3.sav"));
+    find<QComboBox>("counts")->setCurrentIndex(1);
+    EXPECT_EQ(kind->currentText() + patch->currentText(), u"    Shields1.10"_s);
+    EXPECT_EQ(names(runeWords), (QStringList{u"Spirit"_s, u"None"_s}));
+    EXPECT_EQ(runeWords->currentIndex().row(), 0);
+    EXPECT_TRUE(find<QLabel>("leftOut")->text().contains(u"group 3"_s));
 
     showTab(RunePlanner::Uses);
     EXPECT_FALSE(find<QLabel>("runeUpgrades")->isVisible());
