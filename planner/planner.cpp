@@ -254,50 +254,52 @@ void RunePlanner::marksChanged()
 
 void RunePlanner::saveGroupsTable()
 {
-    const QString path = m_prompter.askSaveFileName(this, tr("Save the table of all groups"),
-                                                    QDir::home().filePath(u"rune groups.csv"_s), tr("CSV files (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const GroupsTable groups = m_host.groupsTable();
-    const FileResult saved = writeWholeFile(path, groups.csv(m_host.currentRuneData()->runes().names()));
-    if (!saved.ok) {
-        m_prompter.tell(this, windowTitle(),
-                        tr("The table could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),
-                        Prompter::Icon::Critical);
-    }
+    saveCsv(tr("Save the table of all groups"), u"rune groups.csv"_s,
+            [this] { return m_host.groupsTable().csv(m_host.currentRuneData()->runes().names()); });
 }
 
+// The groups table has one way to its file: on its tab, Ctrl+E saves what
+// Ctrl+S saves.
 void RunePlanner::saveShownRows()
 {
     const int index = m_tabs->currentIndex();
+    if (index == Groups) {
+        saveGroupsTable();
+        return;
+    }
+    saveCsv(tr("Save the rows shown"), tr("Rune Planner - %1.csv").arg(m_tabs->tabText(index)), [this, index] {
+        const PlannerTab *page = tab(index);
+        const QHeaderView *header = page->view()->horizontalHeader();
+        QList<int> columns;
+        for (int visual = 0; visual < header->count(); ++visual) {
+            if (const int column = header->logicalIndex(visual); !header->isSectionHidden(column))
+                columns.append(column);
+        }
+        QList<QVariantList> rows;
+        QVariantList headings;
+        for (const int column : columns)
+            headings.append(page->proxy()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        rows.append(headings);
+        for (int row = 0; row < page->proxy()->rowCount(); ++row) {
+            QVariantList cells;
+            for (const int column : columns)
+                cells.append(page->proxy()->index(row, column).data(Qt::DisplayRole));
+            rows.append(cells);
+        }
+        return csvTable(rows);
+    });
+}
+
+void RunePlanner::saveCsv(const QString &title, const QString &suggestedName, const std::function<QByteArray()> &content)
+{
     const QString path =
-        m_prompter.askSaveFileName(this, tr("Save the rows shown"),
-                                   QDir::home().filePath(tr("Rune Planner - %1.csv").arg(m_tabs->tabText(index))),
-                                   tr("CSV files (*.csv)"));
+        m_prompter.askSaveFileName(this, title, QDir::home().filePath(suggestedName), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
-    const PlannerTab *page = tab(index);
-    const QHeaderView *header = page->view()->horizontalHeader();
-    QList<int> columns;
-    for (int visual = 0; visual < header->count(); ++visual) {
-        if (const int column = header->logicalIndex(visual); !header->isSectionHidden(column))
-            columns.append(column);
-    }
-    QList<QVariantList> rows;
-    QVariantList headings;
-    for (const int column : columns)
-        headings.append(page->proxy()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
-    rows.append(headings);
-    for (int row = 0; row < page->proxy()->rowCount(); ++row) {
-        QVariantList cells;
-        for (const int column : columns)
-            cells.append(page->proxy()->index(row, column).data(Qt::DisplayRole));
-        rows.append(cells);
-    }
-    const FileResult saved = writeWholeFile(path, csvTable(rows));
+    const FileResult saved = writeWholeFile(path, content());
     if (!saved.ok) {
         m_prompter.tell(this, windowTitle(),
-                        tr("The rows could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),
+                        tr("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), saved.reason),
                         Prompter::Icon::Critical);
     }
 }

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -66,6 +67,9 @@ private:
     void moveFilterBar(int tab);
     void tabChanged(int tab);
     void marksChanged();
+    // Asks where, then writes what content makes there, and says why not
+    // where it cannot.
+    void saveCsv(const QString &title, const QString &suggestedName, const std::function<QByteArray()> &content);
     // The window's keys win over the controls that would take them for
     // their own editing (a line edit's Ctrl+E, Ctrl+D, Ctrl+H).
     void keepKeysForTheWindow();
