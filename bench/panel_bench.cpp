@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "widgetbench.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -55,11 +57,5 @@ BENCHMARK(panelPaint)->ArgName("at the end")->Arg(0)->Arg(1)->Unit(benchmark::kM
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -18,23 +18,11 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "widgetbench.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class PaintCounter final : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 QByteArray readShipped(const char *name)
 {
@@ -128,11 +116,5 @@ BENCHMARK(searchKeystroke)->ArgName("made-up rune words")->Arg(0)->Arg(10'000)->
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

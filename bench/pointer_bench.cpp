@@ -11,23 +11,11 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
+#include "widgetbench.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class PaintCounter final : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 void pointerMove(benchmark::State &state)
 {
@@ -69,11 +57,5 @@ BENCHMARK(pointerMove)->ArgNames({"counts", "another rune"})->ArgsProduct({{0, 1
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
