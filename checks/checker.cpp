@@ -46,7 +46,7 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
             if (const auto first = m_sectionByName.constFind(folded); first != m_sectionByName.cend()) {
                 current = Repeated;
                 add(DataFile, number, u"A second section [%1]: the lookup reads only the first one (line %2), so "
-                                      u"nothing in this one is ever read."_s.arg(name).arg(m_sections[*first].line));
+                                      u"nothing in this one is ever read."_s.arg(name, QString::number(m_sections[*first].line)));
             } else {
                 current = m_sections.size();
                 m_sectionByName.insert(folded, current);
@@ -74,7 +74,7 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
         const qint64 at = slot(current, keyId(line.name));
         if (const auto first = m_keys.constFind(at); first != m_keys.cend()) {
             add(DataFile, number, u"A second %1 in [%2]: the lookup reads only the first one (line %3)."_s
-                                      .arg(decodeText(line.name, encoding), section).arg(first->line));
+                                      .arg(decodeText(line.name, encoding), section, QString::number(first->line)));
         } else {
             m_keys.insert(at, {number, line.value});
             if (current == upgradesSection)

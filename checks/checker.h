@@ -32,8 +32,6 @@ namespace rcl::datacheck {
 
 inline const QString DataFile = QStringLiteral("rune.dat");
 inline const QString NamesFile = QStringLiteral("runename.dat");
-// No item has more sockets than this; a larger RuneNum is a slip.
-inline constexpr int MaxRunes = 7;
 // Missing effect keys named in one sentence; the rest are counted.
 inline constexpr qsizetype NamedKeys = 5;
 

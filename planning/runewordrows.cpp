@@ -126,28 +126,6 @@ QStringList joinedLines(const QStringList &lines)
     return joined;
 }
 
-std::optional<QList<int>> versionNumbers(QStringView version)
-{
-    QList<int> numbers;
-    for (const QStringView part : version.split(u'.')) {
-        const bool digits =
-            !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        bool ok = false;
-        const int number = digits ? part.toInt(&ok) : 0;
-        if (!ok)
-            return std::nullopt;
-        numbers.append(number);
-    }
-    if (numbers.size() < 2)
-        return std::nullopt;
-    return numbers;
-}
-
-bool versionLess(const QList<int> &a, const QList<int> &b)
-{
-    return std::lexicographical_compare(a.cbegin(), a.cend(), b.cbegin(), b.cend());
-}
-
 QString versionSortKey(const QString &version)
 {
     const std::optional<QList<int>> numbers = versionNumbers(version);

@@ -99,11 +99,7 @@ private:
 // before it, as one line.
 [[nodiscard]] QStringList joinedLines(const QStringList &lines);
 
-// A game version's numbers, "1.10" giving 1 and 10; none for a text that is
-// not numbers separated by dots (the data check's rule).
-[[nodiscard]] std::optional<QList<int>> versionNumbers(QStringView version);
-// Versions compare number by number: 1.9 < 1.10 < 1.11 < 2.4 < 3.0.
-[[nodiscard]] bool versionLess(const QList<int> &a, const QList<int> &b);
+// versionNumbers and versionLess: gamedata/runewordrecipe.h.
 // A text that sorts as the version does, empty for none.
 [[nodiscard]] QString versionSortKey(const QString &version);
 

@@ -33,7 +33,7 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
     QList<NearMiss> found;
     for (const QString &name : uniqueNames(names)) {
         QString allowed = finder.allowed(name);
-        if (itemType && !finder.allowedMatches(allowed, *itemType))
+        if (itemType && !itemTypeAllows(data, allowed, *itemType))
             continue;
         const Recipe recipe = finder.recipe(name);
         std::optional<QList<MissingRune>> missing = finder.missingRunes(recipe);
@@ -69,7 +69,7 @@ QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &run
 {
     QStringList parts;
     for (const MissingRune &rune : missing) {
-        parts.append(rune.count > 1 ? QStringLiteral("%1 x%2").arg(runes.name(rune.index)).arg(rune.count)
+        parts.append(rune.count > 1 ? QStringLiteral("%1 x%2").arg(runes.name(rune.index), QString::number(rune.count))
                                     : runes.name(rune.index));
     }
     return parts.join(QStringLiteral(", "));

@@ -132,10 +132,6 @@ UpgradePlan planFor(const UpgradeRecipes &recipes, const PerRune &spares, const 
     return plan;
 }
 
-qint64 held(const RuneStock &stock, int index)
-{
-    return std::max<qint64>(0, stock.at(index));
-}
 
 } // namespace
 
@@ -150,8 +146,8 @@ std::optional<UpgradePlan> planRuneWord(const UpgradeRecipes &recipes, const Run
     PerRune missing{};
     for (int index = 0; index < Levels; ++index) {
         const auto i = std::size_t(index);
-        spares[i] = std::max<qint64>(0, held(stock, index) - needed[i]);
-        missing[i] = std::max<qint64>(0, needed[i] - held(stock, index));
+        spares[i] = std::max<qint64>(0, stock.held(index) - needed[i]);
+        missing[i] = std::max<qint64>(0, needed[i] - stock.held(index));
     }
     UpgradePlan plan = planFor(recipes, spares, missing);
     // What stays missing in the recipe's order, as the near misses name it.
@@ -169,7 +165,7 @@ UpgradePlan planUpgrade(const UpgradeRecipes &recipes, const RuneStock &stock, i
         return {};
     PerRune spares{};
     for (int below = 0; below < index; ++below)
-        spares[std::size_t(below)] = held(stock, below);
+        spares[std::size_t(below)] = stock.held(below);
     PerRune missing{};
     missing[std::size_t(index)] = std::max<qint64>(0, count);
     return planFor(recipes, spares, missing);
@@ -193,13 +189,13 @@ QList<UpgradeCost> upgradeCosts(const UpgradeRecipes &recipes, int index, qint64
 
 QString upgradeStepText(const UpgradeStep &step, const RuneTable &runes)
 {
-    const QString made = step.times == 1 ? runes.name(step.to) : u"%1 %2"_s.arg(step.times).arg(runes.name(step.to));
-    return u"%1 %2 \u2192 %3"_s.arg(step.runes).arg(runes.name(step.from), made);
+    const QString made = step.times == 1 ? runes.name(step.to) : u"%1 %2"_s.arg(QString::number(step.times), runes.name(step.to));
+    return u"%1 %2 \u2192 %3"_s.arg(QString::number(step.runes), runes.name(step.from), made);
 }
 
 QString gemCountText(const GemCount &gems)
 {
-    return u"%1 %2"_s.arg(gems.count).arg(gemName(gems.gem));
+    return u"%1 %2"_s.arg(QString::number(gems.count), gemName(gems.gem));
 }
 
 QString gemsText(const QList<GemCount> &gems)
@@ -227,7 +223,7 @@ QString upgradeRecipeText(const UpgradeRecipes &recipes, int index, const RuneTa
     if (!recipe)
         return {};
     const QString gem = recipe->gem ? u" + "_s + gemName(*recipe->gem) : QString();
-    return u"%1 %2%3 \u2192 %4"_s.arg(recipe->count).arg(runes.name(recipe->from), gem, runes.name(index));
+    return u"%1 %2%3 \u2192 %4"_s.arg(QString::number(recipe->count), runes.name(recipe->from), gem, runes.name(index));
 }
 
 } // namespace rcl

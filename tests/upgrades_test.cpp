@@ -1,6 +1,7 @@
 #include "rules/nearmiss.h"
 #include "planning/upgraderows.h"
 #include "rules/upgrades.h"
+#include "testfiles.h"
 
 
 #include <gtest/gtest.h>
@@ -118,6 +119,8 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
     };
     for (const auto &[counts, name, count, expected] : rows)
         EXPECT_EQ(planText(planUpgrade(recipes, stockOf(counts), rune(name), count)), expected);
+    EXPECT_EQ(calculateUpgrade(RuneData::parse(Chain), stockOf({{"Tal", 2}}), rune("Ral"), 1, false).answer,
+              u"This group can make no Ral from the runes below it."_s);
 
     const QList<UpgradeCost> sol = upgradeCosts(recipes, rune("Sol"), 2);
     ASSERT_EQ(sol.size(), 11);
@@ -125,4 +128,24 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
     EXPECT_EQ(u"%1 %2; %3"_s.arg(sol.last().index).arg(sol.last().runes).arg(gemsText(sol.last().gems)),
               u"0 354294; 6 Chipped Topaz, 2 Chipped Amethyst"_s);
     EXPECT_TRUE(upgradeCosts(recipes, rune("Dol"), 1).size() == 1 && upgradeCosts(recipes, 40, 1).isEmpty());
+
+    // A rune that the data renames takes the recipe under its new name, and
+    // its name is text, never a place for a number.
+    const RuneData renamed = RuneData::parse("[Rune#8]\nName=Ra%1\nLevel=19\nWeapon1=w\nArmor1=a\n"
+                                             "[Rune#13]\nName=Shael\nLevel=29\nWeapon1=w\nArmor1=a\n"
+                                             "[Rune Upgrades]\nShae=2 Sol\nShael=3 Sol\nOrt=3 Ra%1\n");
+    EXPECT_EQ(upgradeRecipeText(renamed.upgrades(), rune("Shae"), renamed.runes()), u"3 Sol → Shael"_s);
+    EXPECT_EQ(upgradePlanText(planUpgrade(renamed.upgrades(), stockOf({{"Ral", 6}}), rune("Ort"), 2), renamed.runes()),
+              u"6 Ra%1 → 2 Ort"_s);
+    EXPECT_EQ(missingRunesText({{rune("Ral"), 2}, {rune("Tal"), 1}}, renamed.runes()), u"Ra%1 x2, Tal"_s);
+}
+
+// Every step of a plan takes the count of its own recipe: Um from Pul and
+// Lem with the shipped recipes crosses from three runes a step to two.
+TEST(UpgradePlan, eachStepTakesItsOwnRecipesCount)
+{
+    const UpgradeRecipes shipped = RuneData::parse(readAll(QStringLiteral(RCL_DATA_DIR "/rune.dat"))).upgrades();
+    EXPECT_EQ(planText(planUpgrade(shipped, stockOf({{"Pul", 1}, {"Lem", 3}}), rune("Um"), 1)),
+              "1|3 Lem → Pul, 2 Pul → Um; 1 Flawed Emerald, 1 Flawed Diamond|4|");
+    EXPECT_EQ(planText(planUpgrade(shipped, stockOf({{"Pul", 1}, {"Lem", 2}}), rune("Um"), 1)), "0||0|Um");
 }
