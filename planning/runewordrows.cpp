@@ -62,9 +62,7 @@ RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const Q
 {
     const RuneWordFinder finder(data, stock);
     m_byName.reserve(names.size());
-    for (const QString &name : names) {
-        if (m_byName.contains(name))
-            continue;
+    for (const QString &name : uniqueNames(names)) {
         m_byName.insert(name, m_rows.size());
         m_rows.append(rowOf(finder, data, stock, name));
     }

@@ -7,9 +7,7 @@
 #include <vector>
 
 namespace rcl {
-namespace {
 
-// A name that runename.dat lists twice is ranked once, where it first stands.
 QStringList uniqueNames(const QStringList &names)
 {
     QStringList unique;
@@ -23,8 +21,6 @@ QStringList uniqueNames(const QStringList &names)
     }
     return unique;
 }
-
-} // namespace
 
 QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
                            const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking)

@@ -33,6 +33,10 @@ enum class NearMissRanking {
     MissingAfterUpgrades,
 };
 
+// The names in their order, a name that runename.dat lists twice once, where
+// it first stands.
+[[nodiscard]] QStringList uniqueNames(const QStringList &names);
+
 // The rune words of names that lack at most maxMissing runes, ranked and
 // otherwise in the order of names; a name listed twice comes once. Without
 // an item type every rune word counts, whatever its Allowed text; with one,
