@@ -55,7 +55,7 @@ struct RuneWordRow
 struct NearMissRow
 {
     NearMiss miss;
-    // The missing runes as a reader writes them: "Ist, Ral x2".
+    // The missing runes as a reader writes them: "Ist, 2 Ral".
     QString missingText;
     // What the cube's upgrades do for it (upgraderows.h).
     QString upgradesText;

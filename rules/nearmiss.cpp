@@ -64,10 +64,8 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
 QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes)
 {
     QStringList parts;
-    for (const MissingRune &rune : missing) {
-        parts.append(rune.count > 1 ? QStringLiteral("%1 x%2").arg(runes.name(rune.index), QString::number(rune.count))
-                                    : runes.name(rune.index));
-    }
+    for (const MissingRune &rune : missing)
+        parts.append(runeCountText(rune.index, rune.count, runes));
     return parts.join(QStringLiteral(", "));
 }
 

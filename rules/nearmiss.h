@@ -45,7 +45,7 @@ enum class NearMissRanking {
                                          const std::optional<QString> &itemType, int maxMissing,
                                          NearMissRanking ranking = NearMissRanking::Missing);
 
-// The missing runes as a reader writes them: "Ist, Ral x2".
+// The missing runes as a reader writes them: "Ist, 2 Ral".
 [[nodiscard]] QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes);
 
 // A rune word whose recipe names a rune, how many of it the recipe takes,

@@ -187,10 +187,15 @@ QList<UpgradeCost> upgradeCosts(const UpgradeRecipes &recipes, int index, qint64
     return costs;
 }
 
+QString runeCountText(int index, qint64 count, const RuneTable &runes)
+{
+    return count == 1 ? runes.name(index) : u"%1 %2"_s.arg(QString::number(count), runes.name(index));
+}
+
 QString upgradeStepText(const UpgradeStep &step, const RuneTable &runes)
 {
-    const QString made = step.times == 1 ? runes.name(step.to) : u"%1 %2"_s.arg(QString::number(step.times), runes.name(step.to));
-    return u"%1 %2 \u2192 %3"_s.arg(QString::number(step.runes), runes.name(step.from), made);
+    return u"%1 %2 \u2192 %3"_s.arg(QString::number(step.runes), runes.name(step.from),
+                                    runeCountText(step.to, step.times, runes));
 }
 
 QString gemCountText(const GemCount &gems)

@@ -37,9 +37,9 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
                                                 "[Tal]\nRuneNum=1\nRune1=7\nAllowed=Melee Weapon\n");
     const QStringList names{u"Trio"_s, u"Pair"_s, u"Bad"_s, u"Text"_s, u"None"_s, u"Tal"_s, u"Pair"_s};
     const std::tuple<std::map<int, qint32>, std::optional<QString>, int, QStringList> rows[] = {
-        {{}, {}, 7, {u"Tal:Tal:1"_s, u"Pair:Ral x2:2"_s, u"Trio:Ist, Ral x2:3"_s}},
+        {{}, {}, 7, {u"Tal:Tal:1"_s, u"Pair:2 Ral:2"_s, u"Trio:Ist, 2 Ral:3"_s}},
         {{{Ral, 1}}, {}, 2, {u"Pair:Ral:1"_s, u"Tal:Tal:1"_s, u"Trio:Ist, Ral:2"_s}},
-        {{{Ral, -3}, {Tal, 0}}, u"Sword"_s, 2, {u"Pair:Ral x2:2"_s}},
+        {{{Ral, -3}, {Tal, 0}}, u"Sword"_s, 2, {u"Pair:2 Ral:2"_s}},
         {{{Ral, 2}}, u"All"_s, 0, {u"Pair::0"_s}},
         {{{Ist, 1}, {Ral, 5}}, u"Armor"_s, 0, {u"Trio::0"_s}},
     };

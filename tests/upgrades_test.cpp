@@ -115,7 +115,7 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
         {{{"El", Most}}, "Ral", MaxUpgradeCount,
          "0|2147483097 El → 715827699 Eld, 715827699 Eld → 238609233 Tir, 238609233 Tir → 79536411 Nef, "
          "79536411 Nef → 26512137 Eth, 26512137 Eth → 8837379 Ith, 8837379 Ith → 2945793 Tal, "
-         "2945793 Tal → 981931 Ral|2147483097|Ral x9223372036853793876"},
+         "2945793 Tal → 981931 Ral|2147483097|9223372036853793876 Ral"},
     };
     for (const auto &[counts, name, count, expected] : rows)
         EXPECT_EQ(planText(planUpgrade(recipes, stockOf(counts), rune(name), count)), expected);
@@ -137,7 +137,7 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
     EXPECT_EQ(upgradeRecipeText(renamed.upgrades(), rune("Shae"), renamed.runes()), u"3 Sol → Shael"_s);
     EXPECT_EQ(upgradePlanText(planUpgrade(renamed.upgrades(), stockOf({{"Ral", 6}}), rune("Ort"), 2), renamed.runes()),
               u"6 Ra%1 → 2 Ort"_s);
-    EXPECT_EQ(missingRunesText({{rune("Ral"), 2}, {rune("Tal"), 1}}, renamed.runes()), u"Ra%1 x2, Tal"_s);
+    EXPECT_EQ(missingRunesText({{rune("Ral"), 2}, {rune("Tal"), 1}}, renamed.runes()), u"2 Ra%1, Tal"_s);
 }
 
 // Every step of a plan takes the count of its own recipe: Um from Pul and
