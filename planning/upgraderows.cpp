@@ -7,11 +7,6 @@ using namespace Qt::StringLiterals;
 namespace rcl {
 namespace {
 
-QString countText(qint64 count)
-{
-    return count < MaxUpgradeCount ? QString::number(count) : u"at least %L1"_s.arg(MaxUpgradeCount);
-}
-
 // "3 Tal", "3 Thul + Chipped Topaz": what a recipe takes.
 QString takesText(const UpgradeRecipe &recipe, const RuneTable &runes)
 {
@@ -70,7 +65,7 @@ QString runeUpgradesText(const UpgradeRecipes &recipes, int index, const RuneTab
 
 QVariant upgradeCountCell(qint64 count)
 {
-    return count < MaxUpgradeCount ? QVariant(count) : QVariant(countText(count));
+    return count < MaxUpgradeCount ? QVariant(count) : QVariant(upgradeCountText(count));
 }
 
 UpgradeCalculation calculateUpgrade(const RuneData &data, const RuneStock &stock, int index, qint64 count,
@@ -91,7 +86,7 @@ UpgradeCalculation calculateUpgrade(const RuneData &data, const RuneStock &stock
     for (const UpgradeCost &cost : upgradeCosts(recipes, index, count)) {
         QStringList gems;
         for (const GemCount &gem : cost.gems)
-            gems.append(u"%1 %2"_s.arg(countText(gem.count), gemName(gem.gem)));
+            gems.append(gemCountText(gem));
         calculation.costs.append({cost.index, runes.name(cost.index), cost.runes, gems.join(u", "_s)});
     }
     calculation.answer = answerText(planUpgrade(recipes, stock, index, count), index, count, runes, allGroups);

@@ -198,9 +198,14 @@ QString upgradeStepText(const UpgradeStep &step, const RuneTable &runes)
                                     runeCountText(step.to, step.times, runes));
 }
 
+QString upgradeCountText(qint64 count)
+{
+    return count < MaxUpgradeCount ? QString::number(count) : u"at least %L1"_s.arg(MaxUpgradeCount);
+}
+
 QString gemCountText(const GemCount &gems)
 {
-    return u"%1 %2"_s.arg(QString::number(gems.count), gemName(gems.gem));
+    return u"%1 %2"_s.arg(upgradeCountText(gems.count), gemName(gems.gem));
 }
 
 QString gemsText(const QList<GemCount> &gems)
