@@ -55,7 +55,9 @@ public:
     void add(const QString &file, int line, const QString &text) { m_problems.append({file, line, text}); }
     void checkBytes(const QString &file, QByteArrayView content, const QList<QByteArrayView> &lines,
                     TextEncoding encoding);
-    void readSections(const QList<QByteArrayView> &lines, TextEncoding encoding);
+    // Which section and key counts is the lookup's rule: profile is the
+    // same file as the lookup reads it.
+    void readSections(const QList<QByteArrayView> &lines, TextEncoding encoding, const ProfileData &profile);
     [[nodiscard]] QSet<QString> readNames(const QList<QByteArrayView> &lines, TextEncoding encoding);
     void checkSections(const QSet<QString> &listed, const RuneData &data);
     [[nodiscard]] QList<DataProblem> sorted();
