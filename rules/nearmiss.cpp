@@ -26,10 +26,11 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
                            const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking)
 {
     const RuneWordFinder finder(data, stock);
+    const int kind = itemType ? itemKindOf(data.kinds(), *itemType) : -1;
     QList<NearMiss> found;
     for (const QString &name : uniqueNames(names)) {
         QString allowed = finder.allowed(name);
-        if (itemType && !itemTypeAllows(data, allowed, *itemType))
+        if (itemType && !itemTypeAllows(data.kinds(), allowed, *itemType, kind))
             continue;
         const Recipe recipe = finder.recipe(name);
         std::optional<QList<MissingRune>> missing = finder.missingRunes(recipe);

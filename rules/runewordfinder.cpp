@@ -186,29 +186,28 @@ QStringList RuneWordFinder::effects(const QString &name) const
     return lines;
 }
 
-int RuneWordFinder::kindOf(const QString &choice) const
+int itemKindOf(const ItemKinds &kinds, const QString &choice)
 {
-    const ItemKinds &kinds = m_data.kinds();
     return choice.isEmpty() || kinds.isEmpty() ? -1 : kinds.indexOf(kindOfChoice(choice));
 }
 
-bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
-{
-    return allowedMatches(allowed, choice, kindOf(choice));
-}
-
-bool itemTypeAllows(const RuneData &data, const QString &allowed, const QString &choice)
-{
-    return RuneWordFinder(data, RuneStock()).allowedMatches(allowed, choice);
-}
-
-bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice, int kind) const
+bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice, int kind)
 {
     if (choice == QStringLiteral("All"))
         return true;
     if (kind >= 0)
-        return m_data.kinds().fits(allowed, kind);
+        return kinds.fits(allowed, kind);
     return !allowed.isEmpty() && allowed.contains(choice.left(3), Qt::CaseSensitive);
+}
+
+bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice)
+{
+    return itemTypeAllows(kinds, allowed, choice, itemKindOf(kinds, choice));
+}
+
+bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
+{
+    return itemTypeAllows(m_data.kinds(), allowed, choice);
 }
 
 int RuneWordFinder::RuneWordLevel(const QString &name) const
@@ -249,7 +248,7 @@ QStringList RuneWordFinder::select(const QStringList &names, bool makeableOnly,
                                    const std::optional<QString> &itemType) const
 {
     const ProfileData &data = m_data.profile();
-    const int kind = itemType ? kindOf(*itemType) : -1;
+    const int kind = itemType ? itemKindOf(m_data.kinds(), *itemType) : -1;
     QStringList found;
     for (const QString &name : names) {
         const ProfileData::SectionHandle section = data.section(name);
@@ -258,7 +257,7 @@ QStringList RuneWordFinder::select(const QStringList &names, bool makeableOnly,
             if (!missing || !missing->isEmpty())
                 continue;
         }
-        if (itemType && !allowedMatches(data.value(section, AllowedKey), *itemType, kind))
+        if (itemType && !itemTypeAllows(m_data.kinds(), data.value(section, AllowedKey), *itemType, kind))
             continue;
         found.append(name);
     }

@@ -58,10 +58,6 @@ public:
     // As itemTypeAllows.
     [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
     [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice) const;
-    // The kind of the data's kinds section that a choice stands for; -1 for
-    // none, where the text match applies.
-    [[nodiscard]] int kindOf(const QString &choice) const;
-    [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice, int kind) const;
     [[nodiscard]] int RuneWordLevel(const QString &name) const;
     [[nodiscard]] RuneWordDetails details(const QString &name) const;
     [[nodiscard]] QString allowed(const QString &name) const;
@@ -101,7 +97,11 @@ private:
 // three characters of the choice, found in Allowed with letter case
 // significant, so that no choice takes every non-empty Allowed. The band,
 // the near misses and the planner's filter all match by this.
-[[nodiscard]] bool itemTypeAllows(const RuneData &data, const QString &allowed, const QString &choice);
+[[nodiscard]] bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice);
+// The same with the choice's kind found once for many rune words: the kind
+// that the choice stands for, -1 for none, where the text match applies.
+[[nodiscard]] int itemKindOf(const ItemKinds &kinds, const QString &choice);
+[[nodiscard]] bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice, int kind);
 
 // The line of a rune word's details that says when and where it can be
 // made: "  Patch : 1.10, ladder only"; empty when the data says neither.
