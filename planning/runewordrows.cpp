@@ -30,10 +30,9 @@ RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const Rune
     row.patch = finder.patch(name);
     row.mode = finder.mode(name);
     row.effects = joinedLines(finder.effects(name));
-    UpgradePlan plan;
-    row.status = makeStatus(data, stock, recipe, &plan);
+    row.status = makeStatus(data, stock, recipe, &row.plan);
     if (row.status == MakeStatus::WithUpgrades)
-        row.upgrades = upgradePlanText(plan, data.runes());
+        row.upgrades = upgradePlanText(row.plan, data.runes());
     row.searchText = (name + u'\n' + runeNames.join(u' ') + u'\n' + row.effects.join(u'\n')).toCaseFolded();
     return row;
 }
@@ -48,11 +47,12 @@ MakeStatus makeStatus(const RuneData &data, const RuneStock &stock, const Recipe
     if (missing->isEmpty())
         return MakeStatus::Now;
     std::optional<UpgradePlan> upgrades = planRuneWord(data.upgrades(), stock, recipe);
-    if (!upgrades || !upgrades->possible)
+    if (!upgrades)
         return MakeStatus::No;
+    const bool possible = upgrades->possible;
     if (plan)
         *plan = std::move(*upgrades);
-    return MakeStatus::WithUpgrades;
+    return possible ? MakeStatus::WithUpgrades : MakeStatus::No;
 }
 
 RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names)
@@ -77,7 +77,11 @@ const RuneWordRow *RuneWordRows::find(const QString &name) const
 QList<NearMissRow> RuneWordRows::nearMisses(int maxMissing, NearMissRanking ranking) const
 {
     QList<NearMissRow> rows;
-    for (NearMiss &miss : rcl::nearMisses(m_data, m_stock, m_names, std::nullopt, maxMissing, ranking)) {
+    const auto planOf = [this](const QString &name, const Recipe &) {
+        const RuneWordRow *row = find(name);
+        return row ? row->plan : UpgradePlan();
+    };
+    for (NearMiss &miss : rcl::nearMisses(m_data, m_stock, m_names, std::nullopt, maxMissing, ranking, planOf)) {
         if (const RuneWordRow *word = find(miss.name)) {
             QString missing = missingRunesText(miss.missing, m_data.runes());
             QString upgrades = nearMissUpgradesText(miss, m_data.upgrades(), m_data.runes());

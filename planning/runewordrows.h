@@ -46,6 +46,8 @@ struct RuneWordRow
     // The upgrades that make it, for a rune word made with upgrades:
     // "3 Tal → Ral; 1 Chipped Topaz".
     QString upgrades;
+    // The plan those come from, also where they do not make it.
+    UpgradePlan plan;
     // The name, the rune names and the effects, case-folded, for a search.
     QString searchText;
 

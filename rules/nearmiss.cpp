@@ -23,7 +23,8 @@ QStringList uniqueNames(const QStringList &names)
 }
 
 QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
-                           const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking)
+                           const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking,
+                           const UpgradePlanOf &planOf)
 {
     const RuneWordFinder finder(data, stock);
     const int kind = itemType ? itemKindOf(data.kinds(), *itemType) : -1;
@@ -41,8 +42,12 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
             count += rune.count;
         if (count > maxMissing)
             continue;
-        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level,
-                      planRuneWord(data.upgrades(), stock, recipe).value_or(UpgradePlan())});
+        UpgradePlan plan;
+        if (count == 0)
+            plan.possible = true;
+        else
+            plan = planOf ? planOf(name, recipe) : planRuneWord(data.upgrades(), stock, recipe).value_or(UpgradePlan());
+        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level, std::move(plan)});
     }
     // Ranked by their places, not moved about: a near miss is large.
     std::vector<std::pair<std::pair<qint64, qint64>, qsizetype>> order;

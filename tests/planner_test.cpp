@@ -94,8 +94,8 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShowAndTheFilterLetsThrough)
 
     QStringList misses;
     for (const NearMissRow &row : words.nearMisses(1))
-        misses.append(u"%1:%2:%3"_s.arg(row.miss.name, row.missingText, row.word.runeNames));
-    EXPECT_EQ(misses, (QStringList{u"Tal::Tal"_s, u"Tal Tal:Tal:Tal + Tal"_s, u"Ral:Ral:Ral"_s}));
+        misses.append(u"%1:%2:%3:%4"_s.arg(row.miss.name, row.missingText, row.word.runeNames, row.upgradesText));
+    EXPECT_EQ(misses, (QStringList{u"Tal::Tal:"_s, u"Tal Tal:Tal:Tal + Tal:3 Ith → Tal"_s, u"Ral:Ral:Ral:No"_s}));
     const QList<RuneUseRow> uses = words.uses(Tal);
     ASSERT_EQ(uses.size(), 2);
     EXPECT_EQ(uses[1].use.count, 2);
