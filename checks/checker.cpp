@@ -27,7 +27,7 @@ qint64 Checker::keyId(QByteArrayView raw)
     return id;
 }
 
-void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding encoding)
+void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding encoding, const ProfileData &profile)
 {
     enum : std::size_t { BeforeSections = std::size_t(-1), Repeated = std::size_t(-2) };
     m_encoding = encoding;
@@ -35,6 +35,7 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
     std::size_t current = BeforeSections;
     std::size_t kindsSection = BeforeSections;
     std::size_t upgradesSection = BeforeSections;
+    ProfileData::SectionHandle handle = nullptr;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int number = int(i + 1);
         const ProfileLine line = readProfileLine(lines[i], encoding);
@@ -43,10 +44,11 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
         if (line.kind == ProfileLine::Kind::Section) {
             const QString name = decodeText(line.name, encoding);
             const QString folded = foldedProfileName(name);
-            if (const auto first = m_sectionByName.constFind(folded); first != m_sectionByName.cend()) {
+            handle = profile.section(name);
+            if (const int first = ProfileData::line(handle); first != number) {
                 current = Repeated;
                 add(DataFile, number, u"A second section [%1]: the lookup reads only the first one (line %2), so "
-                                      u"nothing in this one is ever read."_s.arg(name).arg(m_sections[*first].line));
+                                      u"nothing in this one is ever read."_s.arg(name, QString::number(first)));
             } else {
                 current = m_sections.size();
                 m_sectionByName.insert(folded, current);
@@ -69,16 +71,17 @@ void Checker::readSections(const QList<QByteArrayView> &lines, TextEncoding enco
             add(DataFile, number, u"This line in [%1] has no '=', so it is no key and the lookup passes over it."_s.arg(section));
             continue;
         }
+        const QString key = decodeText(line.name, encoding);
         if (current == kindsSection)
-            m_kindLines.append({decodeText(line.name, encoding), number});
-        const qint64 at = slot(current, keyId(line.name));
-        if (const auto first = m_keys.constFind(at); first != m_keys.cend()) {
+            m_kindLines.append({key, number});
+        if (const int first = profile.line(handle, key); first != number) {
             add(DataFile, number, u"A second %1 in [%2]: the lookup reads only the first one (line %3)."_s
-                                      .arg(decodeText(line.name, encoding), section).arg(first->line));
+                                      .arg(key, section, QString::number(first)));
         } else {
+            const qint64 at = slot(current, keyId(line.name));
             m_keys.insert(at, {number, line.value});
             if (current == upgradesSection)
-                m_upgradeLines.append({decodeText(line.name, encoding), {number, line.value}});
+                m_upgradeLines.append({key, {number, line.value}});
         }
     }
 }

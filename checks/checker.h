@@ -32,8 +32,6 @@ namespace rcl::datacheck {
 
 inline const QString DataFile = QStringLiteral("rune.dat");
 inline const QString NamesFile = QStringLiteral("runename.dat");
-// No item has more sockets than this; a larger RuneNum is a slip.
-inline constexpr int MaxRunes = 7;
 // Missing effect keys named in one sentence; the rest are counted.
 inline constexpr qsizetype NamedKeys = 5;
 
@@ -57,7 +55,9 @@ public:
     void add(const QString &file, int line, const QString &text) { m_problems.append({file, line, text}); }
     void checkBytes(const QString &file, QByteArrayView content, const QList<QByteArrayView> &lines,
                     TextEncoding encoding);
-    void readSections(const QList<QByteArrayView> &lines, TextEncoding encoding);
+    // Which section and key counts is the lookup's rule: profile is the
+    // same file as the lookup reads it.
+    void readSections(const QList<QByteArrayView> &lines, TextEncoding encoding, const ProfileData &profile);
     [[nodiscard]] QSet<QString> readNames(const QList<QByteArrayView> &lines, TextEncoding encoding);
     void checkSections(const QSet<QString> &listed, const RuneData &data);
     [[nodiscard]] QList<DataProblem> sorted();

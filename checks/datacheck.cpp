@@ -18,13 +18,14 @@ QList<DataProblem> checkRuneData(const QByteArray &runeData, const QByteArray &r
     const TextEncoding dataEncoding = takeEncoding(data);
     const QList<QByteArrayView> dataLines = splitLines(data);
     checker.checkBytes(DataFile, data, dataLines, dataEncoding);
-    checker.readSections(dataLines, dataEncoding);
+    const RuneData parsed = RuneData::parse(runeData);
+    checker.readSections(dataLines, dataEncoding, parsed.profile());
 
     QByteArray names = runeNames;
     const TextEncoding namesEncoding = takeEncoding(names);
     const QList<QByteArrayView> nameLines = splitLines(names);
     checker.checkBytes(NamesFile, names, nameLines, namesEncoding);
-    checker.checkSections(checker.readNames(nameLines, namesEncoding), RuneData::parse(runeData));
+    checker.checkSections(checker.readNames(nameLines, namesEncoding), parsed);
     return checker.sorted();
 }
 

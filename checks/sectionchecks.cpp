@@ -65,17 +65,17 @@ void Checker::checkKindNames(std::size_t section, const RuneData &data)
 void Checker::checkVersion(std::size_t section)
 {
     const SectionLines &lines = m_sections[section];
-    static const QRegularExpression version(u"^\\d+(\\.\\d+)+$"_s);
-    if (const KeyLine *patch = key(section, u"patch"_s); patch && !version.match(value(patch)).hasMatch()) {
+    if (const KeyLine *patch = key(section, u"patch"_s); patch && !versionNumbers(value(patch))) {
         add(DataFile, patch->line, u"Patch of [%1] is \"%2\", not a game version such as 1.10 or 2.4."_s
                                        .arg(lines.name, value(patch)));
     }
     if (const KeyLine *mode = key(section, u"mode"_s)) {
         const QString text = value(mode);
-        if (text.compare(u"Ladder"_s, Qt::CaseInsensitive) != 0 && text.compare(u"Non-ladder"_s, Qt::CaseInsensitive) != 0) {
-            add(DataFile, mode->line, u"Mode of [%1] is \"%2\": it is Ladder or Non-ladder where the rune word can "
-                                      u"be made only there, and missing where it can be made in both."_s
-                                          .arg(lines.name, text));
+        if (const PlayMode only = playModeOf(text); only != PlayMode::Ladder && only != PlayMode::NonLadder) {
+            add(DataFile, mode->line, u"Mode of [%1] is \"%2\": it is %3 or %4 where the rune word can be made only "
+                                      u"there, and missing where it can be made in both."_s
+                                          .arg(lines.name, text, playModeWord(PlayMode::Ladder),
+                                               playModeWord(PlayMode::NonLadder)));
         }
     }
 }
@@ -112,15 +112,14 @@ void Checker::checkRune(std::size_t section, int index, const RuneTable &runes)
     }
     if (!gaps.isEmpty()) {
         add(DataFile, lines.line, u"[%1] has %2, so rune %3 shows as the program has it built in (%4)."_s.arg(
-                                      lines.name, gaps.join(u", "_s)).arg(index + 1).arg(RuneCatalogue::name(index)));
+                                      lines.name, gaps.join(u", "_s), QString::number(index + 1), RuneCatalogue::name(index)));
         return;
     }
     const int first = runes.indexOf(name);
     if (first != index) {
         add(DataFile, key(section, u"name"_s)->line,
             u"[%1] names its rune %2, as rune %3 is named: the grid and the lists show two runes of one name."_s
-                .arg(lines.name, name)
-                .arg(first + 1));
+                .arg(lines.name, name, QString::number(first + 1)));
     }
 }
 
@@ -169,7 +168,7 @@ void Checker::checkUpgrades(std::size_t section, const RuneTable &runes)
         const QString made = runes.name(index);
         if (const KeyLine *other = used == table ? builtIn : table) {
             add(DataFile, other->line, u"A second recipe for %1 in [%2], under another of its names: only the one on "
-                                       u"line %3 is used."_s.arg(made, sectionName).arg(used->line));
+                                       u"line %3 is used."_s.arg(made, sectionName, QString::number(used->line)));
         }
         const QString text = value(used);
         const UpgradeValue read = readUpgradeValue(text, runes);
@@ -219,20 +218,23 @@ void Checker::checkRecipe(std::size_t section)
     }
     const QString text = value(runeNum);
     const std::optional<DecimalNumber> number = DecimalNumber::parse(text);
-    const std::optional<qint32> count = number ? number->rounded() : std::nullopt;
-    if (!count || number->compare(*count) != 0 || *count < 0 || *count > MaxRunes) {
+    const std::optional<int> count = runeCountOf(number);
+    if (!count || number->compare(*count) != 0) {
         add(DataFile, runeNum->line,
-            u"RuneNum of [%1] is \"%2\", not a whole number from 0 to %3."_s.arg(lines.name, text).arg(MaxRunes));
-        return;
+            u"RuneNum of [%1] is \"%2\", not a whole number from 1 to %3%4"_s.arg(
+                lines.name, text, QString::number(MaxRecipeRunes),
+                count ? u"; it is read as %1."_s.arg(*count) : u", so it can never be made."_s));
+        if (!count)
+            return;
     }
     for (int k = 1; k <= *count; ++k) {
         const KeyLine *entry = key(section, m_runeKeys[k]);
         if (!entry) {
-            add(DataFile, runeNum->line,
-                u"[%1] has RuneNum %2 but no Rune%3, so it can never be made."_s.arg(lines.name).arg(*count).arg(k));
+            add(DataFile, runeNum->line, u"[%1] has RuneNum %2 but no Rune%3, so it can never be made."_s.arg(
+                                             lines.name, QString::number(*count), QString::number(k)));
         } else if (const QString rune = value(entry); !runeIndexOf(rune)) {
             add(DataFile, entry->line, u"Rune%1 of [%2] is \"%3\", not a rune number from 1 to 33, so the rune word "
-                                       u"can never be made."_s.arg(k).arg(lines.name, rune));
+                                       u"can never be made."_s.arg(QString::number(k), lines.name, rune));
         }
     }
 }
@@ -260,8 +262,9 @@ void Checker::checkEffects(std::size_t section)
                                                             : u"are missing: the panel shows empty lines instead."_s));
     }
     if (const KeyLine *next = key(section, m_effectKeys[count + 1])) {
-        add(DataFile, next->line, u"Effect%1 of [%2] is never shown: EffectNum is %3."_s.arg(count + 1).arg(
-                                      lines.name, effectNum ? u"\""_s + text + u"\""_s : u"missing"_s));
+        add(DataFile, next->line, u"Effect%1 of [%2] is never shown: EffectNum is %3."_s.arg(
+                                      QString::number(count + 1), lines.name,
+                                      effectNum ? u"\""_s + text + u"\""_s : u"missing"_s));
     }
 }
 

@@ -32,8 +32,7 @@ std::shared_ptr<const RuneData> RuneDataFile::current()
         m_data = std::make_shared<const RuneData>();
         if (stamp->size > MaxFileBytes) {
             m_problem = QStringLiteral("%1 is larger than %2 MiB and is not read.")
-                            .arg(QDir::toNativeSeparators(m_path))
-                            .arg(MaxFileBytes >> 20);
+                            .arg(QDir::toNativeSeparators(m_path), QString::number(MaxFileBytes >> 20));
         } else if (FileContent file = readFile(m_path, MaxFileBytes); file.failed()) {
             m_problem = QStringLiteral("%1 cannot be read: %2").arg(QDir::toNativeSeparators(m_path), file.reason);
         } else {

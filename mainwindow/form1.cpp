@@ -72,6 +72,7 @@ Form1::Form1(Prompter &prompter, const QString &appDirectory, Settings *settings
     Form_Load();
     nameControls();
     applyOptions();
+    m_autosave.setObjectName(QStringLiteral("autosave"));
     m_autosave.setSingleShot(true);
     connect(&m_autosave, &QTimer::timeout, this, &Form1::autosave);
     connect(this, &Form1::stateChanged, this, &Form1::followState);

@@ -292,7 +292,7 @@ private:
     bool m_englishInstalled = false;
     bool m_countsOnGrid = false;
     RuneStock m_shownStock;
-    QTimer m_autosave;
+    QTimer m_autosave{this};
     QElapsedTimer m_unsavedSince;
 };
 

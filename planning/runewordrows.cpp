@@ -35,10 +35,9 @@ RuneWordRow rowOf(const RuneWordFinder &finder, const RuneData &data, const Rune
     row.patch = finder.patch(name);
     row.mode = finder.mode(name);
     row.effects = joinedLines(finder.effects(name));
-    UpgradePlan plan;
-    row.status = makeStatus(data, stock, recipe, &plan);
+    row.status = makeStatus(data, stock, recipe, &row.plan);
     if (row.status == MakeStatus::WithUpgrades)
-        row.upgrades = upgradePlanText(plan, data.runes());
+        row.upgrades = upgradePlanText(row.plan, data.runes());
     row.searchText = (name + u'\n' + row.otherName + u'\n' + row.effects.join(u'\n')).toCaseFolded();
     return row;
 }
@@ -53,11 +52,12 @@ MakeStatus makeStatus(const RuneData &data, const RuneStock &stock, const Recipe
     if (missing->isEmpty())
         return MakeStatus::Now;
     std::optional<UpgradePlan> upgrades = planRuneWord(data.upgrades(), stock, recipe);
-    if (!upgrades || !upgrades->possible)
+    if (!upgrades)
         return MakeStatus::No;
+    const bool possible = upgrades->possible;
     if (plan)
         *plan = std::move(*upgrades);
-    return MakeStatus::WithUpgrades;
+    return possible ? MakeStatus::WithUpgrades : MakeStatus::No;
 }
 
 RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const QStringList &names,
@@ -68,9 +68,7 @@ RuneWordRows::RuneWordRows(const RuneData &data, const RuneStock &stock, const Q
 {
     const RuneWordFinder finder(data, stock);
     m_byName.reserve(names.size());
-    for (const QString &name : names) {
-        if (m_byName.contains(name))
-            continue;
+    for (const QString &name : uniqueNames(names)) {
         m_byName.insert(name, m_rows.size());
         m_rows.append(rowOf(finder, data, stock, name, otherNames));
     }
@@ -85,7 +83,11 @@ const RuneWordRow *RuneWordRows::find(const QString &name) const
 QList<NearMissRow> RuneWordRows::nearMisses(int maxMissing, NearMissRanking ranking) const
 {
     QList<NearMissRow> rows;
-    for (NearMiss &miss : rcl::nearMisses(m_data, m_stock, m_names, std::nullopt, maxMissing, ranking)) {
+    const auto planOf = [this](const QString &name, const Recipe &) {
+        const RuneWordRow *row = find(name);
+        return row ? row->plan : UpgradePlan();
+    };
+    for (NearMiss &miss : rcl::nearMisses(m_data, m_stock, m_names, std::nullopt, maxMissing, ranking, planOf)) {
         if (const RuneWordRow *word = find(miss.name)) {
             QString missing = missingRunesText(miss.missing, m_data.runes());
             QString upgrades = nearMissUpgradesText(miss, m_data.upgrades(), m_data.runes());
@@ -141,28 +143,6 @@ QStringList joinedLines(const QStringList &lines)
             joined.append(line);
     }
     return joined;
-}
-
-std::optional<QList<int>> versionNumbers(QStringView version)
-{
-    QList<int> numbers;
-    for (const QStringView part : version.split(u'.')) {
-        const bool digits =
-            !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        bool ok = false;
-        const int number = digits ? part.toInt(&ok) : 0;
-        if (!ok)
-            return std::nullopt;
-        numbers.append(number);
-    }
-    if (numbers.size() < 2)
-        return std::nullopt;
-    return numbers;
-}
-
-bool versionLess(const QList<int> &a, const QList<int> &b)
-{
-    return std::lexicographical_compare(a.cbegin(), a.cend(), b.cbegin(), b.cend());
 }
 
 QString versionSortKey(const QString &version)

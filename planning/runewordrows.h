@@ -52,6 +52,8 @@ struct RuneWordRow
     // The upgrades that make it, for a rune word made with upgrades:
     // "3 Tal → Ral; 1 Chipped Topaz".
     QString upgrades;
+    // The plan those come from, also where they do not make it.
+    UpgradePlan plan;
     // The name and the effects, case-folded, for a search (the runes are
     // searched by their indexes).
     QString searchText;
@@ -62,7 +64,7 @@ struct RuneWordRow
 struct NearMissRow
 {
     NearMiss miss;
-    // The missing runes as a reader writes them: "Ist, Ral x2".
+    // The missing runes as a reader writes them: "Ist, 2 Ral".
     QString missingText;
     // What the cube's upgrades do for it (upgraderows.h).
     QString upgradesText;
@@ -111,11 +113,7 @@ private:
 // before it, as one line.
 [[nodiscard]] QStringList joinedLines(const QStringList &lines);
 
-// A game version's numbers, "1.10" giving 1 and 10; none for a text that is
-// not numbers separated by dots (the data check's rule).
-[[nodiscard]] std::optional<QList<int>> versionNumbers(QStringView version);
-// Versions compare number by number: 1.9 < 1.10 < 1.11 < 2.4 < 3.0.
-[[nodiscard]] bool versionLess(const QList<int> &a, const QList<int> &b);
+// versionNumbers and versionLess: gamedata/runewordrecipe.h.
 // A text that sorts as the version does, empty for none.
 [[nodiscard]] QString versionSortKey(const QString &version);
 

@@ -8,12 +8,6 @@ using namespace Qt::StringLiterals;
 namespace rcl {
 namespace {
 
-// Counts run into the trillions: grouped as the user's locale groups them.
-QString countText(qint64 count)
-{
-    return count < MaxUpgradeCount ? QLocale().toString(count) : u"at least %L1"_s.arg(MaxUpgradeCount);
-}
-
 // "3 Tal", "3 Thul + Chipped Topaz": what a recipe takes.
 QString takesText(const UpgradeRecipe &recipe, const RuneTable &runes)
 {
@@ -27,7 +21,7 @@ QString runeCountsText(const QList<RuneCount> &counts, const RuneTable &runes)
 {
     QStringList parts;
     for (const RuneCount &entry : counts)
-        parts.append(u"%1 %2"_s.arg(countText(entry.count), runes.name(entry.index)));
+        parts.append(u"%1 %2"_s.arg(upgradeCountText(entry.count), runes.name(entry.index)));
     return parts.join(u", "_s);
 }
 
@@ -38,8 +32,8 @@ QString answerText(const UpgradePlan &plan, int index, qint64 count, const RuneT
     const qint64 made = count - plan.missingCount;
     if (made <= 0)
         return u"%1 can make no %2 from the runes below it."_s.arg(who, rune);
-    const QString wanted = plan.possible ? u"%1 %2"_s.arg(countText(made), rune)
-                                         : u"%1 of the %2 %3"_s.arg(countText(made), countText(count), rune);
+    const QString wanted = plan.possible ? u"%1 %2"_s.arg(upgradeCountText(made), rune)
+                                         : u"%1 of the %2 %3"_s.arg(upgradeCountText(made), upgradeCountText(count), rune);
     return u"%1 can make %2: %3. That spends %4."_s.arg(who, wanted, upgradePlanText(plan, runes),
                                                        runeCountsText(plan.spent, runes));
 }
@@ -72,7 +66,7 @@ QString runeUpgradesText(const UpgradeRecipes &recipes, int index, const RuneTab
 
 QVariant upgradeCountCell(qint64 count)
 {
-    return count < MaxUpgradeCount ? QVariant(count) : QVariant(countText(count));
+    return count < MaxUpgradeCount ? QVariant(count) : QVariant(upgradeCountText(count));
 }
 
 UpgradeCalculation calculateUpgrade(const RuneData &data, const RuneStock &stock, int index, qint64 count,
@@ -93,7 +87,7 @@ UpgradeCalculation calculateUpgrade(const RuneData &data, const RuneStock &stock
     for (const UpgradeCost &cost : upgradeCosts(recipes, index, count)) {
         QStringList gems;
         for (const GemCount &gem : cost.gems)
-            gems.append(u"%1 %2"_s.arg(countText(gem.count), gemName(gem.gem)));
+            gems.append(gemCountText(gem));
         calculation.costs.append({cost.index, runes.name(cost.index), cost.runes, gems.join(u", "_s)});
     }
     calculation.answer = answerText(planUpgrade(recipes, stock, index, count), index, count, runes, allGroups);

@@ -150,27 +150,33 @@ ProfileData ProfileData::parse(QByteArray content)
     NameCache<AsciiCaseHash> keyNames(encoding, data.m_keyNames);
     // Every line could be a key: one allocation holds all the entries.
     data.m_entries.reserve(std::size_t(all.count('\n') + 1));
+    data.m_entryLines.reserve(data.m_entries.capacity());
 
     // Null before the first section and inside a repeated one: their keys
     // are never found.
     Section *current = nullptr;
+    int number = 0;
     for (const QByteArrayView text : splitLines(all)) {
+        ++number;
         const ProfileLine line = readProfileLine(text, encoding);
         if (line.kind == ProfileLine::Kind::Section) {
-            const Section next{qsizetype(data.m_sections.size()), qsizetype(data.m_entries.size()), 0};
+            const Section next{qsizetype(data.m_sections.size()), qsizetype(data.m_entries.size()), 0, number};
             const auto [section, added] = data.m_sections.try_emplace(decodeText(line.name, encoding), next);
             current = added ? &section->second : nullptr;
         } else if (line.kind == ProfileLine::Kind::Key && current) {
             const auto name = keyNames.decoded(line.name);
             data.m_entries.push_back({entryHash(current->id, name.hash), qint32(current->id), name.index,
                                       qint32(line.value.data() - all.data()), qint32(line.value.size())});
+            data.m_entryLines.push_back(number);
             ++current->count;
         }
     }
     // A file of mostly comments or blank lines keeps no room for keys it
     // does not have.
-    if (data.m_entries.size() < data.m_entries.capacity() / 2)
+    if (data.m_entries.size() < data.m_entries.capacity() / 2) {
         data.m_entries.shrink_to_fit();
+        data.m_entryLines.shrink_to_fit();
+    }
     data.indexLargeSections();
     return data;
 }
@@ -256,6 +262,12 @@ QString ProfileData::value(SectionHandle section, QStringView key) const
     if (!match)
         return {};
     return valueText(QByteArrayView(m_content).sliced(match->offset, match->size), m_encoding);
+}
+
+int ProfileData::line(SectionHandle section, QStringView key) const
+{
+    const Entry *match = find(section, key);
+    return match ? m_entryLines[std::size_t(match - m_entries.data())] : 0;
 }
 
 QByteArrayView ProfileData::rawValue(SectionHandle section, QStringView key) const

@@ -79,6 +79,11 @@ public:
     // A value's bytes as a lookup returns them: cut, then decoded.
     [[nodiscard]] static QString valueText(QByteArrayView value, TextEncoding encoding);
 
+    // The line, counted from 1, of the section and of the key that a lookup
+    // reads; 0 for none. The data check says where the others stand by them.
+    [[nodiscard]] static int line(SectionHandle section) { return section ? section->line : 0; }
+    [[nodiscard]] int line(SectionHandle section, QStringView key) const;
+
 private:
     // Names are kept as decoded and matched without ASCII case, so a lookup
     // needs no folded copy of the names it is given.
@@ -114,6 +119,7 @@ private:
         qsizetype id = 0;
         qsizetype first = 0;
         qsizetype count = 0;
+        int line = 0;
     };
     static constexpr qsizetype ScannedKeys = 32;
 
@@ -125,6 +131,8 @@ private:
     TextEncoding m_encoding = TextEncoding::ShiftJis;
     std::unordered_map<QString, Section, AsciiCaseHash, AsciiCaseEqual> m_sections;
     std::vector<Entry> m_entries;
+    // The line of each entry, apart so that an entry keeps its size.
+    std::vector<qint32> m_entryLines;
     std::vector<QString> m_keyNames;
     // An open-addressing table of the entries of large sections, the first
     // of each name only; -1 marks a free slot.

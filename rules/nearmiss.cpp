@@ -7,9 +7,7 @@
 #include <vector>
 
 namespace rcl {
-namespace {
 
-// A name that runename.dat lists twice is ranked once, where it first stands.
 QStringList uniqueNames(const QStringList &names)
 {
     QStringList unique;
@@ -24,16 +22,16 @@ QStringList uniqueNames(const QStringList &names)
     return unique;
 }
 
-} // namespace
-
 QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
-                           const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking)
+                           const std::optional<QString> &itemType, int maxMissing, NearMissRanking ranking,
+                           const UpgradePlanOf &planOf)
 {
     const RuneWordFinder finder(data, stock);
+    const int kind = itemType ? itemKindOf(data.kinds(), *itemType) : -1;
     QList<NearMiss> found;
     for (const QString &name : uniqueNames(names)) {
         QString allowed = finder.allowed(name);
-        if (itemType && !finder.allowedMatches(allowed, *itemType))
+        if (itemType && !itemTypeAllows(data.kinds(), allowed, *itemType, kind))
             continue;
         const Recipe recipe = finder.recipe(name);
         std::optional<QList<MissingRune>> missing = finder.missingRunes(recipe);
@@ -44,8 +42,12 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
             count += rune.count;
         if (count > maxMissing)
             continue;
-        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level,
-                      planRuneWord(data.upgrades(), stock, recipe).value_or(UpgradePlan())});
+        UpgradePlan plan;
+        if (count == 0)
+            plan.possible = true;
+        else
+            plan = planOf ? planOf(name, recipe) : planRuneWord(data.upgrades(), stock, recipe).value_or(UpgradePlan());
+        found.append({name, std::move(*missing), count, std::move(allowed), recipe.level, std::move(plan)});
     }
     // Ranked by their places, not moved about: a near miss is large.
     std::vector<std::pair<std::pair<qint64, qint64>, qsizetype>> order;
@@ -68,10 +70,8 @@ QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const Q
 QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes)
 {
     QStringList parts;
-    for (const MissingRune &rune : missing) {
-        parts.append(rune.count > 1 ? QStringLiteral("%1 x%2").arg(runes.name(rune.index)).arg(rune.count)
-                                    : runes.name(rune.index));
-    }
+    for (const MissingRune &rune : missing)
+        parts.append(runeCountText(rune.index, rune.count, runes));
     return parts.join(QStringLiteral(", "));
 }
 

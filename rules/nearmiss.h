@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace rcl {
@@ -33,15 +34,23 @@ enum class NearMissRanking {
     MissingAfterUpgrades,
 };
 
+// The names in their order, a name that runename.dat lists twice once, where
+// it first stands.
+[[nodiscard]] QStringList uniqueNames(const QStringList &names);
+
 // The rune words of names that lack at most maxMissing runes, ranked and
 // otherwise in the order of names; a name listed twice comes once. Without
 // an item type every rune word counts, whatever its Allowed text; with one,
 // as the band's filter takes it. Rune words that no counts make are left out.
+// The upgrade plan of a rune word that lacks runes is planRuneWord's, or
+// planOf's where the caller has made the plans already.
+using UpgradePlanOf = std::function<UpgradePlan(const QString &name, const Recipe &recipe)>;
 [[nodiscard]] QList<NearMiss> nearMisses(const RuneData &data, const RuneStock &stock, const QStringList &names,
                                          const std::optional<QString> &itemType, int maxMissing,
-                                         NearMissRanking ranking = NearMissRanking::Missing);
+                                         NearMissRanking ranking = NearMissRanking::Missing,
+                                         const UpgradePlanOf &planOf = {});
 
-// The missing runes as a reader writes them: "Ist, Ral x2".
+// The missing runes as a reader writes them: "Ist, 2 Ral".
 [[nodiscard]] QString missingRunesText(const QList<MissingRune> &missing, const RuneTable &runes);
 
 // A rune word whose recipe names a rune, how many of it the recipe takes,

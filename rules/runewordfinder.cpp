@@ -43,10 +43,8 @@ int levelOf(const std::optional<DecimalNumber> &number)
 QString versionLine(const QString &patch, const QString &mode)
 {
     QString modeText = mode;
-    if (mode.compare(QStringLiteral("Ladder"), Qt::CaseInsensitive) == 0)
-        modeText = QStringLiteral("ladder only");
-    else if (mode.compare(QStringLiteral("Non-ladder"), Qt::CaseInsensitive) == 0)
-        modeText = QStringLiteral("non-ladder only");
+    if (const PlayMode only = playModeOf(mode); only == PlayMode::Ladder || only == PlayMode::NonLadder)
+        modeText = playModeWord(only).toLower() + QStringLiteral(" only");
     if (patch.isEmpty())
         return modeText.isEmpty() ? QString() : QStringLiteral("  ") + modeText.left(1).toUpper() + modeText.mid(1);
     return QStringLiteral("  Patch : ") + patch + (modeText.isEmpty() ? QString() : QStringLiteral(", ") + modeText);
@@ -129,7 +127,7 @@ Recipe RuneWordFinder::recipe(ProfileData::SectionHandle section) const
     Recipe recipe;
     recipe.level = LowestLevel;
     const ProfileData &data = m_data.profile();
-    const std::optional<int> count = entryCountOf(data.rawValue(section, RuneNumKey));
+    const std::optional<int> count = runeCountOf(DecimalNumber::parse(data.rawValue(section, RuneNumKey)));
     if (!count)
         return recipe;
     recipe.readable = true;
@@ -152,7 +150,7 @@ std::optional<QList<MissingRune>> RuneWordFinder::missingRunes(const Recipe &rec
     QList<MissingRune> missing;
     for (const int index : recipe.runes) {
         // Taken once, at the rune's first entry.
-        const qint64 lacking = std::exchange(needed[std::size_t(index)], 0) - std::max<qint64>(0, m_stock.at(index));
+        const qint64 lacking = std::exchange(needed[std::size_t(index)], 0) - m_stock.held(index);
         if (lacking > 0)
             missing.append({index, lacking});
     }
@@ -188,24 +186,28 @@ QStringList RuneWordFinder::effects(const QString &name) const
     return lines;
 }
 
-int RuneWordFinder::kindOf(const QString &choice) const
+int itemKindOf(const ItemKinds &kinds, const QString &choice)
 {
-    const ItemKinds &kinds = m_data.kinds();
     return choice.isEmpty() || kinds.isEmpty() ? -1 : kinds.indexOf(kindOfChoice(choice));
 }
 
-bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
-{
-    return allowedMatches(allowed, choice, kindOf(choice));
-}
-
-bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice, int kind) const
+bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice, int kind)
 {
     if (choice == QStringLiteral("All"))
         return true;
     if (kind >= 0)
-        return m_data.kinds().fits(allowed, kind);
+        return kinds.fits(allowed, kind);
     return !allowed.isEmpty() && allowed.contains(choice.left(3), Qt::CaseSensitive);
+}
+
+bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice)
+{
+    return itemTypeAllows(kinds, allowed, choice, itemKindOf(kinds, choice));
+}
+
+bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
+{
+    return itemTypeAllows(m_data.kinds(), allowed, choice);
 }
 
 int RuneWordFinder::RuneWordLevel(const QString &name) const
@@ -219,22 +221,19 @@ RuneWordDetails RuneWordFinder::details(const QString &name) const
     const auto print = [&details](const QString &text, qreal size) { details.lines.append({text, size, true}); };
     print(QStringLiteral("  ") + name, panelsize::RuneWordName);
 
-    QString runes = QStringLiteral("  Req Rune : ");
-    const int count = entryCount(name, RuneNumKey).value_or(0);
-    for (int k = 1; k <= count; ++k) {
-        const QString text = entry(name, k);
-        const std::optional<int> index = runeIndexOf(text);
+    const Recipe recipe = this->recipe(name);
+    QStringList runes;
+    for (int k = 1; k <= recipe.runes.size(); ++k) {
+        const int index = recipe.runes[k - 1];
         // An entry that names no rune is shown as it stands, with no frame.
-        runes += index ? m_data.runes().name(*index) : text;
-        if (k < count)
-            runes += QStringLiteral(" + ");
-        if (index && k <= FrameCount)
-            details.frames.append({k, *index});
+        runes.append(index >= 0 ? m_data.runes().name(index) : entry(name, k));
+        if (index >= 0 && k <= FrameCount)
+            details.frames.append({k, index});
     }
     markOwned(details.frames, m_stock);
     using panelsize::RuneWordBody;
-    print(runes, RuneWordBody);
-    print(QStringLiteral("  Req Lv : ") + QString::number(RuneWordLevel(name)), RuneWordBody);
+    print(QStringLiteral("  Req Rune : ") + runes.join(QStringLiteral(" + ")), RuneWordBody);
+    print(QStringLiteral("  Req Lv : ") + QString::number(recipe.level), RuneWordBody);
     print(QStringLiteral("  Item Type : ") + allowed(name), RuneWordBody);
     // The line under the item types is empty, unless the data says when and
     // where the rune word can be made.
@@ -249,7 +248,7 @@ QStringList RuneWordFinder::select(const QStringList &names, bool makeableOnly,
                                    const std::optional<QString> &itemType) const
 {
     const ProfileData &data = m_data.profile();
-    const int kind = itemType ? kindOf(*itemType) : -1;
+    const int kind = itemType ? itemKindOf(m_data.kinds(), *itemType) : -1;
     QStringList found;
     for (const QString &name : names) {
         const ProfileData::SectionHandle section = data.section(name);
@@ -258,7 +257,7 @@ QStringList RuneWordFinder::select(const QStringList &names, bool makeableOnly,
             if (!missing || !missing->isEmpty())
                 continue;
         }
-        if (itemType && !allowedMatches(data.value(section, AllowedKey), *itemType, kind))
+        if (itemType && !itemTypeAllows(m_data.kinds(), data.value(section, AllowedKey), *itemType, kind))
             continue;
         found.append(name);
     }

@@ -41,28 +41,23 @@ struct RuneWordDetails
 class RuneWordFinder final
 {
 public:
-    // More rune entries than this in one section are not read: a RuneNum of
-    // two billion must not hold the window for minutes.
+    // More effect lines than this are not read: an EffectNum of two billion
+    // must not hold the window for minutes.
     static constexpr int MaxEntries = 1000;
     static constexpr int FrameCount = 6;
 
+    // The counts are copied: 33 numbers. The data must outlive the finder.
     RuneWordFinder(const RuneData &data, const RuneStock &stock);
+    RuneWordFinder(const RuneData &&data, const RuneStock &stock) = delete;
 
     // Makeable when, for every rune, the group holds at least as many as the
     // recipe names it (a count of 0 or less holds none). A recipe entry that is
-    // not a rune number 1..33, or a RuneNum that is not a number, is not.
+    // not a rune number 1..33, or a RuneNum that gives no rune count
+    // (runeCountOf), is not.
     [[nodiscard]] bool IsRuneWordMakeable(const QString &name) const;
-    // "All" matches everything. A choice that stands for a kind of the
-    // data's [Item Kinds] section matches as kinds fit (itemkinds.h); any
-    // other the first three characters of the choice, found in Allowed with
-    // letter case significant, so that no choice matches every non-empty
-    // Allowed.
+    // As itemTypeAllows.
     [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
     [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice) const;
-    // The kind of the data's kinds section that a choice stands for; -1 for
-    // none, where the text match applies.
-    [[nodiscard]] int kindOf(const QString &choice) const;
-    [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice, int kind) const;
     [[nodiscard]] int RuneWordLevel(const QString &name) const;
     [[nodiscard]] RuneWordDetails details(const QString &name) const;
     [[nodiscard]] QString allowed(const QString &name) const;
@@ -93,15 +88,27 @@ private:
     const RuneData &m_data;
     mutable NumberedKeys m_runeKeys{QStringLiteral("Rune")};
     mutable NumberedKeys m_effectKeys{QStringLiteral("Effect")};
-    const RuneStock &m_stock;
+    const RuneStock m_stock;
 };
+
+// Whether an item type choice takes a rune word of this Allowed text: "All"
+// takes everything. A choice that stands for a kind of the data's
+// [Item Kinds] section takes as kinds fit (itemkinds.h); any other the first
+// three characters of the choice, found in Allowed with letter case
+// significant, so that no choice takes every non-empty Allowed. The band,
+// the near misses and the planner's filter all match by this.
+[[nodiscard]] bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice);
+// The same with the choice's kind found once for many rune words: the kind
+// that the choice stands for, -1 for none, where the text match applies.
+[[nodiscard]] int itemKindOf(const ItemKinds &kinds, const QString &choice);
+[[nodiscard]] bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice, int kind);
 
 // The line of a rune word's details that says when and where it can be
 // made: "  Patch : 1.10, ladder only"; empty when the data says neither.
 [[nodiscard]] QString versionLine(const QString &patch, const QString &mode);
 
-// The number of entries a RuneNum or EffectNum value gives: rounded, from 0
-// to RuneWordFinder::MaxEntries; none when it is not a number.
+// The number of lines an EffectNum value gives: rounded, from 0 to
+// RuneWordFinder::MaxEntries; none when it is not a number.
 [[nodiscard]] std::optional<int> entryCountOf(const QString &value);
 [[nodiscard]] std::optional<int> entryCountOf(QByteArrayView value);
 

@@ -1,5 +1,7 @@
 #include "rules/upgrades.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <array>
 
@@ -132,10 +134,6 @@ UpgradePlan planFor(const UpgradeRecipes &recipes, const PerRune &spares, const 
     return plan;
 }
 
-qint64 held(const RuneStock &stock, int index)
-{
-    return std::max<qint64>(0, stock.at(index));
-}
 
 } // namespace
 
@@ -150,8 +148,8 @@ std::optional<UpgradePlan> planRuneWord(const UpgradeRecipes &recipes, const Run
     PerRune missing{};
     for (int index = 0; index < Levels; ++index) {
         const auto i = std::size_t(index);
-        spares[i] = std::max<qint64>(0, held(stock, index) - needed[i]);
-        missing[i] = std::max<qint64>(0, needed[i] - held(stock, index));
+        spares[i] = std::max<qint64>(0, stock.held(index) - needed[i]);
+        missing[i] = std::max<qint64>(0, needed[i] - stock.held(index));
     }
     UpgradePlan plan = planFor(recipes, spares, missing);
     // What stays missing in the recipe's order, as the near misses name it.
@@ -169,7 +167,7 @@ UpgradePlan planUpgrade(const UpgradeRecipes &recipes, const RuneStock &stock, i
         return {};
     PerRune spares{};
     for (int below = 0; below < index; ++below)
-        spares[std::size_t(below)] = held(stock, below);
+        spares[std::size_t(below)] = stock.held(below);
     PerRune missing{};
     missing[std::size_t(index)] = std::max<qint64>(0, count);
     return planFor(recipes, spares, missing);
@@ -191,15 +189,25 @@ QList<UpgradeCost> upgradeCosts(const UpgradeRecipes &recipes, int index, qint64
     return costs;
 }
 
+QString runeCountText(int index, qint64 count, const RuneTable &runes)
+{
+    return count == 1 ? runes.name(index) : u"%1 %2"_s.arg(upgradeCountText(count), runes.name(index));
+}
+
 QString upgradeStepText(const UpgradeStep &step, const RuneTable &runes)
 {
-    const QString made = step.times == 1 ? runes.name(step.to) : u"%1 %2"_s.arg(step.times).arg(runes.name(step.to));
-    return u"%1 %2 \u2192 %3"_s.arg(step.runes).arg(runes.name(step.from), made);
+    return u"%1 %2 \u2192 %3"_s.arg(upgradeCountText(step.runes), runes.name(step.from),
+                                    runeCountText(step.to, step.times, runes));
+}
+
+QString upgradeCountText(qint64 count)
+{
+    return count < MaxUpgradeCount ? QLocale().toString(count) : u"at least %L1"_s.arg(MaxUpgradeCount);
 }
 
 QString gemCountText(const GemCount &gems)
 {
-    return u"%1 %2"_s.arg(gems.count).arg(gemName(gems.gem));
+    return u"%1 %2"_s.arg(upgradeCountText(gems.count), gemName(gems.gem));
 }
 
 QString gemsText(const QList<GemCount> &gems)
@@ -227,7 +235,7 @@ QString upgradeRecipeText(const UpgradeRecipes &recipes, int index, const RuneTa
     if (!recipe)
         return {};
     const QString gem = recipe->gem ? u" + "_s + gemName(*recipe->gem) : QString();
-    return u"%1 %2%3 \u2192 %4"_s.arg(recipe->count).arg(runes.name(recipe->from), gem, runes.name(index));
+    return u"%1 %2%3 \u2192 %4"_s.arg(QString::number(recipe->count), runes.name(recipe->from), gem, runes.name(index));
 }
 
 } // namespace rcl

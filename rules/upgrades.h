@@ -88,8 +88,13 @@ struct UpgradeCost
 // first; the last is the cost from scratch.
 [[nodiscard]] QList<UpgradeCost> upgradeCosts(const UpgradeRecipes &recipes, int index, qint64 count);
 
+// Runes as every text of the engine counts them: "Ral" for one, "2 Ral".
+[[nodiscard]] QString runeCountText(int index, qint64 count, const RuneTable &runes);
 // "3 Tal → Ral", "9 Tal → 3 Ral".
 [[nodiscard]] QString upgradeStepText(const UpgradeStep &step, const RuneTable &runes);
+// A count as the texts show it; one that reached MaxUpgradeCount is "at
+// least" that.
+[[nodiscard]] QString upgradeCountText(qint64 count);
 // "1 Chipped Topaz", several joined by ", ".
 [[nodiscard]] QString gemCountText(const GemCount &gems);
 [[nodiscard]] QString gemsText(const QList<GemCount> &gems);

@@ -2,8 +2,8 @@
 
 #include "stock/filereader.h"
 #include "stock/filewriter.h"
+#include "stock/translator.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -68,10 +68,7 @@ const ShippedFile Files[] = {
     {u"runename_ja.dat"_s, Settings::Key::ShippedRuneNamesJa},
 };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DataLocation", text);
-}
+constexpr Translator tr{"DataLocation"};
 
 // The hash of a file's bytes, hex; empty when it cannot be read whole.
 QByteArray hashOf(const QString &path)

@@ -39,8 +39,13 @@ FileResult writeWholeFile(const QString &path, const QByteArray &content)
     if (!file.commit())
         return FileResult::failure(path, file.errorString());
     // The rename is on disk only once the folder is.
-    folderSync(QFileInfo(path).absolutePath());
+    (void)syncFolderOf(path);
     return {};
+}
+
+bool syncFolderOf(const QString &path)
+{
+    return folderSync(QFileInfo(path).absolutePath());
 }
 
 } // namespace rcl

@@ -13,8 +13,12 @@ namespace rcl {
 // would create a file elsewhere. Where the folder takes no new file but the
 // file itself may be written (a folder of another user), the file is
 // rewritten in place instead. Every file the program writes goes through
-// here.
+// here, but the settings file: QSettings writes that one whole, and its
+// folder is then synced through syncFolderOf.
 [[nodiscard]] FileResult writeWholeFile(const QString &path, const QByteArray &content);
+
+// Syncs the folder that holds path, as a whole-file write does at its end.
+bool syncFolderOf(const QString &path);
 
 // What syncs the folder after a write: the platform's syncFolder, unless a
 // test puts in another to see that it is called. Returns the one replaced.

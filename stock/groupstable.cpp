@@ -48,7 +48,7 @@ RuneStock GroupsTable::combined() const
     for (int index = 0; index < RuneCatalogue::Count; ++index) {
         qint64 sum = 0;
         for (const GroupColumn &column : m_columns)
-            sum += column.counts ? std::max(0, column.counts->at(index)) : 0;
+            sum += column.counts ? column.counts->held(index) : 0;
         together.set(index, qint32(std::min<qint64>(sum, std::numeric_limits<qint32>::max())));
     }
     return together;

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -17,6 +18,8 @@ public:
     [[nodiscard]] static constexpr bool isIndex(int index) { return index >= 0 && index < RuneCatalogue::Count; }
 
     [[nodiscard]] qint32 at(int index) const { return isIndex(index) ? m_quantities[std::size_t(index)] : 0; }
+    // What the group can spend: a count of 0 or less holds none.
+    [[nodiscard]] qint32 held(int index) const { return std::max(0, at(index)); }
     void set(int index, qint32 quantity)
     {
         if (isIndex(index))

@@ -1,6 +1,8 @@
 #include "stock/settings.h"
 
-#include <QCoreApplication>
+#include "stock/filewriter.h"
+#include "stock/translator.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,10 +80,7 @@ KeyInfo info(Settings::Key key)
     return {};
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Settings", text);
-}
+constexpr Translator tr{"Settings"};
 
 } // namespace
 
@@ -153,6 +152,8 @@ void Settings::setValue(Key key, const QVariant &value)
         m_file->setValue(name, value);
         m_file->sync();
         if (m_file->status() == QSettings::NoError) {
+            // QSettings writes a new file and renames it into place.
+            (void)syncFolderOf(m_path);
             m_unsaved.remove(name);
             return;
         }

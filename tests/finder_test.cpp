@@ -56,6 +56,7 @@ TEST(RuneDataLookup, readsByTheProfileRules)
         {"[A]\r\nk\r\nk=2\r\n", "A", "k", QStringLiteral("2")},
         {"[A]\r\n;k=1\r\n", "A", "k", QString()},
         {"[A]\r\n  ;k=1\r\nk=2\r\n", "A", "k", QStringLiteral("2")},
+        {"[A]\r\n  ;k=1\r\n", "A", ";k", QString()},
         {"[A]\r\nk=a;b\r\n", "A", "k", QStringLiteral("a;b")},
         {"[A]\r\n#k=1\r\n", "A", "#k", QStringLiteral("1")},
         {"[A]\r\nk=\r\n", "A", "k", QString()},
@@ -201,6 +202,14 @@ TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
                   row.expected)
             << row.name << " / \"" << row.choice << '"';
     }
+
+    // The kinds as the filter's list shows them: each once, under its first
+    // parent, and those on a loop at the top.
+    const ItemKinds kinds = RuneData::parse("[Item Kinds]\nA=B\nWeapons=\nB=A\nSwords=Weapons, A\n").kinds();
+    QStringList tree;
+    for (const ItemKinds::Row &row : kinds.tree())
+        tree.append(kinds.kinds()[std::size_t(row.kind)].name + u':' + QString::number(row.depth));
+    EXPECT_EQ(tree, (QStringList{u"A:0"_s, u"Weapons:0"_s, u"Swords:1"_s, u"B:0"_s}));
 }
 
 // The panel's lines. A rune word's frames follow ownership occurrence by

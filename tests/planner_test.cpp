@@ -40,10 +40,10 @@ TEST(NearMisses, fewestMissingFirstThenFileOrder)
                                                 "[Tal]\nRuneNum=1\nRune1=7\nAllowed=Melee Weapon\n");
     const QStringList names{u"Trio"_s, u"Pair"_s, u"Bad"_s, u"Text"_s, u"None"_s, u"Tal"_s, u"Pair"_s};
     const std::tuple<std::map<int, qint32>, std::optional<QString>, int, QStringList> rows[] = {
-        {{}, {}, 7, {u"None::0"_s, u"Tal:Tal:1"_s, u"Pair:Ral x2:2"_s, u"Trio:Ist, Ral x2:3"_s}},
-        {{{Ral, 1}}, {}, 2, {u"None::0"_s, u"Pair:Ral:1"_s, u"Tal:Tal:1"_s, u"Trio:Ist, Ral:2"_s}},
-        {{{Ral, -3}, {Tal, 0}}, u"Sword"_s, 2, {u"Pair:Ral x2:2"_s}},
-        {{{Ral, 2}}, u"All"_s, 0, {u"Pair::0"_s, u"None::0"_s}},
+        {{}, {}, 7, {u"Tal:Tal:1"_s, u"Pair:2 Ral:2"_s, u"Trio:Ist, 2 Ral:3"_s}},
+        {{{Ral, 1}}, {}, 2, {u"Pair:Ral:1"_s, u"Tal:Tal:1"_s, u"Trio:Ist, Ral:2"_s}},
+        {{{Ral, -3}, {Tal, 0}}, u"Sword"_s, 2, {u"Pair:2 Ral:2"_s}},
+        {{{Ral, 2}}, u"All"_s, 0, {u"Pair::0"_s}},
         {{{Ist, 1}, {Ral, 5}}, u"Armor"_s, 0, {u"Trio::0"_s}},
     };
     for (const auto &[counts, itemType, limit, expected] : rows) {
@@ -97,8 +97,8 @@ TEST(RuneWordRows, eachNameOnceWithWhatTheListsShowAndTheFilterLetsThrough)
 
     QStringList misses;
     for (const NearMissRow &row : words.nearMisses(1))
-        misses.append(u"%1:%2:%3"_s.arg(row.miss.name, row.missingText, row.word.runeNames));
-    EXPECT_EQ(misses, (QStringList{u"Tal::Tal"_s, u"Tal Tal:Tal:Tal + Tal"_s, u"Ral:Ral:Ral"_s}));
+        misses.append(u"%1:%2:%3:%4"_s.arg(row.miss.name, row.missingText, row.word.runeNames, row.upgradesText));
+    EXPECT_EQ(misses, (QStringList{u"Tal::Tal:"_s, u"Tal Tal:Tal:Tal + Tal:3 Ith → Tal"_s, u"Ral:Ral:Ral:No"_s}));
     const QList<RuneUseRow> uses = words.uses(Tal);
     ASSERT_EQ(uses.size(), 2);
     EXPECT_EQ(uses[1].use.count, 2);
@@ -217,8 +217,9 @@ TEST(DataCheck, eachProblemAtItsLine)
     const QByteArray clean = "[OverAll]\r\nRune Elect=1\r\n[A]\r\nRuneNum=1\r\nRune1=8\r\nEffectNum=1\r\nEffect1=x\r\n";
     const std::tuple<QByteArray, QByteArray, std::vector<std::tuple<const char *, int, const char *>>> rows[] = {
         {clean, "\r\nA\nB\n", {{"runename.dat", 3, "\"B\" has no section"}}},
-        {clean + "[C]\nRuneNum=0\n", "A", {{"rune.dat", 8, "[C] is not in runename.dat"}}},
-        {"[OverAll]\n[A]\nRuneNum=2.5\n", "A", {{"rune.dat", 3, "not a whole number from 0 to 7"}}},
+        {clean + "[C]\nRuneNum=0\n", "A",
+         {{"rune.dat", 8, "[C] is not in runename.dat"}, {"rune.dat", 9, "not a whole number from 1 to 7, so it can never"}}},
+        {"[OverAll]\n[A]\nRuneNum=2.5\nRune1=8\nRune2=8\n", "A", {{"rune.dat", 3, "from 1 to 7; it is read as 2."}}},
         {"[A]\nRuneNum=8\n", "A", {{"rune.dat", 2, "not a whole number"}}},
         {"[A]\nRuneNum=-1\n", "A", {{"rune.dat", 2, "not a whole number"}}},
         {"[A]\nRuneNum=7\nRune1=1\nRune2=1\nRune3=1\nRune4=1\nRune5=1\nRune6=1\nRune7=1\n", "A", {}},
@@ -226,13 +227,14 @@ TEST(DataCheck, eachProblemAtItsLine)
         {"[A]\r\rRuneNum=2\rRune1=8\r", "A", {{"rune.dat", 3, "no Rune2"}}},
         {"[A]\nRuneNum=2\nRune1=34\nRune2=Ral\n", "A",
          {{"rune.dat", 3, "Rune1 of [A] is \"34\", not a rune number"}, {"rune.dat", 4, "Rune2"}}},
-        {"[A]\nRuneNum=0\nEffectNum=3\nEffect3=y\n", "A", {{"rune.dat", 3, "Effect1, Effect2 are missing"}}},
+        {"[A]\nRuneNum=0\nEffectNum=3\nEffect3=y\n", "A",
+         {{"rune.dat", 2, "RuneNum"}, {"rune.dat", 3, "Effect1, Effect2 are missing"}}},
         {clean + "Effect2=y\n", "A", {{"rune.dat", 8, "Effect2 of [A] is never shown"}}},
-        {"[A]\nRuneNum=0\nEffect1=y\n", "A", {{"rune.dat", 3, "EffectNum is missing"}}},
+        {"[A]\nRuneNum=0\nEffect1=y\n", "A", {{"rune.dat", 2, "RuneNum"}, {"rune.dat", 3, "EffectNum is missing"}}},
         {clean + "[a]\nRuneNum=9\n", "A", {{"rune.dat", 8, "second section [a]"}}},
         {clean + "RUNENUM=2\n", "A", {{"rune.dat", 8, "second RUNENUM in [A]"}}},
         {"RuneNum=1\n" + clean + "Rune 2\n", "A", {{"rune.dat", 1, "before the first section"}, {"rune.dat", 9, "no '='"}}},
-        {clean + "[B\xFF]\nRuneNum=0\n", "A\nB\xFF\n", {{"rune.dat", 8, "not valid Shift-JIS"}, {"runename.dat", 2, "not valid Shift-JIS"}}},
+        {clean + "[B\xFF]\nRuneNum=1\nRune1=1\n", "A\nB\xFF\n", {{"rune.dat", 8, "not valid Shift-JIS"}, {"runename.dat", 2, "not valid Shift-JIS"}}},
         {"\xEF\xBB\xBF" + clean + "; \x82\xA0\n", "A", {{"rune.dat", 8, "not valid UTF-8"}}},
         {clean, " A\t\n", {{"runename.dat", 1, "blanks around it"}}},
         {"[OverAll]\nRune Elect=2\n", "", {{"rune.dat", 2, "neither 0 nor 1"}}},
@@ -242,9 +244,12 @@ TEST(DataCheck, eachProblemAtItsLine)
         {clean, "A\n" + QByteArray("A\n").repeated(99'999) + "\nA\n", {{"runename.dat", 100'002, "not read"}}},
         // Patch, Mode, rune sections and item kinds.
         {clean + "Patch=1.10\nMode=ladder\n", "A", {}},
+        {clean + "Patch=1.99999999999\n", "A", {{"rune.dat", 8, "not a game version"}}},
         {clean + "Patch=v2\nMode=Seasonal\n", "A", {{"rune.dat", 8, "not a game version"}, {"rune.dat", 9, "Ladder or Non-ladder"}}},
         {"[Rune#7]\nName=Tal\nLevel=17\nWeapon1=w\nArmor1=a\n[Rune#8]\nName=tal\nLevel=19\nWeapon1=w\nArmor1=a\n", "",
          {{"rune.dat", 7, "two runes of one name"}}},
+        {"[Rune#8]\nName=Ra%1\nLevel=19\nWeapon1=w\nArmor1=a\n[Rune#9]\nName=ra%1\nLevel=21\nWeapon1=w\nArmor1=a\n", "",
+         {{"rune.dat", 7, "names its rune ra%1, as rune 8 is named"}}},
         {"[Rune#7]\nName=Tal\nLevel=17.5\nArmor1=a\n[Rune#34]\n[rune#07]\n", "",
          {{"rune.dat", 1, "no Level from 0 to 99, no Weapon1"}, {"rune.dat", 5, "names no rune"}, {"rune.dat", 6, "names no rune"}}},
         {clean + "Allowed=Swords, Wands\n[Item Kinds]\nWeapons=\nSwords=Weapons, Blades\nA=B\nB=A\n", "A",

@@ -117,7 +117,7 @@ TEST(ShiftJis, namesEncodeAndBytesReadTheSameOnEverySystem)
         {u"ABCD", "ABCD"}, {u"   ", "   "}, {u"メイン～", "\x83\x81\x83\x43\x83\x93\x81\x60"}, {u"ｱ", "\xB1"},
         // The same symbols as other platforms' input methods type them.
         {u"\u301C\u2212\u2016\u00A2\u00A3\u00AC\u2014", "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x81\x5C"},
-        {u"café", std::nullopt}, {u"€uro", std::nullopt}, {u"a\nb", std::nullopt},
+        {u"café", std::nullopt}, {u"€uro", std::nullopt}, {u"a\nb", std::nullopt}, {u"a\rb", std::nullopt},
         // Never a look-alike: the yen sign is not the backslash's byte, nor are
         // the code points that some systems give the code page's unassigned
         // single bytes.
@@ -199,15 +199,17 @@ TEST(DataLocation, installedOnlyBesideTheSharedFolderAndWithoutPortableFiles)
 {
     EXPECT_TRUE(AppDirectory().endsWith(u'/') && !AppDirectory().endsWith(QStringLiteral("//")));
     EXPECT_EQ(StockFiles(QStringLiteral("/")).saveFilePath(1), QStringLiteral("/save/rune1.sav"));
-    const std::tuple<const char *, bool, bool> rows[] = {
-        {"", true, true}, {"rune.dat", true, false}, {"save/", true, false}, {"", false, false}};
+    // The shared folder: a folder, none, or a file in its place.
+    enum Shared { Folder, None, File };
+    const std::tuple<const char *, Shared, bool> rows[] = {
+        {"", Folder, true}, {"rune.dat", Folder, false}, {"save/", Folder, false}, {"", None, false}, {"", File, false}};
     for (const auto &[besideProgram, sharedFolder, installed] : rows) {
         QTemporaryDir prefix;
         const QString program = prefix.filePath(QStringLiteral("bin"));
         const QString mark = program + u'/' + QString::fromLatin1(besideProgram);
         mark.endsWith(u'/') ? void(QDir().mkpath(mark)) : writeAll(mark, "");
-        if (sharedFolder)
-            QDir().mkpath(prefix.filePath(QStringLiteral("share/runechecklist")));
+        const QString shared = prefix.filePath(QStringLiteral("share/runechecklist"));
+        sharedFolder == Folder ? void(QDir().mkpath(shared)) : sharedFolder == File ? writeAll(shared, "") : void();
         const DataLocation location = chooseDataLocation(program, QStringLiteral("/home/user/data"));
         EXPECT_EQ(location.installed(), installed) << besideProgram << sharedFolder;
         EXPECT_EQ(location.directory, installed ? QStringLiteral("/home/user/data") : program);
@@ -255,11 +257,19 @@ TEST(DataLocation, shippedFilesReplaceOnlyCopiesNeverEdited)
         EXPECT_EQ(readAll(userFile(name)), QByteArray(name) + " 2");
     EXPECT_EQ(notices(), QStringList{QStringLiteral("rune.dat")});
 
-    // What is no plain file is the user's too; a portable folder keeps all.
+    // What is no plain file is the user's too, a link to a copy never edited
+    // as well: the link and what it points to stay. A portable folder keeps
+    // all.
     QFile::remove(userFile("runename.dat"));
     QDir().mkpath(userFile("runename.dat"));
+    const QString linked = home.filePath(QStringLiteral("linked.dat"));
+    writeAll(linked, "rune_ja.dat 1");
+    QFile::remove(userFile("rune_ja.dat"));
+    ASSERT_TRUE(QFile::link(linked, userFile("rune_ja.dat")));
     ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
     EXPECT_TRUE(QFileInfo(userFile("runename.dat")).isDir());
+    EXPECT_TRUE(QFileInfo(userFile("rune_ja.dat")).isSymLink());
+    EXPECT_EQ(readAll(linked), "rune_ja.dat 1");
     writeAll(userFile("rune.dat"), "rune.dat 1");
     ASSERT_TRUE(updateShippedFiles({location.directory, {}}, settings, earlier).ok);
     EXPECT_EQ(readAll(userFile("rune.dat")), "rune.dat 1");
@@ -289,6 +299,10 @@ TEST(Settings, fileThatFailsKeepsDefaultsAndSaysSoOnce)
     }
     EXPECT_EQ(Settings(path).takeProblem(), QString());
 
+    // A value of another type, as a hand edit may leave, gives the default.
+    writeAll(path, "[Planner]\nTab=1, 2\n");
+    EXPECT_EQ(Settings(path).value(Key::PlannerTab), QVariant(0));
+
     // A folder in its place cannot be read: changes last for the run only.
     // (A file in the place of its folder: OptionsTest.optionsTakeEffectAtOnceAndAreKept.)
     const QString folder = dir.filePath(QStringLiteral("folder.ini"));
@@ -314,8 +328,9 @@ TEST(CsvTable, numbersStayNumbersAndTextNeverRuns)
         {QStringLiteral("+50% Enhanced Defense"), "'+50% Enhanced Defense"},
         {QStringLiteral("@SUM(A1)"), "'@SUM(A1)"},
         {QStringLiteral("\tx"), "'\tx"},
+        {QStringLiteral("\rx"), "\"'\rx\""},
         {QStringLiteral("a=b-c"), "a=b-c"},
-        {QStringLiteral("Ist, Ral x2"), "\"Ist, Ral x2\""},
+        {QStringLiteral("Ist, 2 Ral"), "\"Ist, 2 Ral\""},
         {QStringLiteral("two\nlines"), "\"two\nlines\""},
         {QStringLiteral("★ Zod"), "\xE2\x98\x85 Zod"},
         {QVariant(), ""},
@@ -375,8 +390,8 @@ TEST(GroupStore, eachOccasionSavesByTheSameRules)
 }
 
 // A rename into a folder is on disk only once the folder is: every whole-file
-// write, a group's save or names as a table's export, syncs its folder after
-// it. A group's new name leaves the others byte for byte: line 2 is not
+// write, a group's save or names as a table's export, and a change of the
+// settings syncs its folder after it. A group's new name leaves the others byte for byte: line 2 is not
 // valid Shift-JIS and line 5 ends in LF alone; neither is decoded or
 // re-encoded on the way through.
 TEST_F(StockFilesTest, everyWholeFileWriteSyncsItsFolder)
@@ -395,9 +410,16 @@ TEST_F(StockFilesTest, everyWholeFileWriteSyncsItsFolder)
     ASSERT_TRUE(files.SaveRuneStock(RuneStock(), 1).ok);
     ASSERT_TRUE(files.renameGroup(9, "nine").ok);
     ASSERT_TRUE(writeWholeFile(dir.filePath(QStringLiteral("table.csv")), "a,b\r\n").ok);
+    Settings(dir.filePath(QStringLiteral("runechecklist.ini"))).setValue(Settings::Key::PlannerTab, 2);
     replaceFolderSync(platform);
     const QString saveFolder = QDir(files.saveDirectory()).canonicalPath();
-    EXPECT_EQ(synced, (QStringList{saveFolder, saveFolder, QDir(dir.path()).canonicalPath()}));
+    const QString folder = QDir(dir.path()).canonicalPath();
+    EXPECT_EQ(synced, (QStringList{saveFolder, saveFolder, folder, folder}));
+    // The platform's own sync: true for a folder, false where there is none.
+    EXPECT_TRUE(platform(dir.path()));
+#if defined(Q_OS_UNIX) || defined(Q_OS_WIN)
+    EXPECT_FALSE(platform(dir.filePath(QStringLiteral("missing"))));
+#endif
     QByteArray expected;
     for (const QByteArray &line : lines)
         expected += line + "\r\n";

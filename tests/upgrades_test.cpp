@@ -1,7 +1,10 @@
 #include "rules/nearmiss.h"
 #include "planning/upgraderows.h"
 #include "rules/upgrades.h"
+#include "testfiles.h"
 
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -106,18 +109,23 @@ TEST(UpgradePlan, runeWordsDrawOnOneSharedPool)
 // costs from each lower rune alone; counts beyond 64 bits saturate.
 TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
 {
+    // Counts are grouped as the user's locale groups them.
+    const QLocale system;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const UpgradeRecipes recipes = RuneData::parse(Chain).upgrades();
     const std::tuple<std::map<const char *, qint32>, const char *, qint64, const char *> rows[] = {
         {{{"Ral", 5}, {"Tal", 3}}, "Ral", 1, "1|3 Tal → Ral|3|"},
         {{{"Tal", 3}}, "Ral", 0, "1||0|"},
         {{{"Tal", 3}}, "Ral", -5, "1||0|"},
         {{{"El", Most}}, "Ral", MaxUpgradeCount,
-         "0|2147483097 El → 715827699 Eld, 715827699 Eld → 238609233 Tir, 238609233 Tir → 79536411 Nef, "
-         "79536411 Nef → 26512137 Eth, 26512137 Eth → 8837379 Ith, 8837379 Ith → 2945793 Tal, "
-         "2945793 Tal → 981931 Ral|2147483097|Ral x9223372036853793876"},
+         "0|2,147,483,097 El → 715,827,699 Eld, 715,827,699 Eld → 238,609,233 Tir, 238,609,233 Tir → 79,536,411 Nef, "
+         "79,536,411 Nef → 26,512,137 Eth, 26,512,137 Eth → 8,837,379 Ith, 8,837,379 Ith → 2,945,793 Tal, "
+         "2,945,793 Tal → 981,931 Ral|2147483097|9,223,372,036,853,793,876 Ral"},
     };
     for (const auto &[counts, name, count, expected] : rows)
         EXPECT_EQ(planText(planUpgrade(recipes, stockOf(counts), rune(name), count)), expected);
+    EXPECT_EQ(calculateUpgrade(RuneData::parse(Chain), stockOf({{"Tal", 2}}), rune("Ral"), 1, false).answer,
+              u"This group can make no Ral from the runes below it."_s);
 
     const QList<UpgradeCost> sol = upgradeCosts(recipes, rune("Sol"), 2);
     ASSERT_EQ(sol.size(), 11);
@@ -125,4 +133,25 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
     EXPECT_EQ(u"%1 %2; %3"_s.arg(sol.last().index).arg(sol.last().runes).arg(gemsText(sol.last().gems)),
               u"0 354294; 6 Chipped Topaz, 2 Chipped Amethyst"_s);
     EXPECT_TRUE(upgradeCosts(recipes, rune("Dol"), 1).size() == 1 && upgradeCosts(recipes, 40, 1).isEmpty());
+
+    // A rune that the data renames takes the recipe under its new name, and
+    // its name is text, never a place for a number.
+    const RuneData renamed = RuneData::parse("[Rune#8]\nName=Ra%1\nLevel=19\nWeapon1=w\nArmor1=a\n"
+                                             "[Rune#13]\nName=Shael\nLevel=29\nWeapon1=w\nArmor1=a\n"
+                                             "[Rune Upgrades]\nShae=2 Sol\nShael=3 Sol\nOrt=3 Ra%1\n");
+    EXPECT_EQ(upgradeRecipeText(renamed.upgrades(), rune("Shae"), renamed.runes()), u"3 Sol → Shael"_s);
+    EXPECT_EQ(upgradePlanText(planUpgrade(renamed.upgrades(), stockOf({{"Ral", 6}}), rune("Ort"), 2), renamed.runes()),
+              u"6 Ra%1 → 2 Ort"_s);
+    EXPECT_EQ(missingRunesText({{rune("Ral"), 2}, {rune("Tal"), 1}}, renamed.runes()), u"2 Ra%1, Tal"_s);
+    QLocale::setDefault(system);
+}
+
+// Every step of a plan takes the count of its own recipe: Um from Pul and
+// Lem with the shipped recipes crosses from three runes a step to two.
+TEST(UpgradePlan, eachStepTakesItsOwnRecipesCount)
+{
+    const UpgradeRecipes shipped = RuneData::parse(readAll(QStringLiteral(RCL_DATA_DIR "/rune.dat"))).upgrades();
+    EXPECT_EQ(planText(planUpgrade(shipped, stockOf({{"Pul", 1}, {"Lem", 3}}), rune("Um"), 1)),
+              "1|3 Lem → Pul, 2 Pul → Um; 1 Flawed Emerald, 1 Flawed Diamond|4|");
+    EXPECT_EQ(planText(planUpgrade(shipped, stockOf({{"Pul", 1}, {"Lem", 2}}), rune("Um"), 1)), "0||0|Um");
 }

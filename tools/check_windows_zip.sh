@@ -6,6 +6,7 @@
 # folder and lock beside itself, and save group 1 when its window is closed.
 #
 #   tools/check_windows_zip.sh RuneCheckList-<version>-windows-x64.zip
+. "$(dirname "${BASH_SOURCE[0]}")/virtualscreen.sh"
 set -euo pipefail
 
 zip=${1:?usage: $0 ZIP}
@@ -36,13 +37,7 @@ for file in runechecklist.exe rune.dat runename.dat rune_ja.dat runename_ja.dat 
 done
 [ ! -e "$folder/save" ] || fail "the zip holds a save folder"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$scratch/display")
+start_virtual_screen 1024x768x24 "$scratch"
 
 (cd "$folder" && exec env -u WINEPATH -u QT_QPA_PLATFORM -u QT_PLUGIN_PATH wine runechecklist.exe) &
 app_pid=$!

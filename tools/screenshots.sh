@@ -8,6 +8,7 @@
 #
 #   tools/screenshots.sh [build folder]     (default: build)
 #   tools/screenshots.sh --windows build-windows/RuneCheckList-<version>-windows-x64.zip
+. "$(dirname "${BASH_SOURCE[0]}")/virtualscreen.sh"
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -70,13 +71,7 @@ printf 'Main\r\nMule\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n' >"$folder/save/group.dat"
 printf '\r\n[Mirage]\r\nRuneNum=2\r\nRune1=8\r\nRune2=34\r\n' >>"$folder/rune.dat"
 
 # A screen of its own, on the first free display number.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$work/display")
+start_virtual_screen 1920x1080x24 "$work"
 unset QT_QPA_PLATFORM
 # Wine's desktop takes the screen it is started on.
 if [ -n "$windows_zip" ]; then

@@ -9,6 +9,7 @@
 #   ${RCL_WINDOWS_CACHE:-${XDG_CACHE_HOME:-~/.cache}/runechecklist-windows}/<Qt version>-<key>
 # The key is a hash of Debian's Qt version, the compiler, the toolchain file
 # and the flags below; change any of them and the next run builds a new one.
+. "$(dirname "${BASH_SOURCE[0]}")/virtualscreen.sh"
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -261,13 +262,7 @@ cleanup() {
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$build/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$build/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$build/display")
+start_virtual_screen 1024x768x24 "$build"
 wineserver --persistent
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
