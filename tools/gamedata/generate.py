@@ -595,6 +595,38 @@ def write(path, lines):
         f.write(data)
 
 
+def compare_rune_table(path, rune_dat, names, english_names):
+    """What the game's rune word table holds that the record does not, or
+    holds otherwise: a rune word of a newer patch to add to rune.dat and
+    runename.dat (with its runes and patch, named as the English string
+    table names it), and a recipe or patch that differs. The effect lines of
+    a new rune word are then written in English, and a second run puts them
+    in Japanese."""
+    with open(path, encoding='utf-8-sig') as f:
+        table = json.load(f)
+    rows = table.values() if isinstance(table, dict) else table
+    record = {name: dict(key_values(lines)) for name, lines in parse_sections(rune_dat) if name in names}
+    found = []
+    for row in rows:
+        if row.get('complete') != 1:
+            continue
+        name = english_names.get(row.get('Name'), row.get('*Rune Name'))
+        runes = [str(int(row[f'Rune{n}'][1:])) for n in range(1, 7) if row.get(f'Rune{n}')]
+        patch = row.get('*Patch Release')
+        patch = f'{patch // 100}.{patch % 100:02d}'.rstrip('0').rstrip('.') if isinstance(patch, int) and patch > 99 else None
+        mine = record.get(name)
+        if mine is None:
+            found.append(f'new in the table: [{name}] RuneNum={len(runes)} '
+                         + ' '.join(f'Rune{n}={r}' for n, r in enumerate(runes, 1))
+                         + (f' Patch={patch}' if patch else ''))
+            continue
+        theirs = [len(runes)] + runes
+        ours = [int(mine.get('RuneNum', '0') or 0)] + [mine.get(f'Rune{n}') for n in range(1, len(runes) + 1)]
+        if [str(x) for x in theirs] != [str(x) for x in ours]:
+            found.append(f'recipe differs: [{name}] table {runes}, rune.dat {ours[1:]}')
+    return found
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     parser.add_argument('--data', required=True, help='folder of rune.dat and runename.dat')
@@ -603,6 +635,8 @@ def main():
     parser.add_argument('--english-table', help='JSON object key -> English text of a later build')
     parser.add_argument('--out', help='folder to write to (default: --data)')
     parser.add_argument('--report', action='store_true', help='list what stayed English')
+    parser.add_argument('--rune-table', help="the game's rune word table (JSON): lists rune words and recipes "
+                                             'that rune.dat lacks or holds otherwise')
     args = parser.parse_args()
     started = time.monotonic()
 
@@ -639,6 +673,11 @@ def main():
             print(f'kind left English: {kind}')
         for line in translator.untranslated:
             print(f'line left English: {line}')
+    if args.rune_table:
+        english_names = {key: row['enUS'] for key, row in strings.by_key.items()}
+        english_names.update({key: text for key, text in later.items() if isinstance(text, str)})
+        for line in compare_rune_table(args.rune_table, rune_dat, set(names), english_names):
+            print(line)
     print(f'done in {time.monotonic() - started:.2f} s')
 
 
