@@ -126,6 +126,10 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
         EXPECT_EQ(planText(planUpgrade(recipes, stockOf(counts), rune(name), count)), expected);
     EXPECT_EQ(calculateUpgrade(RuneData::parse(Chain), stockOf({{"Tal", 2}}), rune("Ral"), 1, false).answer,
               u"This group can make no Ral from the runes below it."_s);
+    // They run into the trillions.
+    const UpgradeCalculation million = calculateUpgrade(RuneData::parse(Chain), stockOf({{"Amn", 3'000'000}}), rune("Sol"), 1'000'000, false);
+    EXPECT_EQ(million.costs.first().gems, u"1,000,000 Chipped Amethyst"_s);
+    EXPECT_TRUE(million.answer.endsWith(u"That spends 3,000,000 Amn."_s)) << million.answer.toStdString();
 
     const QList<UpgradeCost> sol = upgradeCosts(recipes, rune("Sol"), 2);
     ASSERT_EQ(sol.size(), 11);
