@@ -32,13 +32,6 @@ protected:
         form = openShown();
     }
 
-    QStringList listed() const
-    {
-        QStringList names;
-        for (int i = 0; i < ui().List1->count(); ++i)
-            names.append(ui().List1->item(i)->text());
-        return names;
-    }
     void choose(const QString &itemType) { ui().Combo1->setCurrentIndex(ui().Combo1->findText(itemType)); }
     QList<int> visibleFrames() const
     {
@@ -65,10 +58,7 @@ TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
     EXPECT_EQ(form->findChild<QListWidget *>(), nullptr);
     const QString hint = ui().Picture1->toolTip();
     EXPECT_TRUE(hint.contains(u"Right-click"_s) && hint.contains(u"Ctrl+P"_s));
-    for (QPushButton *button : form->findChildren<QPushButton *>()) {
-        if (button->text() == u"Rune Word >>"_s)
-            click(button);
-    }
+    click(ui().Command4);
     ASSERT_NE(form->findChild<QListWidget *>(), nullptr);
     EXPECT_EQ(ui().Command4->text(), u"Rune Word <<"_s);
     EXPECT_EQ(ui().Picture1->height(), twipsToPixels(5895));
@@ -120,8 +110,7 @@ TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
 }
 
 // Every click on an entry shows it, framing its runes red where owned and
-// white where missing, also a click on the entry already selected; focus
-// arriving by Tab shows nothing. The frames' colours follow the counts of the
+// white where missing, also a click on the entry already selected. The frames' colours follow the counts of the
 // group shown, whatever showed them: a rune named twice is owned twice only
 // with two; hidden frames stay hidden.
 TEST_F(BandTest, clickedEntriesShowFramedByTheCountsOfTheGroupShown)
@@ -132,11 +121,6 @@ TEST_F(BandTest, clickedEntriesShowFramedByTheCountsOfTheGroupShown)
         return QList<QColor>{ui().Shape2[1]->borderColour(), ui().Shape2[2]->borderColour()};
     };
     click(ui().Command4);
-    const QStringList rune = panel();
-    ui().Command4->setFocus();
-    QTest::keyClick(form.get(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), ui().List1);
-    EXPECT_EQ(panel(), rune);
     choose(u"All"_s);
     click(ui().Command7);
     const QPoint steel = ui().List1->visualItemRect(ui().List1->item(2)).center();
@@ -182,7 +166,7 @@ TEST_F(BandTest, clickedEntriesShowFramedByTheCountsOfTheGroupShown)
 }
 
 // Tab stops only on what the window shows: the band's controls only while
-// it is open.
+// it is open. Focus arriving in the list by Tab shows nothing.
 TEST_F(BandTest, tabPassesOverTheClosedBand)
 {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -199,9 +183,11 @@ TEST_F(BandTest, tabPassesOverTheClosedBand)
                                   ui().Command4, ui().Command6, ui().Picture1};
     EXPECT_EQ(tabStops(), closed);
     click(ui().Command4);
+    const QStringList rune = panel();
     EXPECT_EQ(tabStops(), (QList<QWidget *>{ui().Command2, ui().Text1, ui().Grid1, ui().Command3, ui().Command4,
                                              ui().List1, ui().Command5, ui().Combo1, ui().Command6, ui().Command7,
                                              ui().Picture1}));
+    EXPECT_EQ(panel(), rune);
     click(ui().Command4);
     EXPECT_EQ(tabStops(), closed);
 }

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,9 +91,18 @@ protected:
     static void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
     QStringList panel() const { return ui().Picture1->text().texts(); }
     qint32 count(int index) const { return form->runeStock().at(index); }
-    void press(int index, Qt::MouseButton button = Qt::LeftButton)
+    void press(int index, Qt::MouseButton button = Qt::LeftButton, int times = 1)
     {
-        QTest::mouseClick(form->windowHandle(), button, {}, pictureCentre(index));
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(form->windowHandle(), button, {}, pictureCentre(index));
+    }
+    // The rune words the band lists, in its order.
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int row = 0; row < ui().List1->count(); ++row)
+            names.append(ui().List1->item(row)->text());
+        return names;
     }
     // Moves the pointer to a point, then within it, as a user does.
     void pointAt(QPoint p)
