@@ -3,7 +3,6 @@
 #include "rules/upgrades.h"
 #include "testfiles.h"
 
-
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -148,12 +147,9 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
               u"6 Ra%1 → 2 Ort"_s);
     EXPECT_EQ(missingRunesText({{rune("Ral"), 2}, {rune("Tal"), 1}}, renamed.runes()), u"2 Ra%1, Tal"_s);
     QLocale::setDefault(system);
-}
 
-// Every step of a plan takes the count of its own recipe: Um from Pul and
-// Lem with the shipped recipes crosses from three runes a step to two.
-TEST(UpgradePlan, eachStepTakesItsOwnRecipesCount)
-{
+    // Every step of a plan takes the count of its own recipe: Um from Pul and
+    // Lem with the shipped recipes crosses from three runes a step to two.
     const UpgradeRecipes shipped = RuneData::parse(readAll(QStringLiteral(RCL_DATA_DIR "/rune.dat"))).upgrades();
     EXPECT_EQ(planText(planUpgrade(shipped, stockOf({{"Pul", 1}, {"Lem", 3}}), rune("Um"), 1)),
               "1|3 Lem → Pul, 2 Pul → Um; 1 Flawed Emerald, 1 Flawed Diamond|4|");
