@@ -20,7 +20,7 @@
 #include <memory>
 
 // A main window over its own temporary program folder, with the boxes
-// answered by a script.
+// answered by a script; openShown waits until it is the active window.
 class WindowTest : public ::testing::Test
 {
 protected:
@@ -29,7 +29,7 @@ protected:
         auto form = std::make_unique<rcl::Form1>(prompter, dir.path());
         form->tellStartupProblems();
         form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()) && QTest::qWaitForWindowActive(form.get()));
         return form;
     }
 

@@ -106,7 +106,6 @@ TEST_F(GridTest, hoverShowsThePointedRuneAndPressesEditIt)
 // mode lets keys and clicks edit or only select.
 TEST_F(GridTest, keysAndClicksSelectAndEditAsTheModeAllows)
 {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
     // A white dot of the focus mark, in the margin left of the framed picture.
     const auto focusMarked = [&] {

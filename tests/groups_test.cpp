@@ -84,7 +84,6 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
 // they save, ask when the save fails and stop at groups 1 and 9.
 TEST_F(GroupsTest, controlPageKeysMoveAsNextAndPrevFromEveryControl)
 {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     const auto key = [](QWidget *focus, Qt::Key k) {
         focus->setFocus();
         QTest::keyClick(focus, k, Qt::ControlModifier);

@@ -78,7 +78,6 @@ TEST_F(WindowTest, longPanelsScrollAndShortOnesStayAsTheyWere)
 {
     copyShippedData();
     form = openShown();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     InfoPanel *panel = ui().Picture1;
     const PanelScroll &scroll = panel->scroll();
     const auto wheel = [panel](int angle) {
