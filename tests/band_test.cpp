@@ -52,8 +52,9 @@ protected:
 // selecting it; show all lists every word of the type and selects the first,
 // framed by ownership. Nothing found: update blanks the panel, show all
 // leaves it; both hide the frames. A line cut at the panel's edge can be read
-// in the panel's tooltip, before the hint that it always gives.
-TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
+// in the panel's tooltip, before the hint that it always gives. Clicked
+// entries show framed by the counts of the group shown.
+TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndClickedEntriesShowFramed)
 {
     EXPECT_EQ(form->findChild<QListWidget *>(), nullptr);
     const QString hint = ui().Picture1->toolTip();
@@ -105,20 +106,17 @@ TEST_F(BandTest, runeWordButtonOpensWithMakeableWordsAndCloses)
     EXPECT_EQ(panel().value(0) + u' ' + panel().value(1).trimmed(), u"  "_s + QString::fromLatin1(twinRal));
     EXPECT_EQ(panel().value(2), u"  Req Rune : Ral + Ral"_s);
     EXPECT_EQ(ui().Picture1->toolTip(), hint);
-}
 
-// Every click on an entry shows it, framing its runes red where owned and
-// white where missing, also a click on the entry already selected. The
-// frames' colours follow the counts of the group shown, whatever showed them:
-// a rune named twice is owned twice only with two; hidden frames stay hidden.
-TEST_F(BandTest, clickedEntriesShowFramedByTheCountsOfTheGroupShown)
-{
+    // Every click on an entry shows it, framing its runes red where owned and
+    // white where missing, also a click on the entry already selected. The
+    // frames' colours follow the counts of the group shown, whatever showed
+    // them: a rune named twice is owned twice only with two; hidden frames
+    // stay hidden.
     const QColor red(255, 0, 0);
     const QColor white(255, 255, 255);
     const auto colours = [this] {
         return QList<QColor>{ui().Shape2[1]->borderColour(), ui().Shape2[2]->borderColour()};
     };
-    click(ui().Command4);
     choose(u"All"_s);
     click(ui().Command7);
     const QPoint steel = ui().List1->visualItemRect(ui().List1->item(2)).center();
@@ -142,8 +140,7 @@ TEST_F(BandTest, clickedEntriesShowFramedByTheCountsOfTheGroupShown)
     EXPECT_EQ(colours(), (QList<QColor>{white, white}));
     click(ui().Command1);
     EXPECT_EQ(colours(), (QList<QColor>{red, red}));
-    press(7, Qt::RightButton);
-    press(7, Qt::RightButton);
+    press(7, Qt::RightButton, 2);
     EXPECT_EQ(colours(), (QList<QColor>{white, white}));
 
     // The preview after update: red while its word is makeable, none left
