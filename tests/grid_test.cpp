@@ -28,11 +28,10 @@ protected:
 
 } // namespace
 
-// In hover mode pointing at a picture or its label shows the rune, and
-// presses edit counts, which the panel shows at once.
+// In hover mode, the mode without a rune.dat, pointing at a picture or its
+// label shows the rune, and presses edit counts, which the panel shows at once.
 TEST_F(GridTest, hoverShowsThePointedRuneAndPressesEditIt)
 {
-    setRuneElect("0.0");
     form.reset();
     writeFile("save/rune1.sav", "0\r\n0\r\n0\r\n4\r\n2147483647\r\n6\r\n");
     SetUp();
@@ -176,10 +175,8 @@ TEST_F(GridTest, keysAndClicksSelectAndEditAsTheModeAllows)
     press(20, Qt::RightButton);
     EXPECT_EQ(count(20), 0);
     EXPECT_EQ(lines(), runeInfoLines(RuneTable(), 20, 0));
-    QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
-    QTest::mouseDClick(window, Qt::LeftButton, {}, pictureCentre(20));
-    QTest::mouseDClick(window, Qt::RightButton, {}, pictureCentre(20));
-    QTest::mouseDClick(window, Qt::MiddleButton, {}, pictureCentre(20));
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseDClick(window, button, {}, pictureCentre(20));
     EXPECT_EQ(count(20), 0);
 
     QTest::mouseClick(window, Qt::LeftButton, {}, labelStrip(5));
