@@ -176,16 +176,17 @@ const QByteArray Words =
     "[Staves]\nAllowed=Staves\n[Swift]\nAllowed=Swift Blades\n"
     "[Seven]\nRuneNum=7\nRune1=1\nRune2=2\nRune3=3\nRune4=4\nRune5=5\nRune6=6\nRune7=7\nEffectNum=0\n";
 
-class RuneWordTest : public ::testing::Test
-{
-protected:
-    const RuneData data = RuneData::parse(Words);
-};
-
 } // namespace
 
-TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
+// An item type matches by its first three characters. The panel's lines: a
+// rune word's frames follow ownership occurrence by occurrence; odd recipes:
+// seven runes (six frames), a rune number out of range, no RuneNum. The level
+// is twice the highest rune number plus three, at least 13; a rune named, not
+// numbered, counts for nothing. The panel of a rune, and the one shown at
+// start, which differs on purpose.
+TEST(RuneWordFinder, itemTypesPanelLinesFramesAndOddRecipes)
 {
+    const RuneData data = RuneData::parse(Words);
     const struct { const char *name; const char *choice; bool expected; } rows[] = {
         {"Plural", "Sword", true},          {"Lower case", "Sword", false},
         {"Lower case", "All", true},        {"Ral Ral", "", true},
@@ -210,15 +211,7 @@ TEST_F(RuneWordTest, itemTypeMatchesTheFirstThreeCharacters)
     for (const ItemKinds::Row &row : kinds.tree())
         tree.append(kinds.kinds()[std::size_t(row.kind)].name + u':' + QString::number(row.depth));
     EXPECT_EQ(tree, (QStringList{u"A:0"_s, u"Weapons:0"_s, u"Swords:1"_s, u"B:0"_s}));
-}
 
-// The panel's lines. A rune word's frames follow ownership occurrence by
-// occurrence; odd recipes: seven runes (six frames), a rune number out of
-// range, no RuneNum. The level is twice the highest rune number plus three,
-// at least 13; a rune named, not numbered, counts for nothing. The panel of a
-// rune, and the one shown at start, which differs on purpose.
-TEST_F(RuneWordTest, panelLinesFramesAndOddRecipes)
-{
     const RuneStock oneRal = stockOf({{7, 1}});
     const RuneWordFinder finder(data, oneRal);
     const RuneWordDetails ralRal = finder.details(u"Ral Ral"_qs);

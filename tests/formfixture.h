@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +20,7 @@
 #include <memory>
 
 // A main window over its own temporary program folder, with the boxes
-// answered by a script.
+// answered by a script; openShown waits until it is the active window.
 class WindowTest : public ::testing::Test
 {
 protected:
@@ -28,7 +29,7 @@ protected:
         auto form = std::make_unique<rcl::Form1>(prompter, dir.path());
         form->tellStartupProblems();
         form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()) && QTest::qWaitForWindowActive(form.get()));
         return form;
     }
 
@@ -90,9 +91,18 @@ protected:
     static void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
     QStringList panel() const { return ui().Picture1->text().texts(); }
     qint32 count(int index) const { return form->runeStock().at(index); }
-    void press(int index, Qt::MouseButton button = Qt::LeftButton)
+    void press(int index, Qt::MouseButton button = Qt::LeftButton, int times = 1)
     {
-        QTest::mouseClick(form->windowHandle(), button, {}, pictureCentre(index));
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(form->windowHandle(), button, {}, pictureCentre(index));
+    }
+    // The rune words the band lists, in its order.
+    QStringList listed() const
+    {
+        QStringList names;
+        for (int row = 0; row < ui().List1->count(); ++row)
+            names.append(ui().List1->item(row)->text());
+        return names;
     }
     // Moves the pointer to a point, then within it, as a user does.
     void pointAt(QPoint p)

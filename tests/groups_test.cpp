@@ -34,8 +34,7 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
     // A long name shows from its start, and whole in the tooltip.
     EXPECT_EQ(ui().Text1->cursorPosition(), 0);
     EXPECT_TRUE(ui().Text1->toolTip().contains(first));
-    press(9);
-    press(9);
+    press(9, Qt::LeftButton, 2);
     click(ui().Command2);
     EXPECT_EQ(form->currentGroup(), 2);
     EXPECT_EQ(form->runeStock(), RuneStock());
@@ -85,7 +84,6 @@ TEST_F(GroupsTest, countsAndNamesTravelThroughTheSaveFiles)
 // they save, ask when the save fails and stop at groups 1 and 9.
 TEST_F(GroupsTest, controlPageKeysMoveAsNextAndPrevFromEveryControl)
 {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     const auto key = [](QWidget *focus, Qt::Key k) {
         focus->setFocus();
         QTest::keyClick(focus, k, Qt::ControlModifier);

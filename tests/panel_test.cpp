@@ -53,19 +53,14 @@ TEST(PanelScroll, linesAndPagesMoveWithinWhatDoesNotFit)
         for (const int height : row.heights)
             scroll.append(std::abs(height), height < 0);
         for (const char *move = row.moves; *move; ++move) {
-            switch (*move) {
-            case 'D':
+            if (*move == 'D')
                 scroll.pageDown();
-                break;
-            case 'U':
+            else if (*move == 'U')
                 scroll.pageUp();
-                break;
-            case 'V':
+            else if (*move == 'V')
                 scroll.setViewHeight(row.tallerView);
-                break;
-            default:
+            else
                 scroll.scrollBy(*move == '+' ? 1 : -1);
-            }
         }
         EXPECT_EQ(scroll.first(), row.first);
         EXPECT_EQ(scroll.moreAbove(), row.above);
@@ -83,7 +78,6 @@ TEST_F(WindowTest, longPanelsScrollAndShortOnesStayAsTheyWere)
 {
     copyShippedData();
     form = openShown();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     InfoPanel *panel = ui().Picture1;
     const PanelScroll &scroll = panel->scroll();
     const auto wheel = [panel](int angle) {

@@ -9,12 +9,10 @@
 #include "planning/runewordfilter.h"
 #include "rules/runewordfinder.h"
 #include "planning/runewordrows.h"
-#include "planning/upgraderows.h"
 #include "testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -170,19 +168,6 @@ TEST(ColumnFit, widestGiveWayFirstAndWidthsReadBack)
     EXPECT_EQ(columnWidthsOf(columnWidthsText({120, 48, 300}), 3), (QList<int>{120, 48, 300}));
     for (const QString &damaged : {u"120 48"_s, u"120 x 300"_s, u"120 0 300"_s, QString()})
         EXPECT_EQ(columnWidthsOf(damaged, 3), QList<int>()) << damaged.toStdString();
-}
-
-// The calculator's counts grouped as the user's locale groups them: they
-// run into the trillions.
-TEST(UpgradeCalculation, countsGroupedAsTheLocaleGroupsThem)
-{
-    const RuneData data = RuneData::parse("[Rune Upgrades]\nSol=3 Amn + Chipped Amethyst\n");
-    const int amn = RuneTable().indexOf(u"Amn"), sol = RuneTable().indexOf(u"Sol");
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const UpgradeCalculation million = calculateUpgrade(data, stockOf({{amn, 3'000'000}}), sol, 1'000'000, false);
-    QLocale::setDefault(QLocale::system());
-    EXPECT_EQ(million.costs.first().gems, u"1,000,000 Chipped Amethyst"_s);
-    EXPECT_TRUE(million.answer.endsWith(u"That spends 3,000,000 Amn."_s)) << million.answer.toStdString();
 }
 
 // Group 1 is current: its counts in memory win over its file. Group 3's

@@ -64,7 +64,6 @@ protected:
     void openPlanner()
     {
         form = openShown();
-        EXPECT_TRUE(becomesActive(form.get()));
         QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
         planner = form->findChild<rcl::RunePlanner *>();
         EXPECT_TRUE(planner && becomesActive(planner));

@@ -83,7 +83,5 @@ TEST(ProcessEnd, sessionEndSavesTheGroup)
         process.waitForFinished();
     }
 
-    RuneStock expected;
-    expected.set(0, 7);
-    EXPECT_EQ(readAll(saveFile), formatSaveFile(expected));
+    EXPECT_EQ(readAll(saveFile), formatSaveFile(stockOf({{0, 7}})));
 }

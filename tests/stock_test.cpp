@@ -34,13 +34,6 @@ namespace {
 constexpr qint32 Max = std::numeric_limits<qint32>::max();
 constexpr qint32 Min = std::numeric_limits<qint32>::min();
 
-class StockFilesTest : public ::testing::Test
-{
-protected:
-    QTemporaryDir dir;
-    StockFiles files{dir.path()};
-};
-
 } // namespace
 
 TEST(QuantityText, parsesAndRoundsLikeTheFilesNeed)
@@ -151,7 +144,7 @@ TEST(ShiftJis, namesEncodeAndBytesReadTheSameOnEverySystem)
 // systems an I/O error in the middle of reading (what /proc/self/mem gives at
 // address 0) and a link to nothing; on Windows a file that another program
 // holds open without sharing it.
-TEST_F(StockFilesTest, unreadableFilesAreFailuresNotEmptyFiles)
+TEST(StockFiles, unreadableFilesAreFailuresNotEmptyFiles)
 {
 #ifdef Q_OS_WIN
     constexpr int Kinds = 2;
@@ -394,8 +387,10 @@ TEST(GroupStore, eachOccasionSavesByTheSameRules)
 // settings syncs its folder after it. A group's new name leaves the others byte for byte: line 2 is not
 // valid Shift-JIS and line 5 ends in LF alone; neither is decoded or
 // re-encoded on the way through.
-TEST_F(StockFilesTest, everyWholeFileWriteSyncsItsFolder)
+TEST(StockFiles, everyWholeFileWriteSyncsItsFolder)
 {
+    QTemporaryDir dir;
+    const StockFiles files(dir.path());
     const QByteArray lines[] = {"one", "\x82\xFF\x81", "  three  ", "\x83\x81\x83\x43\x83\x93", "five",
                                 "6", "7", "8"};
     QByteArray before;

@@ -3,7 +3,6 @@
 #include "rules/upgrades.h"
 #include "testfiles.h"
 
-
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -126,6 +125,10 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
         EXPECT_EQ(planText(planUpgrade(recipes, stockOf(counts), rune(name), count)), expected);
     EXPECT_EQ(calculateUpgrade(RuneData::parse(Chain), stockOf({{"Tal", 2}}), rune("Ral"), 1, false).answer,
               u"This group can make no Ral from the runes below it."_s);
+    // They run into the trillions.
+    const UpgradeCalculation million = calculateUpgrade(RuneData::parse(Chain), stockOf({{"Amn", 3'000'000}}), rune("Sol"), 1'000'000, false);
+    EXPECT_EQ(million.costs.first().gems, u"1,000,000 Chipped Amethyst"_s);
+    EXPECT_TRUE(million.answer.endsWith(u"That spends 3,000,000 Amn."_s)) << million.answer.toStdString();
 
     const QList<UpgradeCost> sol = upgradeCosts(recipes, rune("Sol"), 2);
     ASSERT_EQ(sol.size(), 11);
@@ -144,12 +147,9 @@ TEST(UpgradePlan, calculatorCountsFromTheRunesBelow)
               u"6 Ra%1 → 2 Ort"_s);
     EXPECT_EQ(missingRunesText({{rune("Ral"), 2}, {rune("Tal"), 1}}, renamed.runes()), u"2 Ra%1, Tal"_s);
     QLocale::setDefault(system);
-}
 
-// Every step of a plan takes the count of its own recipe: Um from Pul and
-// Lem with the shipped recipes crosses from three runes a step to two.
-TEST(UpgradePlan, eachStepTakesItsOwnRecipesCount)
-{
+    // Every step of a plan takes the count of its own recipe: Um from Pul and
+    // Lem with the shipped recipes crosses from three runes a step to two.
     const UpgradeRecipes shipped = RuneData::parse(readAll(QStringLiteral(RCL_DATA_DIR "/rune.dat"))).upgrades();
     EXPECT_EQ(planText(planUpgrade(shipped, stockOf({{"Pul", 1}, {"Lem", 3}}), rune("Um"), 1)),
               "1|3 Lem → Pul, 2 Pul → Um; 1 Flawed Emerald, 1 Flawed Diamond|4|");

@@ -32,7 +32,6 @@ TEST_F(WindowTest, firstRunLookFocusAndMouse)
         const QRect r = control->geometry();
         EXPECT_NE(image.pixelColor(r.left(), r.center().y()), QColor(Qt::black)) << control->metaObject()->className();
     }
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     EXPECT_EQ(QApplication::focusWidget(), ui.Picture1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(form->currentGroup(), 1);
