@@ -261,7 +261,10 @@ TEST(DataLocation, shippedFilesReplaceOnlyCopiesNeverEdited)
     ASSERT_TRUE(QFile::link(linked, userFile("rune_ja.dat")));
     ASSERT_TRUE(updateShippedFiles(location, settings, earlier).ok);
     EXPECT_TRUE(QFileInfo(userFile("runename.dat")).isDir());
+#ifndef Q_OS_WIN
+    // A Windows shortcut is a file of its own.
     EXPECT_TRUE(QFileInfo(userFile("rune_ja.dat")).isSymLink());
+#endif
     EXPECT_EQ(readAll(linked), "rune_ja.dat 1");
     writeAll(userFile("rune.dat"), "rune.dat 1");
     ASSERT_TRUE(updateShippedFiles({location.directory, {}}, settings, earlier).ok);
