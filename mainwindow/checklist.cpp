@@ -1,5 +1,6 @@
 #include "mainwindow/checklist.h"
 
+#include "stock/translator.h"
 #include "stock/shiftjis.h"
 
 #include <QCoreApplication>
@@ -11,10 +12,7 @@
 namespace rcl {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Checklist", text);
-}
+constexpr Translator tr{"Checklist"};
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "planner/plannermodels.h"
 
+#include "stock/translator.h"
+
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
@@ -7,10 +9,7 @@ using namespace Qt::StringLiterals;
 namespace rcl {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunePlanner", text);
-}
+constexpr Translator tr{"RunePlanner"};
 
 const RuneWordRow &wordOf(const RuneWordRow &row)
 {

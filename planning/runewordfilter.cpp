@@ -9,10 +9,8 @@ namespace {
 
 bool modeAccepts(RuneWordFilter::Mode wanted, const QString &mode)
 {
-    if (wanted == RuneWordFilter::Mode::Any || mode.isEmpty())
-        return true;
-    const QString only = wanted == RuneWordFilter::Mode::Ladder ? u"Ladder"_s : u"Non-ladder"_s;
-    return mode.compare(only, Qt::CaseInsensitive) == 0;
+    const PlayMode only = wanted == RuneWordFilter::Mode::Ladder ? PlayMode::Ladder : PlayMode::NonLadder;
+    return wanted == RuneWordFilter::Mode::Any || mode.isEmpty() || playModeOf(mode) == only;
 }
 
 } // namespace
@@ -42,7 +40,7 @@ bool RuneWordFilter::accepts(const RuneWordRow &row, const RuneData &data, const
     }
     if (kind >= 0 && !data.kinds().fits(row.kinds, kind))
         return false;
-    if (kind < 0 && !itemType.isEmpty() && !RuneWordFinder(data, RuneStock()).allowedMatches(row.allowed, itemType))
+    if (kind < 0 && !itemType.isEmpty() && !itemTypeAllows(data.kinds(), row.allowed, itemType))
         return false;
     return searchMatches(row, terms, data.runes());
 }

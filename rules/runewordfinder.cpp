@@ -164,7 +164,7 @@ QString RuneWordFinder::allowed(const QString &name) const
 
 bool RuneWordFinder::MatchesItemType(const QString &name, const QString &choice) const
 {
-    return allowedMatches(allowed(name), choice);
+    return itemTypeAllows(m_data.kinds(), allowed(name), choice);
 }
 
 QString RuneWordFinder::patch(const QString &name) const
@@ -203,11 +203,6 @@ bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QStrin
 bool itemTypeAllows(const ItemKinds &kinds, const QString &allowed, const QString &choice)
 {
     return itemTypeAllows(kinds, allowed, choice, itemKindOf(kinds, choice));
-}
-
-bool RuneWordFinder::allowedMatches(const QString &allowed, const QString &choice) const
-{
-    return itemTypeAllows(m_data.kinds(), allowed, choice);
 }
 
 int RuneWordFinder::RuneWordLevel(const QString &name) const

@@ -57,7 +57,6 @@ public:
     [[nodiscard]] bool IsRuneWordMakeable(const QString &name) const;
     // As itemTypeAllows.
     [[nodiscard]] bool MatchesItemType(const QString &name, const QString &choice) const;
-    [[nodiscard]] bool allowedMatches(const QString &allowed, const QString &choice) const;
     [[nodiscard]] int RuneWordLevel(const QString &name) const;
     [[nodiscard]] RuneWordDetails details(const QString &name) const;
     [[nodiscard]] QString allowed(const QString &name) const;
