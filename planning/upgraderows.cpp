@@ -8,15 +8,6 @@ using namespace Qt::StringLiterals;
 namespace rcl {
 namespace {
 
-// "3 Tal", "3 Thul + Chipped Topaz": what a recipe takes.
-QString takesText(const UpgradeRecipe &recipe, const RuneTable &runes)
-{
-    QString text = u"%1 %2"_s.arg(recipe.count).arg(runes.name(recipe.from));
-    if (recipe.gem)
-        text += u" + "_s + gemName(*recipe.gem);
-    return text;
-}
-
 QString runeCountsText(const QList<RuneCount> &counts, const RuneTable &runes)
 {
     QStringList parts;
@@ -56,9 +47,9 @@ QString runeUpgradesText(const UpgradeRecipes &recipes, int index, const RuneTab
 {
     QStringList parts;
     if (const int into = recipes.madeInto(index); into >= 0)
-        parts.append(u"upgrades into %1 (%2)"_s.arg(runes.name(into), takesText(*recipes.recipe(into), runes)));
+        parts.append(u"upgrades into %1 (%2)"_s.arg(runes.name(into), upgradeTakesText(*recipes.recipe(into), runes)));
     if (const std::optional<UpgradeRecipe> &recipe = recipes.recipe(index))
-        parts.append(u"is made from "_s + takesText(*recipe, runes));
+        parts.append(u"is made from "_s + upgradeTakesText(*recipe, runes));
     if (parts.isEmpty())
         return {};
     return u"%1 %2."_s.arg(runes.name(index), parts.join(u" and "_s));

@@ -229,13 +229,18 @@ QString upgradePlanText(const UpgradePlan &plan, const RuneTable &runes)
     return text;
 }
 
+QString upgradeTakesText(const UpgradeRecipe &recipe, const RuneTable &runes)
+{
+    const QString gem = recipe.gem ? u" + "_s + gemName(*recipe.gem) : QString();
+    return u"%1 %2%3"_s.arg(QString::number(recipe.count), runes.name(recipe.from), gem);
+}
+
 QString upgradeRecipeText(const UpgradeRecipes &recipes, int index, const RuneTable &runes)
 {
     const std::optional<UpgradeRecipe> &recipe = recipes.recipe(index);
     if (!recipe)
         return {};
-    const QString gem = recipe->gem ? u" + "_s + gemName(*recipe->gem) : QString();
-    return u"%1 %2%3 \u2192 %4"_s.arg(QString::number(recipe->count), runes.name(recipe->from), gem, runes.name(index));
+    return u"%1 \u2192 %2"_s.arg(upgradeTakesText(*recipe, runes), runes.name(index));
 }
 
 } // namespace rcl

@@ -101,6 +101,8 @@ struct UpgradeCost
 // The steps joined by ", ", then the gems after "; ":
 // "3 Tal → Ral, 6 Thul → 2 Amn; 2 Chipped Topaz". Empty without steps.
 [[nodiscard]] QString upgradePlanText(const UpgradePlan &plan, const RuneTable &runes);
+// "3 Tal", "3 Thul + Chipped Topaz": what a recipe takes.
+[[nodiscard]] QString upgradeTakesText(const UpgradeRecipe &recipe, const RuneTable &runes);
 // A recipe as a reader writes it: "3 Thul + Chipped Topaz → Amn"; empty when
 // the rune at index has none.
 [[nodiscard]] QString upgradeRecipeText(const UpgradeRecipes &recipes, int index, const RuneTable &runes);
