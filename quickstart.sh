@@ -103,7 +103,7 @@ case "$mode" in
         # Replaces the program file rather than writing into it, and never
         # overwrites the user's edited copies of the example files.
         install -m 755 build/runechecklist "$program_dir/runechecklist"
-        for data_file in rune.dat runename.dat; do
+        for data_file in rune.dat runename.dat rune_ja.dat runename_ja.dat; do
             if [ ! -e "$program_dir/$data_file" ]; then
                 cp "data/$data_file" "$program_dir/$data_file"
             fi
