@@ -23,18 +23,22 @@ std::shared_ptr<const RuneData> Form1::runeData()
     return data;
 }
 
+// The version runeData() has just named the grid by: rune.dat's, read once
+// per event also in Japanese.
 std::shared_ptr<const RuneData> Form1::englishRuneData()
 {
-    const auto data = runeData();
-    return m_gameText == GameText::English ? data : m_englishData.current();
+    (void)runeData();
+    return m_namedBy;
 }
 
 void Form1::chooseGameText()
 {
     GameText text = gameTextOf(m_settings->text(Settings::Key::GameText));
-    const GameTextFiles files = gameTextFiles(text);
     const QString directory = m_files.appDirectory();
-    if (!QFileInfo::exists(directory + files.runeData) || !QFileInfo::exists(directory + files.runeNames))
+    // English needs nothing looked at: a start without the option costs no
+    // more than before.
+    if (const GameTextFiles files = gameTextFiles(text); text != GameText::English
+        && (!QFileInfo::exists(directory + files.runeData) || !QFileInfo::exists(directory + files.runeNames)))
         text = GameText::English;
     if (text == m_gameText)
         return;
